@@ -1,0 +1,13 @@
+# quillby_add_test(<module> <unit> [GUI] [LIBS <targets>...])
+# Builds tests/<module>/tst_<unit>.cpp into one executable, registered with
+# CTest under the module's label. GUI tests run on the offscreen platform.
+function(quillby_add_test module unit)
+    cmake_parse_arguments(ARG "GUI" "" "LIBS" ${ARGN})
+    set(target tst_${module}_${unit})
+    add_executable(${target} ${CMAKE_CURRENT_SOURCE_DIR}/tst_${unit}.cpp)
+    target_link_libraries(${target} PRIVATE Qt6::Test quillby_testsupport ${ARG_LIBS})
+    add_test(NAME ${module}/${unit} COMMAND ${target})
+    set(env "QT_QPA_PLATFORM=offscreen;QUILLBY_TEST=1")
+    set_tests_properties(${module}/${unit} PROPERTIES LABELS ${module} ENVIRONMENT "${env}"
+                         TIMEOUT 300)
+endfunction()

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// A scoped database transaction: whatever it covers commits together or not
+// at all. It rolls back on destruction unless commit() succeeded.
+//
+// It is built on SQLite savepoints, so a SqlTransaction opened while another
+// is active nests inside it: the inner one's rollback undoes only its own
+// work, and nothing is durable until the outermost one commits. All code that
+// groups writes uses this class rather than QSqlDatabase::transaction(), which
+// cannot nest.
+class SqlTransaction
+{
+public:
+    explicit SqlTransaction(const QSqlDatabase &db = QSqlDatabase::database());
+    ~SqlTransaction();
+
+    SqlTransaction(const SqlTransaction &) = delete;
+    SqlTransaction &operator=(const SqlTransaction &) = delete;
+
+    // False when the savepoint could not be opened; commit() then fails too.
+    bool isActive() const { return m_active; }
+    // Releases the savepoint; false (and rolled back) when that fails.
+    bool commit();
+    void rollback();
+    // The driver's text of the last failure, for the caller's log line.
+    QString errorText() const { return m_error; }
+
+private:
+    bool exec(const QString &sql);
+
+    QSqlDatabase m_db;
+    QString m_name;
+    QString m_error;
+    bool m_active = false;
+};
