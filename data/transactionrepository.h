@@ -1,0 +1,61 @@
+#pragma once
+
+#include "data/transaction.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Database;
+
+// Reads and writes the transactions table: the plain record operations, the
+// register query (rows in date order with their running balance, led by a
+// synthesized opening row) and the full-text search. Writes are single
+// statements, so a failure changes nothing; it is logged, reported by the
+// result and never announced. It does not touch split lines or the other half
+// of a transfer: callers own those.
+class TransactionRepository : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TransactionRepository(Database *database, QObject *parent = nullptr);
+
+    QList<Transaction> findByAccount(const QString &accountId) const;
+    std::optional<Transaction> findById(const QString &id) const;
+    QList<Transaction> findPendingSync() const;
+    QList<Transaction> findUnreconciled(const QString &accountId) const;
+    std::optional<Transaction> findLastByPayee(const QString &payee, const QString &accountId) const;
+    QStringList distinctPayees() const;
+
+    // Opening row first when the starting balance is not 0, then the live
+    // transactions oldest to newest, each with the balance after it.
+    QList<RegisterRow> findRegisterRows(const QString &accountId) const;
+    // At most 200 live rows, newest first. Every word of `text` must match
+    // the start of a word in the payee, memo or check number.
+    QList<RegisterRow> search(const QString &text, const SearchFilter &filter) const;
+
+    bool insert(const Transaction &t);
+    bool update(const Transaction &t);
+    bool softDelete(const QString &id);
+    int softDeleteByAccount(const QString &accountId);
+    int restoreByAccount(const QString &accountId, const QString &deletedSince);
+    int markAllPendingForResync();
+    bool markSynced(const QString &id, const QString &serverId);
+
+    // The MATCH text for what a person typed: each run of letters and digits
+    // becomes one quoted prefix term, so words such as AND, NOT or NEAR and
+    // stray quotes or stars are searched for, never read as query syntax.
+    // Empty when the text holds no word.
+    static QString fullTextQuery(const QString &text);
+
+Q_SIGNALS:
+    // The account whose register must reload, or empty for any account.
+    void transactionsChanged(const QString &accountId);
+
+private:
+    Database *m_database;
+};
