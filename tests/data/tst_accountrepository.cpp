@@ -1,6 +1,7 @@
 #include "common/testdatabase.h"
 #include "data/accountrepository.h"
 #include "data/timestamps.h"
+#include "data/transactionrepository.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -478,6 +479,14 @@ void tst_AccountRepository::balancesSumLiveTransactionsPerAccount()
     const QHash<QString, qint64> expected{
         {"checking", 8000}, {"card", -3200}, {"empty", 777}, {"zero", 0}};
     QCOMPARE(m_repo->balances(), expected);
+
+    // The sidebar figure is the register's last running balance.
+    const TransactionRepository transactions(m_db->database());
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        const QList<RegisterRow> rows = transactions.findRegisterRows(it.key());
+        const qint64 registerBalance = rows.isEmpty() ? 0 : rows.last().runningBalance;
+        QCOMPARE(registerBalance, it.value());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_AccountRepository)
