@@ -1,0 +1,97 @@
+#pragma once
+
+#include "data/recurringtransaction.h"
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+class AccountRepository;
+class RecurringRepository;
+class TransactionRepository;
+
+// Posts the occurrences of recurring templates as register transactions: on
+// the user's command (confirm, skip, confirm all due, enter through a date)
+// and on its own hourly run for auto-post templates, which it also
+// deactivates when their dates are broken or they fell too far behind.
+//
+// An occurrence is written whole or not at all: its transaction, the other
+// half of a transfer and the template's new due date commit together. A
+// catch-up writes each template's occurrences in one database transaction and
+// announces the changes once, after the commit. It keeps no state between
+// calls and never shows a dialog; it never reactivates a template.
+class RecurringService : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Most occurrences one template may post in one catch-up.
+    static constexpr int kMaxPostingsPerRun = 365;
+    static constexpr int kMaxLeadDays = 60;
+
+    RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
+                     AccountRepository *accounts, QObject *parent = nullptr);
+
+    // Posts the occurrence dated the template's next due date and advances the
+    // template one step. Only the template's id is read from the argument.
+    bool confirm(const RecurringTransaction &recurring);
+    // Advances the template one step without posting.
+    bool skip(const RecurringTransaction &recurring);
+    // One confirm per template due today; returns how many succeeded.
+    int confirmAllDue();
+    // Posts every occurrence of every active template dated on or before
+    // `limit`, auto-post or not; returns the number posted.
+    int enterDueThrough(const QDate &limit);
+    // The automatic run over the auto-post templates, each up to its lead
+    // window; returns the number posted.
+    int processDue();
+
+    // Active live templates due on or before today, auto-post or not.
+    int pendingCount() const;
+    QList<RecurringTransaction> all() const;
+
+    // The name-based id of an occurrence, the same on every installation.
+    static QString occurrenceId(const QString &recurringId, const QDate &date, bool destinationSide = false);
+    // The due date one occurrence step after `date`.
+    static QDate nextOccurrence(const QDate &date, Frequency frequency);
+
+Q_SIGNALS:
+    void pendingCountChanged(int count);
+
+private:
+    // What a batch of writes changed, announced once it has committed.
+    struct Changes
+    {
+        QSet<QString> accountIds;
+        bool recurring = false;
+    };
+
+    struct CatchUp
+    {
+        int posted = 0;
+        bool stillBehind = false;   // stopped at the cap with occurrences left inside the window
+    };
+
+    std::optional<RecurringTransaction> findLive(const QString &id) const;
+    // Writes one occurrence of `r` (and for a transfer its other half). The
+    // caller holds the database transaction; nothing is announced here.
+    bool writeOccurrence(const RecurringTransaction &r, const QDateTime &now, Changes &changes);
+    bool currenciesMatch(const RecurringTransaction &r) const;
+    static void advance(RecurringTransaction &r, const QDateTime &now);
+    // Posts the template's occurrences dated on or before `horizon`, at most
+    // kMaxPostingsPerRun, in one database transaction.
+    CatchUp catchUp(const QString &id, const QDate &horizon, bool quarantineBrokenAdvance, Changes &changes);
+    void quarantine(const RecurringTransaction &r, const QString &reason, Changes &changes);
+    void announce(const Changes &changes);
+    // Lets the window repaint between templates of a long run.
+    static void yieldToEventLoop();
+
+    RecurringRepository *m_recurring;
+    TransactionRepository *m_transactions;
+    AccountRepository *m_accounts;
+    bool m_inBatchRun = false;
+};
