@@ -245,25 +245,25 @@ QList<RegisterRow> TransactionRepository::findRegisterRows(const QString &accoun
     if (Sql::exec(balanceQuery) && balanceQuery.next())
         balance = balanceQuery.value(0).toLongLong();
 
-    if (balance != 0) {
-        QSqlQuery firstDate = Sql::prepare(db,
-                                           QStringLiteral("SELECT date FROM transactions WHERE account_id = ? "
-                                                          "AND deleted_at IS NULL ORDER BY date ASC LIMIT 1"),
-                                           {accountId});
-        RegisterRow opening;
+    QSqlQuery query = Sql::prepare(db, sql, {accountId});
+    if (!Sql::exec(query))
+        return rows;
+    // SQLite cannot tell the row count up front; the last load of the same
+    // register is a close guess (one more for a row just added).
+    rows.reserve(m_registerSizes.value(accountId) + 1);
+
+    // The opening row is dated like the account's earliest live transaction,
+    // which is the first row of this very query: reading it here spares a
+    // second scan of the account.
+    const bool hasOpening = balance != 0;
+    if (hasOpening) {
+        RegisterRow &opening = rows.emplace_back();
         opening.payee = QStringLiteral("Opening Balance");
         opening.amount = balance;
         opening.runningBalance = balance;
         opening.cleared = true;
         opening.reconciled = true;
-        opening.date = Sql::exec(firstDate) && firstDate.next() ? readDate(firstDate.value(0).toString())
-                                                                : QDate::currentDate();
-        rows.append(std::move(opening));
     }
-
-    QSqlQuery query = Sql::prepare(db, sql, {accountId});
-    if (!Sql::exec(query))
-        return {};
     while (query.next()) {
         RegisterRow &row = rows.emplace_back();
         readTransaction(query, row);
@@ -271,6 +271,9 @@ QList<RegisterRow> TransactionRepository::findRegisterRows(const QString &accoun
         row.runningBalance = balance;
         row.categoryName = query.value(kCategoryNameColumn).toString();
     }
+    if (hasOpening)
+        rows.first().date = rows.size() > 1 ? rows.at(1).date : QDate::currentDate();
+    m_registerSizes.insert(accountId, rows.size());
     return rows;
 }
 

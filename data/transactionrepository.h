@@ -2,6 +2,7 @@
 
 #include "data/transaction.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -58,4 +59,6 @@ Q_SIGNALS:
 
 private:
     Database *m_database;
+    // Row count of each register's last load, to size the next one.
+    mutable QHash<QString, qsizetype> m_registerSizes;
 };

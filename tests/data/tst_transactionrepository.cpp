@@ -451,6 +451,12 @@ void tst_TransactionRepository::registerSameDateRunsInCreationOrder()
     QCOMPARE(rows.at(1).runningBalance, qint64(50));
     QCOMPARE(rows.at(2).runningBalance, qint64(350));
     QCOMPARE(rows.at(2).createdAt, at(30));
+
+    // A reload sees a row added since, in its place, with balances after it moved on.
+    insertNew("d", kAccountA, QDate(2024, 3, 31), "Day before", 1000, 40);
+    const QList<RegisterRow> reloaded = m_repo->findRegisterRows(kAccountA);
+    QCOMPARE(payeesOf(reloaded), (QStringList{"Day before", "Created first", "Created second", "Created third"}));
+    QCOMPARE(reloaded.last().runningBalance, qint64(1350));
 }
 
 void tst_TransactionRepository::categoryDisplayName()
