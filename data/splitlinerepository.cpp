@@ -4,6 +4,7 @@
 #include "data/sqlhelpers.h"
 #include "data/timestamps.h"
 
+#include <QDebug>
 #include <QSqlQuery>
 
 SplitLineRepository::SplitLineRepository(Database *database, QObject *parent)
@@ -37,6 +38,12 @@ QList<SplitLine> SplitLineRepository::findByTransaction(const QString &transacti
 
 bool SplitLineRepository::insert(const SplitLine &line)
 {
+    // SQLite accepts NULL in a text primary key; such a line could never be
+    // told apart from another.
+    if (line.id.isEmpty()) {
+        qWarning().noquote() << "SplitLineRepository::insert failed:" << "the split line has no id";
+        return false;
+    }
     // The memo is written as '' when empty; a missing category stays NULL and
     // is refused by the table, like one that names no category.
     const QVariant memo = line.memo.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(line.memo);

@@ -4,6 +4,7 @@
 #include "data/sqlhelpers.h"
 #include "data/timestamps.h"
 
+#include <QDebug>
 #include <QSqlQuery>
 
 namespace {
@@ -361,13 +362,19 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Sear
 
 bool TransactionRepository::insert(const Transaction &t)
 {
+    // SQLite accepts NULL in a text primary key; such a row could never be
+    // found, updated or deleted again.
+    if (t.id.isEmpty()) {
+        qWarning().noquote() << "TransactionRepository::insert failed:" << "the transaction has no id";
+        return false;
+    }
     QSqlQuery query = Sql::prepare(
         m_database->connection(),
         QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
                        "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, "
                        "is_split, recurring_id, version, sync_status, server_id, created_at, updated_at) "
                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        {textOrEmpty(t.id), textOrEmpty(t.accountId), dateToText(t.date), textOrEmpty(t.payee),
+        {t.id, textOrEmpty(t.accountId), dateToText(t.date), textOrEmpty(t.payee),
          textOrEmpty(t.memo), QVariant(t.amount), textOrNull(t.categoryId), textOrEmpty(t.checkNumber),
          flag(t.cleared), flag(t.reconciled), textOrEmpty(t.transferLinkId),
          textOrEmpty(t.transferDestAccountId), flag(t.isSplit), textOrEmpty(t.recurringId),

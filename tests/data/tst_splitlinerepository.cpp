@@ -121,6 +121,7 @@ void tst_SplitLineRepository::insertFailure_data()
     QTest::newRow("unknownCategory") << "l-new" << "t-1" << "no-such-category" << "FOREIGN KEY";
     QTest::newRow("missingCategory") << "l-new" << "t-1" << QString() << "NOT NULL";
     QTest::newRow("duplicateId") << "l-existing" << "t-1" << "food" << "UNIQUE";
+    QTest::newRow("emptyId") << QString() << "t-1" << "food" << "no id";
 }
 
 void tst_SplitLineRepository::insertFailure()

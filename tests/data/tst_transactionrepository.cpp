@@ -237,6 +237,7 @@ void tst_TransactionRepository::insertFailure_data()
     QTest::newRow("unknownAccount") << QString() << "no-such-account" << QString() << "FOREIGN KEY";
     QTest::newRow("unknownCategory") << QString() << kAccountA << "no-such-category" << "FOREIGN KEY";
     QTest::newRow("duplicateId") << QString() << kAccountA << QString() << "UNIQUE";
+    QTest::newRow("emptyId") << QString() << kAccountA << QString() << "no id";
     // The index trigger fails after the row itself went in: the statement
     // must still leave no row behind.
     QTest::newRow("indexTriggerFails") << "DROP TABLE transactions_fts" << kAccountA << QString()
@@ -255,8 +256,9 @@ void tst_TransactionRepository::insertFailure()
         QVERIFY(m_db->exec(setupSql));
     const QString before = snapshot();
 
-    Transaction t = make(QTest::currentDataTag() == QByteArray("duplicateId") ? "existing" : "t-new", accountId,
-                         QDate(2024, 1, 2), "New", -500);
+    const QByteArray tag = QTest::currentDataTag();
+    const QString id = tag == "duplicateId" ? QStringLiteral("existing") : tag == "emptyId" ? QString() : "t-new";
+    Transaction t = make(id, accountId, QDate(2024, 1, 2), "New", -500);
     t.categoryId = categoryId;
     QSignalSpy changed(m_repo.get(), &TransactionRepository::transactionsChanged);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^TransactionRepository::insert failed: .*"
