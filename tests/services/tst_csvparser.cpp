@@ -1,0 +1,152 @@
+#include "services/csvparser.h"
+
+#include <QTest>
+
+#include <optional>
+
+class tst_CsvParser : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parse_data();
+    void parse();
+    void hostileTextNeverBreaksTheParser_data();
+    void hostileTextNeverBreaksTheParser();
+    void columnsPerRowAreBounded();
+    void dates_data();
+    void dates();
+    void amounts_data();
+    void amounts();
+};
+
+using Rows = QList<QStringList>;
+
+void tst_CsvParser::parse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Rows>("rows");
+
+    QTest::newRow("plain") << "a,b,c\n1,2,3\n" << Rows{{"a", "b", "c"}, {"1", "2", "3"}};
+    QTest::newRow("crlf") << "a,b\r\n1,2\r\n" << Rows{{"a", "b"}, {"1", "2"}};
+    QTest::newRow("noFinalNewline") << "a,b\n1,2" << Rows{{"a", "b"}, {"1", "2"}};
+    QTest::newRow("embeddedComma") << "\"Smith, J\",5\n" << Rows{{"Smith, J", "5"}};
+    QTest::newRow("doubledQuotes") << "\"say \"\"hi\"\"\",x\n" << Rows{{"say \"hi\"", "x"}};
+    QTest::newRow("newlineInQuotes") << "\"line1\nline2\",x\ny,z\n" << Rows{{"line1\nline2", "x"}, {"y", "z"}};
+    QTest::newRow("crlfInQuotesKept") << "\"a\r\nb\"\n" << Rows{{"a\r\nb"}};
+    QTest::newRow("trimmed") << "  a  , b \n" << Rows{{"a", "b"}};
+    QTest::newRow("blankLinesDropped") << "a\n\n\r\n  \nb\n" << Rows{{"a"}, {"b"}};
+    QTest::newRow("emptyCellsKept") << ",,\n" << Rows{{"", "", ""}};
+    QTest::newRow("quotedEmptyLineDropped") << "\"\"\na\n" << Rows{{"a"}};
+    QTest::newRow("empty") << "" << Rows{};
+    QTest::newRow("unterminatedQuoteRunsToEnd") << "a,\"b,c\nd" << Rows{{"a", "b,c\nd"}};
+    QTest::newRow("quoteMidField") << "ab\"c,d\"e,f\n" << Rows{{"abc,de", "f"}};
+}
+
+void tst_CsvParser::parse()
+{
+    QFETCH(QString, text);
+    QFETCH(Rows, rows);
+    QCOMPARE(CsvParser::parse(text), rows);
+}
+
+void tst_CsvParser::hostileTextNeverBreaksTheParser_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("loneQuote") << "\"";
+    QTest::newRow("manyQuotes") << QString(1001, u'"');
+    QTest::newRow("controlCharacters") << QString::fromLatin1("\x01\x02,\x7f\n\0,\xff", 9);
+    QTest::newRow("onlyCarriageReturns") << QString(50, u'\r');
+}
+
+void tst_CsvParser::hostileTextNeverBreaksTheParser()
+{
+    QFETCH(QString, text);
+    const Rows rows = CsvParser::parse(text);
+    for (const QStringList &row : rows) {
+        QVERIFY(!row.isEmpty());
+        QVERIFY(row.size() <= CsvParser::kMaxColumns);
+    }
+}
+
+void tst_CsvParser::columnsPerRowAreBounded()
+{
+    const Rows rows = CsvParser::parse(QString(5000, u',') + QStringLiteral("\nx,y\n"));
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].size(), CsvParser::kMaxColumns);
+    QCOMPARE(rows[1], QStringList({"x", "y"}));
+}
+
+void tst_CsvParser::dates_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QDate>("expected");
+
+    QTest::newRow("iso") << "2024-03-15" << "" << QDate(2024, 3, 15);
+    QTest::newRow("compact") << "20240315" << "" << QDate(2024, 3, 15);
+    QTest::newRow("usSlashes") << "03/15/2024" << "" << QDate(2024, 3, 15);
+    QTest::newRow("usShort") << "3/5/2024" << "" << QDate(2024, 3, 5);
+    QTest::newRow("ambiguousReadsMonthFirst") << "05/06/2024" << "" << QDate(2024, 5, 6);
+    QTest::newRow("dayAbove12ReadsDayFirst") << "13/06/2024" << "" << QDate(2024, 6, 13);
+    QTest::newRow("twoDigitYearIn1900s") << "03/15/24" << "" << QDate(1924, 3, 15);
+    QTest::newRow("yearFirstSlashes") << "2024/03/15" << "" << QDate(2024, 3, 15);
+    QTest::newRow("longMonthName") << "March 15, 2024" << "" << QDate(2024, 3, 15);
+    QTest::newRow("shortMonthName") << "Mar 5, 2024" << "" << QDate(2024, 3, 5);
+    QTest::newRow("leapDay") << "2024-02-29" << "" << QDate(2024, 2, 29);
+    QTest::newRow("notALeapYear") << "2023-02-29" << "" << QDate();
+    QTest::newRow("garbage") << "yesterday" << "" << QDate();
+    QTest::newRow("empty") << "" << "" << QDate();
+    QTest::newRow("absurdlyLong") << QString(100000, u'1') << "" << QDate();
+    QTest::newRow("formatWins") << "05/06/2024" << "dd/MM/yyyy" << QDate(2024, 6, 5);
+    QTest::newRow("formatFailsFallsBack") << "2024-06-05" << "dd.MM.yyyy" << QDate(2024, 6, 5);
+    QTest::newRow("formatTwoDigitYear") << "05.06.99" << "dd.MM.yy" << QDate(1999, 6, 5);
+}
+
+void tst_CsvParser::dates()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, format);
+    QFETCH(QDate, expected);
+    QCOMPARE(CsvParser::parseDate(cell, format), expected);
+}
+
+using Amount = std::optional<qint64>;
+Q_DECLARE_METATYPE(Amount)
+
+void tst_CsvParser::amounts_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<Amount>("expected");
+
+    QTest::newRow("plain") << "12.34" << Amount(1234);
+    QTest::newRow("negative") << "-12.34" << Amount(-1234);
+    QTest::newRow("dollarAndGrouping") << "$1,234.56" << Amount(123456);
+    QTest::newRow("negativeDollar") << "-$5.00" << Amount(-500);
+    QTest::newRow("roundsToCents") << "0.125" << Amount(13);
+    QTest::newRow("wholeNumber") << "7" << Amount(700);
+    QTest::newRow("leadingPlus") << "+7.5" << Amount(750);
+    QTest::newRow("parentheses") << "(12.00)" << Amount(-1200);
+    QTest::newRow("parenthesesDollar") << "($12.00)" << Amount(-1200);
+    QTest::newRow("parenthesesSpaced") << "( 1,000.00 )" << Amount(-100000);
+    QTest::newRow("zero") << "0.00" << Amount(0);
+    QTest::newRow("empty") << "" << Amount();
+    QTest::newRow("text") << "n/a" << Amount();
+    QTest::newRow("trailingText") << "12.00 CR" << Amount();
+    QTest::newRow("infinity") << "inf" << Amount();
+    QTest::newRow("nan") << "nan" << Amount();
+    QTest::newRow("outOf64Bits") << "99999999999999999999" << Amount();
+    QTest::newRow("lonelyParentheses") << "()" << Amount();
+    QTest::newRow("doubleMinus") << "--5" << Amount();
+}
+
+void tst_CsvParser::amounts()
+{
+    QFETCH(QString, cell);
+    QFETCH(Amount, expected);
+    QCOMPARE(CsvParser::parseAmount(cell), expected);
+}
+
+QTEST_GUILESS_MAIN(tst_CsvParser)
+#include "tst_csvparser.moc"
