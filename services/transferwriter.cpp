@@ -1,0 +1,149 @@
+#include "services/transferwriter.h"
+
+#include "data/accountrepository.h"
+#include "data/sqltransaction.h"
+#include "data/transactionrepository.h"
+
+#include <QSet>
+#include <QSignalBlocker>
+
+#include <optional>
+
+namespace {
+
+// Holds back the repository's change signals while a group of writes is open
+// and announces each touched account once the group has committed.
+class DeferredAnnouncements
+{
+public:
+    explicit DeferredAnnouncements(TransactionRepository *repository)
+        : m_repository(repository)
+        , m_blocker(repository)
+    {
+    }
+
+    void touch(const QString &accountId) { m_accounts.insert(accountId); }
+
+    void announce()
+    {
+        m_blocker.unblock();
+        for (const QString &accountId : std::as_const(m_accounts))
+            Q_EMIT m_repository->transactionsChanged(accountId);
+    }
+
+private:
+    TransactionRepository *m_repository;
+    QSignalBlocker m_blocker;
+    QSet<QString> m_accounts;
+};
+
+} // namespace
+
+TransferWriter::TransferWriter(AccountRepository *accounts, TransactionRepository *transactions)
+    : m_accounts(accounts)
+    , m_transactions(transactions)
+{
+}
+
+bool TransferWriter::sameCurrency(const QString &accountA, const QString &accountB, Result &failure) const
+{
+    const std::optional<Account> a = m_accounts->findById(accountA);
+    const std::optional<Account> b = m_accounts->findById(accountB);
+    if (!a || !b || a->deletedAt || b->deletedAt) {
+        failure = Result::NotFound;
+        return false;
+    }
+    if (a->currency != b->currency) {
+        failure = Result::CurrencyMismatch;
+        return false;
+    }
+    return true;
+}
+
+TransferWriter::Result TransferWriter::insertTransfer(Transaction source, Transaction destination)
+{
+    Result failure = Result::Failed;
+    if (!sameCurrency(source.accountId, destination.accountId, failure))
+        return failure;
+
+    source.transferLinkId = destination.id;
+    source.transferDestAccountId = destination.accountId;
+    destination.transferLinkId = source.id;
+    destination.transferDestAccountId = source.accountId;
+    destination.date = source.date;
+    destination.amount = -source.amount;
+
+    DeferredAnnouncements announcements(m_transactions);
+    SqlTransaction work;
+    if (!work.isActive() || !m_transactions->insert(destination) || !m_transactions->insert(source)
+        || !work.commit())
+        return Result::Failed;
+    announcements.touch(destination.accountId);
+    announcements.touch(source.accountId);
+    announcements.announce();
+    return Result::Written;
+}
+
+TransferWriter::Result TransferWriter::updateWithPartner(const Transaction &transaction)
+{
+    std::optional<Transaction> partner;
+    if (!transaction.transferLinkId.isEmpty()) {
+        partner = m_transactions->findById(transaction.transferLinkId);
+        if (partner && (partner->deletedAt || partner->transferLinkId != transaction.id))
+            partner.reset();
+        if (partner && partner->date == transaction.date && partner->amount == -transaction.amount)
+            partner.reset();
+    }
+    if (partner) {
+        Result failure = Result::Failed;
+        if (!sameCurrency(transaction.accountId, partner->accountId, failure)) {
+            // Mirroring an amount into another currency would be wrong; a
+            // partner whose account is gone is simply left as it is.
+            if (failure == Result::CurrencyMismatch)
+                return failure;
+            partner.reset();
+        }
+    }
+    if (partner) {
+        partner->date = transaction.date;
+        partner->amount = -transaction.amount;
+        partner->version += 1;
+        partner->updatedAt = QDateTime::currentDateTimeUtc();
+        partner->syncStatus = SyncStatus::Pending;
+    }
+
+    DeferredAnnouncements announcements(m_transactions);
+    SqlTransaction work;
+    if (!work.isActive() || !m_transactions->update(transaction) || (partner && !m_transactions->update(*partner))
+        || !work.commit())
+        return Result::Failed;
+    announcements.touch(transaction.accountId);
+    if (partner)
+        announcements.touch(partner->accountId);
+    announcements.announce();
+    return Result::Written;
+}
+
+TransferWriter::Result TransferWriter::softDeleteWithPartner(const QString &id)
+{
+    const std::optional<Transaction> transaction = id.isEmpty() ? std::nullopt : m_transactions->findById(id);
+    if (!transaction)
+        return Result::NotFound;
+    std::optional<Transaction> partner;
+    if (!transaction->transferLinkId.isEmpty()) {
+        partner = m_transactions->findById(transaction->transferLinkId);
+        if (partner && partner->deletedAt)
+            partner.reset();
+    }
+
+    DeferredAnnouncements announcements(m_transactions);
+    SqlTransaction work;
+    if (!work.isActive() || (partner && !m_transactions->softDelete(partner->id))
+        || !m_transactions->softDelete(transaction->id) || !work.commit())
+        return Result::Failed;
+    if (partner)
+        announcements.touch(partner->accountId);
+    announcements.touch(transaction->accountId);
+    announcements.announce();
+    return Result::Written;
+}
