@@ -1,0 +1,135 @@
+#pragma once
+
+#include "data/enums.h"
+#include "data/transaction.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// The table behind one account's register: the account's rows in nine
+// columns, sorted by the column the user chose, plus one blank new row where
+// a transaction is typed. It also holds the entry buffer, the texts of the
+// one row being edited in place (the new row or an existing one), so editors
+// and commands deal in strings and only entryToTransaction() makes a record.
+//
+// Rows are loaded whole by setRows() and kept in one contiguous list; data()
+// never reaches the database and formats only the cells that are asked for.
+// Running balances come with the rows and are never recomputed by sorting.
+// The model does not write to the database; the register screen commits.
+class RegisterModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { Date, CheckNumber, Payee, Category, Memo, Payment, Deposit, Cleared, Balance,
+                  ColumnCount };
+
+    // Slots of the entry buffer. The first eight hold the texts of the
+    // columns with the same number; the last is the chosen category's id.
+    enum class EntrySlot { Date, CheckNumber, Payee, Category, Memo, Payment, Deposit, Cleared,
+                           CategoryId, Count };
+
+    explicit RegisterModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Edit role only: the text goes into the buffer slot of the column.
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    // Stable; ties on the key put the later date first in both orders.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // Replaces the rows (date order, as the repository returns them), sorts
+    // them by the current column, ends any edit and clears the buffer.
+    void setRows(QList<RegisterRow> rows);
+    const QList<RegisterRow> &rows() const { return m_rows; }
+    int transactionCount() const { return int(m_rows.size()); }
+
+    // The account's currency decides how amounts are shown and read; USD
+    // until set.
+    void setCurrency(Currency currency);
+    Currency currency() const { return m_currency; }
+
+    // Row 0 when newest first (Date descending), else after the last row.
+    int newRowPosition() const;
+    bool isNewRow(int viewRow) const { return viewRow == newRowPosition(); }
+    // Index into rows() for a view row; -1 for the new row or out of range.
+    int transactionIndex(int viewRow) const;
+    int viewRowOfTransaction(int transactionIndex) const;
+    // The stored row shown at a view row; null for the new row or out of range.
+    const RegisterRow *rowAt(int viewRow) const;
+    // The view row of the transaction with this id; -1 when none (or empty).
+    int rowForId(const QString &id) const;
+
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+
+    bool twoLineMode() const { return m_twoLineMode; }
+    // Announces the Payee header's change of title.
+    void setTwoLineMode(bool on);
+
+    int editRow() const { return m_editRow; }
+    // -1, or a row outside the table, ends the edit. Both the old and the new
+    // edit row are announced so their highlight moves.
+    void setEditRow(int row);
+
+    QString entryText(EntrySlot slot) const { return m_entry[size_t(slot)]; }
+    // Writes a slot without announcing it; follow with refreshRow().
+    void setEntryText(EntrySlot slot, const QString &text) { m_entry[size_t(slot)] = text; }
+    // Announces every column of a row, after buffer slots changed behind it.
+    void refreshRow(int row);
+
+    // Fills the buffer from a row: amounts split into payment or deposit.
+    void loadEntry(const RegisterRow &row);
+    // The same for the row at a view row; false (buffer untouched) when it has none.
+    bool loadEntry(int viewRow);
+    // Clears the buffer; its date becomes the last entry date, or today.
+    void resetEntry();
+
+    QString lastEntryDate() const { return m_lastEntryDate; }
+    void setLastEntryDate(const QString &text) { m_lastEntryDate = text; }
+
+    // A new transaction of the account from the buffer's texts: a blank or
+    // unreadable date is today, an amount under Payment wins over Deposit.
+    Transaction entryToTransaction(const QString &accountId) const;
+
+    // Amount texts in this register's currency, as the cells show them.
+    QString amountText(qint64 amount) const;
+    qint64 amountFromText(const QString &text) const;
+
+    // "M/d/yyyy"; empty for an invalid date.
+    static QString dateText(const QDate &date);
+    // Reads "M/d/yyyy"; a two-digit year means 2000..2099. Invalid otherwise.
+    static QDate dateFromText(const QString &text);
+
+Q_SIGNALS:
+    void sortChanged(int column, Qt::SortOrder order);
+
+private:
+    QVariant storedData(const RegisterRow &row, int column, int role) const;
+    QString storedText(const RegisterRow &row, int column, int role) const;
+    QString columnTitle(int column) const;
+    // Reorders m_rows for the current sort; returns where the row that was
+    // at `follow` went (-1 for -1).
+    int sortRows(int follow);
+    void clearEntry();
+
+    QList<RegisterRow> m_rows;
+    int m_sortColumn = Date;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_twoLineMode = false;
+    int m_editRow = -1;
+    std::array<QString, size_t(EntrySlot::Count)> m_entry;
+    QString m_lastEntryDate;
+    Currency m_currency = Currency::USD;
+
+    mutable QHash<QString, int> m_indexById;          // built on first rowForId()
+    mutable bool m_indexByIdValid = false;
+};
