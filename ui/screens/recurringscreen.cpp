@@ -1,0 +1,218 @@
+#include "ui/screens/recurringscreen.h"
+
+#include "app/appstate.h"
+#include "app/thememanager.h"
+#include "data/accountrepository.h"
+#include "data/clock.h"
+#include "data/recurringrepository.h"
+#include "services/recurringservice.h"
+#include "ui/messagebox.h"
+#include "ui/screens/recurringformdialog.h"
+#include "ui/screens/recurringmodel.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+bool isDue(const RecurringTransaction &r)
+{
+    return r.isActive && r.nextDueDate.isValid() && r.nextDueDate <= Clock::today();
+}
+
+} // namespace
+
+RecurringScreen::RecurringScreen(AppState *state, RecurringService *service, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_service(service)
+{
+    auto *title = new QLabel(tr("Recurring Transactions"), this);
+    applyFontRole(title, FontRole::PageTitle);
+    m_dueLabel = new QLabel(this);
+    m_dueLabel->setObjectName(QStringLiteral("dueLabel"));
+    applyFontRole(m_dueLabel, FontRole::BodyStrong);
+
+    auto *confirmAll = new QPushButton(tr("Confirm All Due"), this);
+    auto *enterWeek = new QPushButton(tr("Enter Next 7 Days"), this);
+    auto *create = new QPushButton(tr("New Recurring"), this);
+    connect(confirmAll, &QPushButton::clicked, this, &RecurringScreen::confirmAllDue);
+    connect(enterWeek, &QPushButton::clicked, this, &RecurringScreen::enterNextSevenDays);
+    connect(create, &QPushButton::clicked, this, &RecurringScreen::showNewForm);
+
+    auto *header = new QHBoxLayout;
+    header->addWidget(title);
+    header->addWidget(m_dueLabel);
+    header->addStretch();
+    header->addWidget(confirmAll);
+    header->addWidget(enterWeek);
+    header->addWidget(create);
+
+    m_model = new RecurringModel(state->accountRepository(), this);
+    m_view = new QTableView(this);
+    m_view->setModel(m_model);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->verticalHeader()->hide();
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSortingEnabled(true);
+    m_view->sortByColumn(RecurringModel::NextDueColumn, Qt::AscendingOrder);
+    m_view->horizontalHeader()->setSectionResizeMode(RecurringModel::PayeeColumn, QHeaderView::Stretch);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &RecurringScreen::onContextMenu);
+    connect(m_view, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &index) { showEditForm(index.row()); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addLayout(header);
+    layout->addWidget(m_view);
+
+    refresh();
+}
+
+void RecurringScreen::refresh()
+{
+    m_model->setTemplates(m_service->all());
+    const int due = m_service->pendingCount();
+    if (due >= 1) {
+        m_dueLabel->setText(tr("(%1 due)").arg(due));
+        m_dueLabel->setStyleSheet(QStringLiteral("color: #008800;"));
+    } else {
+        m_dueLabel->clear();
+    }
+}
+
+void RecurringScreen::onContextMenu(const QPoint &pos)
+{
+    const QModelIndex index = m_view->indexAt(pos);
+    if (!index.isValid())
+        return;
+    const int row = index.row();
+    const RecurringTransaction r = m_model->templateAt(row);
+    const bool due = isDue(r);
+    const bool future = r.isActive && r.nextDueDate.isValid() && r.nextDueDate > Clock::today();
+
+    QMenu menu(this);
+    QAction *edit = menu.addAction(tr("&Edit"));
+    QAction *confirmAction = menu.addAction(tr("&Confirm"));
+    QAction *skipAction = menu.addAction(tr("&Skip"));
+    QAction *early = menu.addAction(tr("Enter &Early..."));
+    menu.addSeparator();
+    QAction *remove = menu.addAction(tr("&Delete"));
+    confirmAction->setEnabled(due);
+    skipAction->setEnabled(due);
+    early->setEnabled(future);
+
+    QAction *chosen = menu.exec(m_view->viewport()->mapToGlobal(pos));
+    if (chosen == edit)
+        showEditForm(row);
+    else if (chosen == confirmAction)
+        confirmSelected();
+    else if (chosen == skipAction)
+        skipSelected();
+    else if (chosen == early)
+        enterEarlySelected();
+    else if (chosen == remove)
+        deleteSelected();
+}
+
+void RecurringScreen::showNewForm()
+{
+    RecurringFormDialog dialog(m_state, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_state->recurringRepository()->insert(dialog.recurring());
+    refresh();
+}
+
+void RecurringScreen::showEditForm(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    RecurringFormDialog dialog(m_state, m_model->templateAt(row), RecurringFormDialog::Purpose::Edit, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_state->recurringRepository()->update(dialog.recurring());
+    refresh();
+}
+
+void RecurringScreen::confirmSelected()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    if (m_service->confirm(m_model->templateAt(row)))
+        Q_EMIT transactionsChanged();
+    refresh();
+}
+
+void RecurringScreen::enterEarlySelected()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const RecurringTransaction r = m_model->templateAt(row);
+    const QString text = tr("Enter \"%1\" now, dated %2? The transaction is dated its due date and you can edit "
+                            "or delete it later.")
+                             .arg(r.payee, QLocale().toString(r.nextDueDate, QStringLiteral("MMM d, yyyy")));
+    if (MessageBox::question(this, tr("Enter Early"), text) != QMessageBox::Yes)
+        return;
+    if (m_service->confirm(r))
+        Q_EMIT transactionsChanged();
+    refresh();
+}
+
+void RecurringScreen::skipSelected()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    m_service->skip(m_model->templateAt(row));
+    refresh();
+}
+
+void RecurringScreen::deleteSelected()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const RecurringTransaction r = m_model->templateAt(row);
+    if (MessageBox::question(this, tr("Delete"), tr("Delete recurring \"%1\"?").arg(r.payee)) != QMessageBox::Yes)
+        return;
+    m_state->recurringRepository()->softDelete(r.id);
+    refresh();
+}
+
+void RecurringScreen::confirmAllDue()
+{
+    if (m_service->confirmAllDue() > 0) {
+        Q_EMIT transactionsChanged();
+        refresh();
+    }
+}
+
+void RecurringScreen::enterNextSevenDays()
+{
+    const QString text = tr("Enter all recurring transactions due in the next 7 days? They are dated their due "
+                            "dates and you can edit or delete them later.");
+    if (MessageBox::question(this, tr("Enter Next 7 Days"), text) != QMessageBox::Yes)
+        return;
+    if (m_service->enterDueThrough(Clock::today().addDays(7)) > 0) {
+        Q_EMIT transactionsChanged();
+        refresh();
+    }
+}
+
+int RecurringScreen::currentRow() const
+{
+    const QModelIndex current = m_view->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
