@@ -92,8 +92,10 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const
             return QColor(isDarkPalette() ? "#FF8A80" : "#C62828");
         if (index.column() == StatusColumn && !r.isActive)
             return QColor(Qt::gray);
+        // The due green is too dark to read on the dark palette's rows; that
+        // palette gets its own lighter green.
         if (index.column() == NextDueColumn && isDue(r))
-            return QColor(0, 136, 0);
+            return isDarkPalette() ? QColor("#66BB6A") : QColor(0, 136, 0);
         break;
     case IdRole:
         return r.id;

@@ -63,6 +63,7 @@ RecurringScreen::RecurringScreen(AppState *state, RecurringService *service, QWi
     m_view->verticalHeader()->hide();
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setWordWrap(false);
     m_view->setSortingEnabled(true);
     m_view->sortByColumn(RecurringModel::NextDueColumn, Qt::AscendingOrder);
     m_view->horizontalHeader()->setSectionResizeMode(RecurringModel::PayeeColumn, QHeaderView::Stretch);
@@ -81,10 +82,13 @@ RecurringScreen::RecurringScreen(AppState *state, RecurringService *service, QWi
 void RecurringScreen::refresh()
 {
     m_model->setTemplates(m_service->all());
+    // The columns fit their texts; Payee takes the room that is left.
+    m_view->resizeColumnsToContents();
     const int due = m_service->pendingCount();
     if (due >= 1) {
         m_dueLabel->setText(tr("(%1 due)").arg(due));
-        m_dueLabel->setStyleSheet(QStringLiteral("color: #008800;"));
+        m_dueLabel->setStyleSheet(isDarkPalette() ? QStringLiteral("color: #66BB6A;")
+                                                  : QStringLiteral("color: #008800;"));
     } else {
         m_dueLabel->clear();
     }

@@ -140,6 +140,7 @@ void tst_RecurringModel::colours_data()
     QTest::newRow("inactiveGray") << false << "Gym" << int(RecurringModel::StatusColumn) << QColor(Qt::gray);
     QTest::newRow("activePlain") << false << "Rent" << int(RecurringModel::StatusColumn) << QColor();
     QTest::newRow("dueTodayGreen") << false << "Rent" << int(RecurringModel::NextDueColumn) << QColor(0, 136, 0);
+    QTest::newRow("dueTodayGreenDark") << true << "Rent" << int(RecurringModel::NextDueColumn) << QColor("#66BB6A");
     QTest::newRow("overdueGreen") << false << "gift" << int(RecurringModel::NextDueColumn) << QColor(0, 136, 0);
     QTest::newRow("futurePlain") << false << "salary" << int(RecurringModel::NextDueColumn) << QColor();
     QTest::newRow("inactiveOverduePlain") << false << "Gym" << int(RecurringModel::NextDueColumn) << QColor();

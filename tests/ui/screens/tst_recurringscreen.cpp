@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
 #include "data/recurringrepository.h"
@@ -83,6 +84,7 @@ void tst_RecurringScreen::initTestCase()
 void tst_RecurringScreen::init()
 {
     Clock::setToday(m_today);
+    QApplication::setPalette(ThemeManager::lightPalette());
     m_boxes.clear();
     m_answer = QMessageBox::Yes;
     m_dataDir = std::make_unique<QTemporaryDir>();
@@ -243,6 +245,10 @@ void tst_RecurringScreen::dueLabelAndConfirmAllDue()
     QVERIFY(label);
     QCOMPARE(label->text(), QString("(3 due)"));
     QCOMPARE(label->styleSheet(), QString("color: #008800;"));
+    // A lighter green on the dark palette, where #008800 is hard to read.
+    QApplication::setPalette(ThemeManager::darkPalette());
+    m_screen->refresh();
+    QCOMPARE(label->styleSheet(), QString("color: #66BB6A;"));
 
     QSignalSpy posted(m_screen.get(), &RecurringScreen::transactionsChanged);
     m_screen->confirmAllDue();
