@@ -1,0 +1,217 @@
+#include "app/appstate.h"
+#include "ui/messagebox.h"
+#include "data/categoryrepository.h"
+#include "ui/register/spliteditordialog.h"
+#include "ui/register/splitlineswidget.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_SplitEditorDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void showsTotalAndStartsFromTheLines();
+    void remainingFollowsTheLines_data();
+    void remainingFollowsTheLines();
+    void remainingFollowsTypedAmounts();
+    void linesTakeTheTransactionsSign_data();
+    void linesTakeTheTransactionsSign();
+    void okAcceptsLinesThatDoNotAddUp();
+    void okRefusesLineWithoutCategory();
+    void yenTransaction();
+
+private:
+    SplitLine line(qint64 amount, const QString &categoryId = QString()) const;
+
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<QTemporaryDir> m_dataDir;
+    std::unique_ptr<AppState> m_state;
+};
+
+void tst_SplitEditorDialog::initTestCase()
+{
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+}
+
+void tst_SplitEditorDialog::init()
+{
+    m_dataDir = std::make_unique<QTemporaryDir>();
+    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
+    m_state = std::make_unique<AppState>();
+    QVERIFY(m_state->initialize());
+}
+
+void tst_SplitEditorDialog::cleanup()
+{
+    m_state.reset();
+    m_dataDir.reset();
+}
+
+SplitLine tst_SplitEditorDialog::line(qint64 amount, const QString &categoryId) const
+{
+    SplitLine l;
+    l.amount = amount;
+    l.categoryId = categoryId;
+    return l;
+}
+
+void tst_SplitEditorDialog::showsTotalAndStartsFromTheLines()
+{
+    const QString groceries = m_state->categoryRepository()->findByName("Groceries")->id;
+    SplitEditorDialog dialog(m_state.get(), -10000, {line(-6000, groceries), line(-4000)}, Currency::USD);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Split Transaction"));
+    QCOMPARE(dialog.minimumSize(), QSize(550, 350));
+    QCOMPARE(dialog.totalLabel()->text(), QStringLiteral("Total: $100.00"));
+    QCOMPARE(dialog.linesWidget()->rowCount(), 2);
+    QCOMPARE(dialog.linesWidget()->categoryCombo(0)->currentData().toString(), groceries);
+    QCOMPARE(dialog.remainingLabel()->text(), QStringLiteral("Remaining: $0.00"));
+    QCOMPARE(dialog.remainingLabel()->font().weight(), QFont::Bold);
+    QCOMPARE(dialog.remainingLabel()->property("orlFontWeight").toInt(), 700);
+
+    SplitEditorDialog empty(m_state.get(), 2500, {}, Currency::USD);
+    QCOMPARE(empty.linesWidget()->rowCount(), 2);
+    QCOMPARE(empty.remainingLabel()->text(), QStringLiteral("Remaining: $25.00"));
+}
+
+void tst_SplitEditorDialog::remainingFollowsTheLines_data()
+{
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("second");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("style");
+    QTest::newRow("short") << 60.0 << 30.0 << "Remaining: $10.00" << "";
+    QTest::newRow("exact") << 60.0 << 40.0 << "Remaining: $0.00" << "color: green;";
+    QTest::newRow("over") << 70.0 << 40.0 << "Remaining: -$10.00" << "color: #cc0000;";
+}
+
+void tst_SplitEditorDialog::remainingFollowsTheLines()
+{
+    QFETCH(double, first);
+    QFETCH(double, second);
+    QFETCH(QString, text);
+    QFETCH(QString, style);
+    SplitEditorDialog dialog(m_state.get(), -10000, {line(-1), line(-1)}, Currency::USD);
+    dialog.linesWidget()->amountSpin(0)->setValue(first);
+    dialog.linesWidget()->amountSpin(1)->setValue(second);
+    QCOMPARE(dialog.remainingLabel()->text(), text);
+    QCOMPARE(dialog.remainingLabel()->styleSheet(), style);
+}
+
+void tst_SplitEditorDialog::remainingFollowsTypedAmounts()
+{
+    SplitEditorDialog dialog(m_state.get(), -10000, {}, Currency::USD);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QDoubleSpinBox *spin = dialog.linesWidget()->amountSpin(0);
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, "75");
+    QCOMPARE(dialog.remainingLabel()->text(), QStringLiteral("Remaining: $25.00"));
+
+    auto *add = dialog.findChild<QPushButton *>("addLineButton");
+    QTest::mouseClick(add, Qt::LeftButton);
+    QDoubleSpinBox *third = dialog.linesWidget()->amountSpin(2);
+    third->setFocus();
+    third->selectAll();
+    QTest::keyClicks(third, "25");
+    QCOMPARE(dialog.remainingLabel()->text(), QStringLiteral("Remaining: $0.00"));
+
+    // Removing the row being typed in gives its share back.
+    QTest::mouseClick(dialog.findChild<QPushButton *>("removeLineButton"), Qt::LeftButton);
+    QCOMPARE(dialog.remainingLabel()->text(), QStringLiteral("Remaining: $25.00"));
+}
+
+void tst_SplitEditorDialog::linesTakeTheTransactionsSign_data()
+{
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<qint64>("expected");
+    QTest::newRow("payment") << qint64(-5000) << qint64(-5000);
+    QTest::newRow("deposit") << qint64(5000) << qint64(5000);
+    QTest::newRow("zeroAmount") << qint64(0) << qint64(5000);
+}
+
+void tst_SplitEditorDialog::linesTakeTheTransactionsSign()
+{
+    QFETCH(qint64, amount);
+    QFETCH(qint64, expected);
+    // Stored lines of either sign show as magnitudes and come back signed like the transaction.
+    SplitEditorDialog dialog(m_state.get(), amount, {line(-5000), line(0)}, Currency::USD);
+    const QList<SplitLine> lines = dialog.lines();
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines.first().amount, expected);
+}
+
+void tst_SplitEditorDialog::okAcceptsLinesThatDoNotAddUp()
+{
+    const QString groceries = m_state->categoryRepository()->findByName("Groceries")->id;
+    SplitEditorDialog dialog(m_state.get(), -10000, {line(-7000, groceries), line(-4000, groceries)},
+                             Currency::USD);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *box = dialog.findChild<QDialogButtonBox *>();
+    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    qint64 sum = 0;
+    for (const SplitLine &l : dialog.lines())
+        sum += l.amount;
+    QCOMPARE(sum, -11000);
+}
+
+void tst_SplitEditorDialog::okRefusesLineWithoutCategory()
+{
+    QList<MessageBox::Request> boxes;
+    MessageBox::setResponder([&boxes](const MessageBox::Request &request) {
+        boxes.append(request);
+        return QMessageBox::Ok;
+    });
+    const QString groceries = m_state->categoryRepository()->findByName("Groceries")->id;
+    SplitEditorDialog dialog(m_state.get(), -10000, {line(-6000, groceries), line(-4000)}, Currency::USD);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().icon, QMessageBox::Warning);
+    QCOMPARE(boxes.first().text, QStringLiteral("Choose a category for every split line with an amount."));
+    QComboBox *combo = dialog.linesWidget()->categoryCombo(1);
+    QVERIFY(QApplication::focusWidget() == combo || combo->isAncestorOf(QApplication::focusWidget()));
+
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), "Utilities");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    MessageBox::setResponder({});
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.lines().at(1).categoryId, m_state->categoryRepository()->findByName("Utilities")->id);
+}
+
+void tst_SplitEditorDialog::yenTransaction()
+{
+    SplitEditorDialog dialog(m_state.get(), -1500, {line(-1000), line(-200)}, Currency::JPY);
+    QCOMPARE(dialog.totalLabel()->text(), QStringLiteral("Total: ¥1,500"));
+    QCOMPARE(dialog.linesWidget()->amountSpin(0)->value(), 1000.0);
+    QCOMPARE(dialog.linesWidget()->amountSpin(0)->prefix(), QStringLiteral("¥ "));
+    QCOMPARE(dialog.remainingLabel()->text(), QStringLiteral("Remaining: ¥300"));
+    dialog.linesWidget()->amountSpin(1)->setValue(500);
+    QCOMPARE(dialog.remainingLabel()->text(), QStringLiteral("Remaining: ¥0"));
+    QCOMPARE(dialog.lines().at(1).amount, -500);
+}
+
+QTEST_MAIN(tst_SplitEditorDialog)
+#include "tst_spliteditordialog.moc"
