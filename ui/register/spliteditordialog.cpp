@@ -59,12 +59,17 @@ void SplitEditorDialog::updateRemaining()
     const qint64 magnitude = m_amount < 0 ? -m_amount : m_amount;
     const qint64 remaining = magnitude - m_lines->total();
     m_remainingLabel->setText(tr("Remaining: %1").arg(formatMoney(remaining, m_currency)));
+    // Plain green and red are hard to read on the dark palette; it gets the
+    // lighter positive and negative colours instead.
+    const bool dark = isDarkPalette();
     if (remaining == 0)
-        m_remainingLabel->setStyleSheet(QStringLiteral("color: green;"));
+        m_remainingLabel->setStyleSheet(dark ? QStringLiteral("color: %1;").arg(positiveColor().name())
+                                             : QStringLiteral("color: green;"));
     else if (remaining > 0)
         m_remainingLabel->setStyleSheet(QString());
     else
-        m_remainingLabel->setStyleSheet(QStringLiteral("color: #cc0000;"));
+        m_remainingLabel->setStyleSheet(dark ? QStringLiteral("color: %1;").arg(negativeColor().name())
+                                             : QStringLiteral("color: #cc0000;"));
 }
 
 void SplitEditorDialog::accept()

@@ -85,7 +85,12 @@ TransactionDetailsDialog::TransactionDetailsDialog(AppState *appState, const Tra
         addValueRow(m_form, tr("Category:"), name);
     }
 
-    addValueRow(m_form, tr("Memo:"), transaction.memo)->setWordWrap(true);
+    QLabel *memo = addValueRow(m_form, tr("Memo:"), transaction.memo);
+    memo->setWordWrap(true);
+    // Only a field that may grow gets the form's width, and a wrapped memo
+    // needs it to find its height.
+    memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    memo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     addValueRow(m_form, tr("Check #:"), transaction.checkNumber);
     if (!transaction.transferDestAccountId.isEmpty()) {
         const auto target = m_appState->accountRepository()->findById(transaction.transferDestAccountId);

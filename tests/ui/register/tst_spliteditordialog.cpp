@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "app/thememanager.h"
 #include "ui/messagebox.h"
 #include "data/categoryrepository.h"
 #include "ui/register/spliteditordialog.h"
@@ -93,9 +94,13 @@ void tst_SplitEditorDialog::remainingFollowsTheLines_data()
     QTest::addColumn<double>("second");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("style");
-    QTest::newRow("short") << 60.0 << 30.0 << "Remaining: $10.00" << "";
-    QTest::newRow("exact") << 60.0 << 40.0 << "Remaining: $0.00" << "color: green;";
-    QTest::newRow("over") << 70.0 << 40.0 << "Remaining: -$10.00" << "color: #cc0000;";
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("short") << 60.0 << 30.0 << "Remaining: $10.00" << "" << false;
+    QTest::newRow("exact") << 60.0 << 40.0 << "Remaining: $0.00" << "color: green;" << false;
+    QTest::newRow("over") << 70.0 << 40.0 << "Remaining: -$10.00" << "color: #cc0000;" << false;
+    QTest::newRow("shortDark") << 60.0 << 30.0 << "Remaining: $10.00" << "" << true;
+    QTest::newRow("exactDark") << 60.0 << 40.0 << "Remaining: $0.00" << "color: #66bb6a;" << true;
+    QTest::newRow("overDark") << 70.0 << 40.0 << "Remaining: -$10.00" << "color: #ff8a80;" << true;
 }
 
 void tst_SplitEditorDialog::remainingFollowsTheLines()
@@ -104,9 +109,12 @@ void tst_SplitEditorDialog::remainingFollowsTheLines()
     QFETCH(double, second);
     QFETCH(QString, text);
     QFETCH(QString, style);
+    QFETCH(bool, dark);
+    QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
     SplitEditorDialog dialog(m_state.get(), -10000, {line(-1), line(-1)}, Currency::USD);
     dialog.linesWidget()->amountSpin(0)->setValue(first);
     dialog.linesWidget()->amountSpin(1)->setValue(second);
+    QApplication::setPalette(ThemeManager::lightPalette());
     QCOMPARE(dialog.remainingLabel()->text(), text);
     QCOMPARE(dialog.remainingLabel()->styleSheet(), style);
 }
