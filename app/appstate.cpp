@@ -1,7 +1,18 @@
 #include "app/appstate.h"
 
 #include "app/datadirectory.h"
+#include "app/thememanager.h"
+#include "app/uisettings.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/categoryservice.h"
+#include "services/recurringservice.h"
 
 #include <QDebug>
 
@@ -22,8 +33,44 @@ bool AppState::initialize()
     if (!m_database->runMigrations())
         return false;
 
+    m_accounts = new AccountRepository(m_database, this);
+    m_transactions = new TransactionRepository(m_database, this);
+    m_categories = new CategoryRepository(m_database, this);
+    m_preferences = new PreferencesRepository(m_database, this);
+    m_splitLines = new SplitLineRepository(m_database, this);
+    m_recurring = new RecurringRepository(m_database, this);
+    m_reconciliations = new ReconciliationRepository(m_database, this);
+    m_categoryService = new CategoryService(m_categories, this);
+    m_recurringService = new RecurringService(m_recurring, m_transactions, m_accounts, this);
+
+    applyStoredAppearance();
+    m_categoryService->ensureDefaultCategories();
+
+    if (const std::optional<QString> last = m_preferences->get(QStringLiteral("lastViewedAccountId")))
+        m_currentAccountId = *last;
+
     Q_EMIT databaseReady();
     return true;
+}
+
+void AppState::applyStoredAppearance()
+{
+    baseFont();   // captured before any scaling
+
+    bool ok = false;
+    int scale = m_preferences->getValue(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&ok);
+    if (!ok)
+        scale = kDefaultFontScalePercent;
+    setFontScalePercent(scale);
+
+    m_themeManager = new ThemeManager(m_preferences, this);
+    m_themeManager->setThemeName(m_preferences->getValue(QStringLiteral("theme"), QStringLiteral("system")));
+
+    if (const std::optional<QString> weekStart = m_preferences->get(QStringLiteral("weekStartDay"))) {
+        const int day = weekStart->toInt(&ok);
+        if (ok && day >= 1 && day <= 7)
+            setFirstDayOfWeek(day);
+    }
 }
 
 void AppState::setCurrentAccountId(const QString &id)
@@ -31,5 +78,6 @@ void AppState::setCurrentAccountId(const QString &id)
     if (id == m_currentAccountId)
         return;
     m_currentAccountId = id;
+    m_preferences->set(QStringLiteral("lastViewedAccountId"), id);
     Q_EMIT currentAccountChanged(id);
 }

@@ -3,7 +3,17 @@
 #include <QObject>
 #include <QString>
 
+class AccountRepository;
+class CategoryRepository;
+class CategoryService;
 class Database;
+class PreferencesRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class RecurringService;
+class SplitLineRepository;
+class ThemeManager;
+class TransactionRepository;
 
 // The one application-wide state object: it owns the database and every
 // repository and service for the life of the process, in creation order, and
@@ -21,6 +31,16 @@ public:
     bool initialize();
 
     Database *database() const { return m_database; }
+    AccountRepository *accountRepository() const { return m_accounts; }
+    TransactionRepository *transactionRepository() const { return m_transactions; }
+    CategoryRepository *categoryRepository() const { return m_categories; }
+    PreferencesRepository *preferencesRepository() const { return m_preferences; }
+    SplitLineRepository *splitLineRepository() const { return m_splitLines; }
+    RecurringRepository *recurringRepository() const { return m_recurring; }
+    ReconciliationRepository *reconciliationRepository() const { return m_reconciliations; }
+    CategoryService *categoryService() const { return m_categoryService; }
+    RecurringService *recurringService() const { return m_recurringService; }
+    ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
@@ -30,6 +50,18 @@ Q_SIGNALS:
     void databaseReady();
 
 private:
+    void applyStoredAppearance();
+
     Database *m_database = nullptr;
+    AccountRepository *m_accounts = nullptr;
+    TransactionRepository *m_transactions = nullptr;
+    CategoryRepository *m_categories = nullptr;
+    PreferencesRepository *m_preferences = nullptr;
+    SplitLineRepository *m_splitLines = nullptr;
+    RecurringRepository *m_recurring = nullptr;
+    ReconciliationRepository *m_reconciliations = nullptr;
+    CategoryService *m_categoryService = nullptr;
+    RecurringService *m_recurringService = nullptr;
+    ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

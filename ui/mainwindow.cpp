@@ -1,11 +1,736 @@
 #include "ui/mainwindow.h"
 
 #include "app/appstate.h"
+#include "app/thememanager.h"
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/money.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/sqltransaction.h"
+#include "data/timestamps.h"
+#include "data/transactionrepository.h"
+#include "data/uuids.h"
+#include "data/preferencesrepository.h"
+#include "services/recurringservice.h"
+#include "ui/accountcard.h"
+#include "ui/accountformdialog.h"
+#include "ui/messagebox.h"
+#include "ui/statusbar.h"
+#include "ui/screens/recurringscreen.h"
+#include "ui/welcomescreen.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSidebarBackground = QStringLiteral("#152420");
+const QString kSidebarText = QStringLiteral("#8FAF9F");
+const QString kFeedbackUrl = QStringLiteral("https://feedback.orlindo.com/quillby");
+
+// Refits the sidebar cards whenever the list is resized or shown.
+class ListResizeWatcher : public QObject
+{
+public:
+    ListResizeWatcher(QObject *parent, std::function<void()> onResize)
+        : QObject(parent)
+        , m_onResize(std::move(onResize))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+            m_onResize();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onResize;
+};
+
+} // namespace
 
 MainWindow::MainWindow(AppState *state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
 {
-    setWindowTitle(QStringLiteral("Orlindo Quillby"));
-    resize(1100, 720);
+    setWindowTitle(tr("Orlindo Quillby"));
+    const QByteArray geometry = QSettings().value(QStringLiteral("mainwindow/geometry")).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(1280, 900);
+
+    setupMenuBar();
+
+    m_welcomeScreen = new WelcomeScreen(m_state);
+    m_registerPage = buildRegisterPage();
+    m_emptyPage = buildEmptyPage();
+    m_pages = new QStackedWidget;
+    m_pages->addWidget(m_welcomeScreen);
+    m_pages->addWidget(m_registerPage);
+    m_pages->addWidget(m_emptyPage);
+
+    setupAccountList();
+
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+    m_statusBar->applyTheme();
+
+    connect(m_state->themeManager(), &ThemeManager::themeChanged, this, [this] {
+        m_statusBar->applyTheme();
+        applySidebarStyle();
+    });
+    connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
+            &MainWindow::onAccountsChanged);
+    connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            &MainWindow::refreshAccountList);
+    connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+
+    updateAuthUI();
+    refreshAccountList();
+
+    processDueRecurring();
+    auto *recurringTimer = new QTimer(this);
+    recurringTimer->setInterval(3600000);
+    connect(recurringTimer, &QTimer::timeout, this, &MainWindow::processDueRecurring);
+    recurringTimer->start();
+    updateRecurringDue();
+    connect(m_state->recurringService(), &RecurringService::pendingCountChanged, m_statusBar,
+            &StatusBar::setRecurringDue);
+    connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, this,
+            &MainWindow::updateRecurringDue);
+
+    selectInitialAccount();
+}
+
+void MainWindow::processDueRecurring()
+{
+    const int posted = m_state->recurringService()->processDue();
+    if (posted > 0) {
+        m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), 5000);
+        refreshAccountList();
+    }
+}
+
+void MainWindow::updateRecurringDue()
+{
+    m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
+}
+
+void MainWindow::showScreenWindow(QWidget *screen, const QString &title, QSize defaultSize)
+{
+    screen->setWindowTitle(title);
+    if (!screen->parent()) {
+        screen->setParent(this, Qt::Window);
+        screen->resize(defaultSize);
+    }
+    if (screen->isMinimized())
+        screen->setWindowState(screen->windowState() & ~Qt::WindowMinimized);
+    if (screen->isHidden())
+        screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
+void MainWindow::showRecurringWindow()
+{
+    if (!m_recurringScreen) {
+        m_recurringScreen = new RecurringScreen(m_state, m_state->recurringService());
+        connect(m_recurringScreen, &RecurringScreen::transactionsChanged, this, &MainWindow::refreshAccountList);
+        connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, m_recurringScreen, [this] {
+            if (m_recurringScreen->isVisible())
+                m_recurringScreen->refresh();
+        });
+    }
+    m_recurringScreen->refresh();
+    showScreenWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
+}
+
+MainWindow::~MainWindow() = default;
+
+MainWindow::Page MainWindow::currentPage() const
+{
+    QWidget *page = m_pages->currentWidget();
+    if (page == m_registerPage)
+        return Page::Register;
+    if (page == m_emptyPage)
+        return Page::Empty;
+    return Page::Welcome;
+}
+
+void MainWindow::setSignedIn(bool signedIn)
+{
+    if (m_signedIn == signedIn)
+        return;
+    m_signedIn = signedIn;
+    updateAuthUI();
+}
+
+QAction *MainWindow::addPendingEntry(QMenu *menu, const QString &text, const QString &opens)
+{
+    QAction *action = menu->addAction(text);
+    action->setEnabled(false);
+    action->setToolTip(opens);
+    action->setStatusTip(opens);
+    return action;
+}
+
+void MainWindow::setupMenuBar()
+{
+
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->setToolTipsVisible(true);
+    addPendingEntry(file, tr("&New Transaction"), tr("Opens the register's new row"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    QAction *newAccount = file->addAction(tr("New &Account"));
+    newAccount->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+N")));
+    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    file->addSeparator();
+    addPendingEntry(file, tr("&Import..."), tr("Opens the import screen for CSV and QIF files"));
+    file->addSeparator();
+    m_accountAction = addPendingEntry(file, tr("Orlindo &Account..."), tr("Opens the Orlindo account screen"));
+    file->addSeparator();
+    m_signOutAction = file->addAction(tr("Sign &Out"));
+    connect(m_signOutAction, &QAction::triggered, this, [this] { setSignedIn(false); });
+    file->addSeparator();
+    QAction *quit = file->addAction(tr("&Quit"));
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setToolTipsVisible(true);
+    addPendingEntry(edit, tr("&Find..."), tr("Opens the transaction search"))->setShortcut(QKeySequence::Find);
+    edit->addSeparator();
+    addPendingEntry(edit, tr("&Preferences..."), tr("Opens the preferences"))
+        ->setMenuRole(QAction::PreferencesRole);
+
+    QMenu *account = menuBar()->addMenu(tr("&Account"));
+    account->setToolTipsVisible(true);
+    connect(account->addAction(tr("&Edit...")), &QAction::triggered, this, &MainWindow::showEditAccountDialog);
+    addPendingEntry(account, tr("&Reconcile..."), tr("Opens the reconciliation of this account"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    addPendingEntry(account, tr("Reconciliation &History..."), tr("Opens the reconciliation history"));
+    addPendingEntry(account, tr("Rename &Payees..."), tr("Opens the payee management"));
+    account->addSeparator();
+    addPendingEntry(account, tr("&Share..."), tr("Opens the sharing of this account"));
+    account->addSeparator();
+    connect(account->addAction(tr("&Delete")), &QAction::triggered, this, &MainWindow::deleteCurrentAccount);
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    view->setToolTipsVisible(true);
+    addPendingEntry(view, tr("&Reports"), tr("Opens the reports"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
+    QAction *recurring = view->addAction(tr("Re&curring Transactions"));
+    recurring->setShortcut(QKeySequence(QStringLiteral("Ctrl+3")));
+    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
+    addPendingEntry(view, tr("C&ategories"), tr("Opens the categories"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+4")));
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->setToolTipsVisible(true);
+    QAction *about = help->addAction(tr("&About Orlindo Quillby"));
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+    addPendingEntry(help, tr("What's &New..."), tr("Opens the release notes"));
+    addPendingEntry(help, tr("Check for &Updates..."), tr("Checks for a newer version"));
+    connect(help->addAction(tr("Send &Feedback...")), &QAction::triggered, this, &MainWindow::sendFeedback);
+    help->addSeparator();
+    connect(help->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this,
+            &MainWindow::showKeyboardShortcuts);
+    if (!qEnvironmentVariableIsEmpty("QUILLBY_DEV")) {
+        help->addSeparator();
+        addPendingEntry(help, tr("Load &Sample Data"), tr("Loads a demonstration data set"));
+        addPendingEntry(help, tr("&Clear Sample Data"), tr("Removes the demonstration data set"));
+    }
+}
+
+void MainWindow::setupAccountList()
+{
+    m_accountList = new QListWidget;
+    m_accountList->setMinimumWidth(260);
+    m_accountList->setFocusPolicy(Qt::NoFocus);
+    m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_accountList->setDragDropMode(QAbstractItemView::InternalMove);
+    m_accountList->setDefaultDropAction(Qt::MoveAction);
+    connect(m_accountList, &QListWidget::customContextMenuRequested, this, &MainWindow::onAccountContextMenu);
+    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
+    connect(m_accountList->model(), &QAbstractItemModel::rowsMoved, this, [this] {
+        if (!m_rebuilding)
+            saveAccountOrder();
+    });
+
+    m_totalLabel = new QLabel;
+    applyFontRole(m_totalLabel, 1);
+    m_totalLabel->setAlignment(Qt::AlignCenter);
+    m_totalLabel->setFixedHeight(32);
+    m_totalLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
+                                    .arg(kSidebarBackground, kSidebarText, QStringLiteral("#1E3028")));
+    applySidebarStyle();
+
+    auto *sidebar = new QWidget;
+    sidebar->setMinimumWidth(260);
+    sidebar->setMaximumWidth(500);
+    auto *layout = new QVBoxLayout(sidebar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_accountList, 1);
+    layout->addWidget(m_totalLabel);
+
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->addWidget(sidebar);
+    m_splitter->addWidget(m_pages);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setChildrenCollapsible(false);
+    connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::fitAccountItems);
+    m_accountList->installEventFilter(new ListResizeWatcher(this, [this] { fitAccountItems(); }));
+
+    QSettings settings;
+    if (!settings.contains(QStringLiteral("mainwindow/splitter"))
+        || !m_splitter->restoreState(settings.value(QStringLiteral("mainwindow/splitter")).toByteArray())) {
+        m_splitter->setSizes({280, 1000});
+    }
+    setCentralWidget(m_splitter);
+}
+
+void MainWindow::applySidebarStyle()
+{
+    int pointSize = QApplication::font().pointSize();
+    if (pointSize <= 0)
+        pointSize = 10;
+    const int size = qMax(1, pointSize * fontScalePercent() / 100);
+    m_accountList->setStyleSheet(
+        QStringLiteral("QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
+                       "font-size: %7pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
+                       "QListWidget::item:hover {  background-color: %3;  color: %4;}"
+                       "QListWidget::item:selected {  background-color: %5;  color: %4;}"
+                       "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  background: "
+                       "transparent;}")
+            .arg(kSidebarBackground, kSidebarText, QStringLiteral("#1E3530"), QStringLiteral("#FFFFFF"),
+                 QStringLiteral("#26574A"), QStringLiteral("#5A7A6E"))
+            .arg(size));
+}
+
+QWidget *MainWindow::buildRegisterPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(24, 20, 24, 20);
+    m_registerTitle = new QLabel;
+    applyFontRole(m_registerTitle, 4);
+    layout->addWidget(m_registerTitle);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *MainWindow::buildEmptyPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setAlignment(Qt::AlignCenter);
+    layout->setSpacing(12);
+
+    auto *icon = new QLabel(QString(QChar(0xE850)));
+    QFont iconFont(QStringLiteral("Material Icons"));
+    iconFont.setPixelSize(96);
+    icon->setFont(iconFont);
+    icon->setStyleSheet(QStringLiteral("color: #4DB6AC;"));
+    icon->setAlignment(Qt::AlignCenter);
+    layout->addWidget(icon);
+    layout->addSpacing(8);
+
+    auto *title = new QLabel(tr("Welcome to Orlindo Quillby"));
+    applyFontRole(title, 5);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+
+    auto *subtitle = new QLabel(tr("Create your first account to get started."));
+    applyFontRole(subtitle, 3);
+    subtitle->setAlignment(Qt::AlignCenter);
+    subtitle->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    layout->addWidget(subtitle);
+    layout->addSpacing(16);
+
+    auto *create = new QPushButton(tr("Create Account"));
+    create->setStyleSheet(primaryButtonStyle());
+    create->setMinimumHeight(40);
+    create->setMinimumWidth(180);
+    create->setCursor(Qt::PointingHandCursor);
+    connect(create, &QPushButton::clicked, this, &MainWindow::showNewAccountDialog);
+    layout->addWidget(create, 0, Qt::AlignCenter);
+    layout->addSpacing(12);
+
+    auto *hint = new QLabel(tr("You can also import transactions from a CSV file via File › Import."));
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setWordWrap(true);
+    hint->setMaximumWidth(480);
+    hint->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    applyFontRole(hint, 2);
+    layout->addWidget(hint, 0, Qt::AlignCenter);
+    return page;
+}
+
+void MainWindow::updateAuthUI()
+{
+    m_signOutAction->setVisible(m_signedIn);
+    m_accountAction->setStatusTip(m_signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
+    if (!m_statusBar)
+        return;
+    if (m_signedIn) {
+        if (currentPage() == Page::Welcome) {
+            if (m_state->currentAccountId().isEmpty())
+                m_pages->setCurrentWidget(m_emptyPage);
+            else
+                selectAccount(m_state->currentAccountId());
+        }
+    } else {
+        m_statusBar->setSyncText(tr("Not signed in"));
+        m_welcomeScreen->setReturningUser(
+            QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
+        m_pages->setCurrentWidget(m_welcomeScreen);
+    }
+}
+
+QString MainWindow::totalText(const QList<QPair<Currency, qint64>> &balances)
+{
+    if (balances.isEmpty())
+        return tr("No accounts");
+
+    // Amounts in different currencies cannot be added: keep one total per
+    // currency, in the order the currencies first appear.
+    QList<QPair<Currency, qint64>> totals;
+    for (const auto &[currency, balance] : balances) {
+        auto it = std::find_if(totals.begin(), totals.end(), [c = currency](const auto &t) { return t.first == c; });
+        if (it == totals.end())
+            totals.append({currency, balance});
+        else
+            it->second += balance;
+    }
+    QStringList parts;
+    for (const auto &[currency, total] : std::as_const(totals)) {
+        QString text = formatMoney(total, currency);
+        // "$" stands for three currencies; name the currency when it is ambiguous.
+        const bool symbolShared = std::count_if(totals.cbegin(), totals.cend(), [c = currency](const auto &t) {
+                                      return currencySymbol(t.first) == currencySymbol(c);
+                                  }) > 1;
+        if (symbolShared)
+            text += QLatin1Char(' ') + currencyToString(currency);
+        parts << text;
+    }
+    return tr("Total: %1").arg(parts.join(QStringLiteral(" · ")));
+}
+
+void MainWindow::refreshAccountList()
+{
+    m_rebuilding = true;
+    m_accountList->clear();
+    const QList<Account> accounts = m_state->accountRepository()->findAll();
+    const QHash<QString, qint64> balances = m_state->accountRepository()->balances();
+    const int width = m_accountList->viewport()->width();
+
+    QList<QPair<Currency, qint64>> currencyBalances;
+    for (const Account &account : accounts) {
+        const qint64 balance = balances.value(account.id, account.startingBalance);
+        auto *card = new AccountCard(account, balance);
+        auto *item = new QListWidgetItem(m_accountList);
+        item->setData(Qt::UserRole, account.id);
+        item->setSizeHint(QSize(width, card->sizeHint().height() + 10));
+        m_accountList->setItemWidget(item, card);
+        currencyBalances.append({account.currency, balance});
+    }
+
+    m_statusBar->setAccountCount(int(accounts.size()));
+    rebuildAccountShortcuts();
+    m_totalLabel->setText(totalText(currencyBalances));
+
+    const QString current = m_state->currentAccountId();
+    for (int row = 0; row < m_accountList->count(); ++row) {
+        if (m_accountList->item(row)->data(Qt::UserRole).toString() == current) {
+            m_accountList->setCurrentRow(row);
+            break;
+        }
+    }
+    m_rebuilding = false;
+}
+
+void MainWindow::rebuildAccountShortcuts()
+{
+    qDeleteAll(m_accountShortcuts);
+    m_accountShortcuts.clear();
+    const int count = qMin(m_accountList->count(), 10);
+    for (int i = 0; i < count; ++i) {
+        const int digit = i < 9 ? i + 1 : 0;
+        auto *shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+%1").arg(digit)), this);
+        const QString id = m_accountList->item(i)->data(Qt::UserRole).toString();
+        connect(shortcut, &QShortcut::activated, this, [this, id] { selectAccount(id); });
+        m_accountShortcuts.append(shortcut);
+    }
+}
+
+void MainWindow::onAccountClicked(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QString id = item->data(Qt::UserRole).toString();
+    if (!id.isEmpty())
+        selectAccount(id);
+}
+
+void MainWindow::onAccountsChanged()
+{
+    refreshAccountList();
+}
+
+void MainWindow::selectAccount(const QString &accountId)
+{
+    m_state->setCurrentAccountId(accountId);
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    m_registerTitle->setText(account ? account->name : QString());
+    m_pages->setCurrentWidget(m_registerPage);
+    for (int row = 0; row < m_accountList->count(); ++row) {
+        if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
+            m_accountList->setCurrentRow(row);
+            break;
+        }
+    }
+}
+
+void MainWindow::selectInitialAccount()
+{
+    const QString current = m_state->currentAccountId();
+    if (!current.isEmpty() && m_state->accountRepository()->findById(current)) {
+        selectAccount(current);
+    } else if (m_accountList->count() > 0) {
+        selectAccount(m_accountList->item(0)->data(Qt::UserRole).toString());
+    } else {
+        showEmptyPage();
+    }
+}
+
+void MainWindow::showEmptyPage()
+{
+    m_pages->setCurrentWidget(m_signedIn ? m_emptyPage : static_cast<QWidget *>(m_welcomeScreen));
+}
+
+void MainWindow::saveAccountOrder()
+{
+    QList<QPair<QString, int>> order;
+    for (int row = 0; row < m_accountList->count(); ++row) {
+        const QString id = m_accountList->item(row)->data(Qt::UserRole).toString();
+        if (!id.isEmpty())
+            order.append({id, row});
+    }
+    m_state->accountRepository()->updateSortOrders(order);
+}
+
+void MainWindow::fitAccountItems()
+{
+    const int width = m_accountList->viewport()->width();
+    if (width <= 0)
+        return;
+    for (int row = 0; row < m_accountList->count(); ++row) {
+        QListWidgetItem *item = m_accountList->item(row);
+        if (item->sizeHint().width() != width)
+            item->setSizeHint(QSize(width, item->sizeHint().height()));
+    }
+}
+
+void MainWindow::showNewAccountDialog()
+{
+    AccountFormDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    Account account = dialog.account();
+    if (account.name.isEmpty())
+        return;
+
+    // The opening amount becomes a transaction of its own, so the account
+    // and that transaction are stored together or not at all.
+    const qint64 openingAmount = account.startingBalance;
+    account.startingBalance = 0;
+    SqlTransaction transaction(m_state->database()->connection());
+    if (!m_state->accountRepository()->insert(account)) {
+        m_statusBar->showTimedMessage(tr("Could not create the account"), 5000);
+        return;
+    }
+    if (openingAmount != 0) {
+        Transaction opening;
+        opening.id = newUuid();
+        opening.accountId = account.id;
+        opening.date = dialog.openingBalanceDate();
+        opening.payee = tr("Opening Balance");
+        opening.amount = openingAmount;
+        opening.cleared = true;
+        opening.reconciled = true;
+        opening.createdAt = timestampFromText(nowTimestamp());
+        opening.updatedAt = opening.createdAt;
+        if (!m_state->transactionRepository()->insert(opening)) {
+            transaction.rollback();
+            refreshAccountList();
+            m_statusBar->showTimedMessage(tr("Could not create the account"), 5000);
+            return;
+        }
+    }
+    if (!transaction.commit()) {
+        refreshAccountList();
+        m_statusBar->showTimedMessage(tr("Could not create the account"), 5000);
+        return;
+    }
+    refreshAccountList();
+    selectAccount(account.id);
+}
+
+void MainWindow::showEditAccountDialog()
+{
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
+        m_statusBar->showMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    const std::optional<Account> account = m_state->accountRepository()->findById(id);
+    if (!account)
+        return;
+    AccountFormDialog dialog(*account, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_state->accountRepository()->update(dialog.account());
+    selectAccount(id);
+}
+
+void MainWindow::onAccountContextMenu(const QPoint &pos)
+{
+    QMenu menu(this);
+    menu.setToolTipsVisible(true);
+    connect(menu.addAction(tr("New Account...")), &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+
+    QListWidgetItem *item = m_accountList->itemAt(pos);
+    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    const std::optional<Account> account = id.isEmpty() ? std::nullopt
+                                                        : m_state->accountRepository()->findById(id);
+    if (account) {
+        menu.addSeparator();
+        connect(menu.addAction(tr("Edit \"%1\"...").arg(account->name)), &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showEditAccountDialog();
+        });
+        addPendingEntry(&menu, tr("Reconcile..."), tr("Opens the reconciliation of this account"));
+        addPendingEntry(&menu, tr("Reconciliation History..."), tr("Opens the reconciliation history"));
+        addPendingEntry(&menu, tr("Rename Payees..."), tr("Opens the payee management"));
+        menu.addSeparator();
+        addPendingEntry(&menu, tr("Share..."), tr("Opens the sharing of this account"));
+        menu.addSeparator();
+        connect(menu.addAction(tr("Delete \"%1\"").arg(account->name)), &QAction::triggered, this,
+                [this, id] { deleteAccount(id); });
+    }
+    menu.exec(m_accountList->viewport()->mapToGlobal(pos));
+}
+
+void MainWindow::deleteAccount(const QString &accountId)
+{
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    if (!account)
+        return;
+    const auto answer = MessageBox::warning(
+        this, tr("Delete Account"),
+        tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for this account "
+           "will be removed. You can restore it from Preferences → Data & Sync.")
+            .arg(account->name),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+
+    // The account and everything in it go together: a failure part-way
+    // leaves the account whole.
+    SqlTransaction transaction(m_state->database()->connection());
+    const int transactions = m_state->transactionRepository()->softDeleteByAccount(accountId);
+    const int recurrings = m_state->recurringRepository()->softDeleteByAccount(accountId);
+    const int reconciliations = m_state->reconciliationRepository()->softDeleteByAccount(accountId);
+    if (!m_state->accountRepository()->softDelete(accountId) || !transaction.commit()) {
+        transaction.rollback();
+        refreshAccountList();
+        m_statusBar->showTimedMessage(tr("Could not delete the account"), 5000);
+        return;
+    }
+    qInfo() << "Cascade delete account" << accountId << "→ transactions:" << transactions
+            << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
+
+    if (accountId == m_state->currentAccountId()) {
+        m_state->setCurrentAccountId(QString());
+        showEmptyPage();
+    }
+    refreshAccountList();
+}
+
+void MainWindow::deleteCurrentAccount()
+{
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
+        m_statusBar->showMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    deleteAccount(id);
+}
+
+void MainWindow::showKeyboardShortcuts()
+{
+    auto key = [](const char *sequence) {
+        return QKeySequence(QString::fromLatin1(sequence)).toString(QKeySequence::NativeText).toHtmlEscaped();
+    };
+    const QString text =
+        tr("<h3>Register</h3><table cellspacing='6'><tr><td><b>%1</b></td><td>Save transaction</td></tr><tr><td><b>%2</b></td><td>Insert new transaction</td></tr><tr><td><b>%3</b></td><td>Delete current transaction</td></tr><tr><td><b>Tab / Shift+Tab</b></td><td>Next / previous field</td></tr><tr><td><b>' (apostrophe)</b></td><td>Copy value from field above</td></tr></table><h3>Date Field</h3><table cellspacing='6'><tr><td><b>t</b></td><td>Today</td></tr><tr><td><b>+ / -</b></td><td>Next / previous day</td></tr><tr><td><b>m / h</b></td><td>First / last day of month</td></tr><tr><td><b>y / r</b></td><td>First / last day of year</td></tr><tr><td><b>w / k</b></td><td>First / last day of week</td></tr></table><h3>General</h3><table cellspacing='6'><tr><td><b>%4</b></td><td>New transaction</td></tr><tr><td><b>%5</b></td><td>New account</td></tr><tr><td><b>%6</b></td><td>Reconcile account</td></tr><tr><td><b>%7</b></td><td>Search transactions</td></tr><tr><td><b>%8</b></td><td>Reports</td></tr><tr><td><b>%9</b></td><td>Recurring transactions</td></tr><tr><td><b>%10</b></td><td>Categories</td></tr></table><h3>Accounts</h3><table cellspacing='6'><tr><td><b>%11 &ndash; %12</b></td><td>Switch to account 1&ndash;9</td></tr><tr><td><b>%13</b></td><td>Switch to account 10</td></tr></table>")
+            .arg(key("Ctrl+Return"), key("Ctrl+I"), key("Ctrl+D"), key("Ctrl+N"), key("Ctrl+Shift+N"),
+                 key("Ctrl+R"), key("Ctrl+F"), key("Ctrl+2"))
+            .arg(key("Ctrl+3"), key("Ctrl+4"), key("Alt+1"), key("Alt+9"), key("Alt+0"));
+    MessageBox::information(this, tr("Keyboard Shortcuts"), text);
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(
+        this, tr("About Orlindo Quillby"),
+        tr("<h3>Orlindo Quillby</h3><p>Version %1</p><p>A register for tracking your household finances.</p>"
+           "<p>Made by Orlindo &mdash; <a href='https://orlindo.com/quillby'>orlindo.com/quillby</a></p>"
+           "<p><small>This program uses the Qt framework under the GNU LGPL version 3. See "
+           "<a href='https://www.qt.io'>qt.io</a> and <a href='https://code.qt.io'>code.qt.io</a> for Qt and "
+           "its source code.</small></p>")
+            .arg(QCoreApplication::applicationVersion()));
+}
+
+void MainWindow::sendFeedback()
+{
+    QUrl url(kFeedbackUrl);
+    if (!url.path().endsWith(QLatin1Char('/')))
+        url.setPath(url.path() + QLatin1Char('/'));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("tags"), QStringLiteral("quillby"));
+    url.setQuery(query);
+    QDesktopServices::openUrl(url);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("mainwindow/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("mainwindow/splitter"), m_splitter->saveState());
+    QMainWindow::closeEvent(event);
 }

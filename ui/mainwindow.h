@@ -1,17 +1,99 @@
 #pragma once
 
+#include "data/enums.h"
+
 #include <QMainWindow>
+#include <QPointer>
 
 class AppState;
+class QAction;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QShortcut;
+class QSplitter;
+class QStackedWidget;
+class RecurringScreen;
+class StatusBar;
+class WelcomeScreen;
 
-// The program's main window.
+// The program's one top-level window: the dark account sidebar with balances
+// and totals, the page stack (welcome, register, empty), the menu bar and the
+// status bar. Other screens open from here as windows of their own.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     explicit MainWindow(AppState *state, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    enum class Page { Welcome, Register, Empty };
+    Page currentPage() const;
+
+    // The sign-in state decides between the welcome and the empty page.
+    void setSignedIn(bool signedIn);
+    bool isSignedIn() const { return m_signedIn; }
+
+    QListWidget *accountList() const { return m_accountList; }
+    QLabel *totalLabel() const { return m_totalLabel; }
+    StatusBar *statusBarWidget() const { return m_statusBar; }
+    WelcomeScreen *welcomeScreen() const { return m_welcomeScreen; }
+    QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
+
+    // The total label's text for a set of balances: one total when every
+    // account shares a currency, one per currency otherwise.
+    static QString totalText(const QList<QPair<Currency, qint64>> &balances);
+
+public Q_SLOTS:
+    void onAccountClicked(QListWidgetItem *item);
+    void onAccountsChanged();
+    void selectAccount(const QString &accountId);
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void onAccountContextMenu(const QPoint &pos);
+    void deleteAccount(const QString &accountId);
+    void deleteCurrentAccount();
+    void refreshAccountList();
+    void showRecurringWindow();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void setupMenuBar();
+    void setupAccountList();
+    void updateAuthUI();
+    void rebuildAccountShortcuts();
+    void selectInitialAccount();
+    void saveAccountOrder();
+    void fitAccountItems();
+    void showEmptyPage();
+    void processDueRecurring();
+    void updateRecurringDue();
+    void showScreenWindow(QWidget *screen, const QString &title, QSize defaultSize);
+    void applySidebarStyle();
+    void showKeyboardShortcuts();
+    void showAbout();
+    void sendFeedback();
+    QWidget *buildEmptyPage();
+    QWidget *buildRegisterPage();
+    QAction *addPendingEntry(class QMenu *menu, const QString &text, const QString &opens);
+
     AppState *m_state;
+    QListWidget *m_accountList = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QLabel *m_totalLabel = nullptr;
+    QList<QShortcut *> m_accountShortcuts;
+    WelcomeScreen *m_welcomeScreen = nullptr;
+    QWidget *m_registerPage = nullptr;
+    QLabel *m_registerTitle = nullptr;
+    QWidget *m_emptyPage = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    QAction *m_signOutAction = nullptr;
+    QAction *m_accountAction = nullptr;
+    StatusBar *m_statusBar = nullptr;
+    RecurringScreen *m_recurringScreen = nullptr;
+    bool m_signedIn = false;
+    bool m_rebuilding = false;
 };

@@ -31,9 +31,10 @@ QMessageBox::StandardButton MessageBox::critical(QWidget *parent, const QString 
 }
 
 QMessageBox::StandardButton MessageBox::warning(QWidget *parent, const QString &title,
-                                                const QString &text)
+                                                const QString &text, QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton)
 {
-    return show(parent, {QMessageBox::Warning, title, text, QMessageBox::Ok}, QMessageBox::Ok);
+    return show(parent, {QMessageBox::Warning, title, text, buttons}, defaultButton);
 }
 
 QMessageBox::StandardButton MessageBox::information(QWidget *parent, const QString &title,

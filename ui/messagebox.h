@@ -24,8 +24,10 @@ public:
 
     static QMessageBox::StandardButton critical(QWidget *parent, const QString &title,
                                                 const QString &text);
-    static QMessageBox::StandardButton warning(QWidget *parent, const QString &title,
-                                               const QString &text);
+    static QMessageBox::StandardButton warning(
+        QWidget *parent, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     static QMessageBox::StandardButton information(QWidget *parent, const QString &title,
                                                    const QString &text);
     static QMessageBox::StandardButton question(

@@ -1,0 +1,434 @@
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/timestamps.h"
+#include "data/transactionrepository.h"
+#include "data/uuids.h"
+#include "ui/accountcard.h"
+#include "ui/accountformdialog.h"
+#include "ui/mainwindow.h"
+#include "ui/messagebox.h"
+#include "ui/welcomescreen.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSettings>
+#include <QShortcut>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(Currency)
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void emptyDataSetShowsWelcomeOrEmptyPage();
+    void listFollowsSortOrderThenName();
+    void balancesColoursAndTotal();
+    void totalText_data();
+    void totalText();
+    void subtitles();
+    void altShortcutsCoverFirstTenAndFollowReorder();
+    void dragReorderStoresPositions();
+    void createAccountWithOpeningBalance_data();
+    void createAccountWithOpeningBalance();
+    void createAccountIsAllOrNothing();
+    void deleteCurrentAccount();
+    void deleteOtherAccountKeepsCurrent();
+    void failedCascadeDeleteKeepsEverything();
+    void initialSelectionFallsBackToFirstAccount();
+    void geometryFallback();
+
+private:
+    QString addAccount(const QString &name, int sortOrder = 0, Currency currency = Currency::USD,
+                       qint64 startingBalance = 0, AccountType type = AccountType::Checking);
+    void addTransaction(const QString &accountId, qint64 amount, const QDate &date = QDate(2024, 1, 10));
+    std::unique_ptr<MainWindow> makeWindow();
+    AccountCard *cardAt(MainWindow &window, int row) const;
+    QStringList listedIds(MainWindow &window) const;
+    // Fills the next account form that opens and accepts it.
+    void answerAccountForm(const QString &name, double balance, const QString &currency = "USD");
+
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<QTemporaryDir> m_dataDir;
+    std::unique_ptr<AppState> m_state;
+    QList<MessageBox::Request> m_boxes;
+    QMessageBox::StandardButton m_answer = QMessageBox::Yes;
+};
+
+void tst_MainWindow::initTestCase()
+{
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    QCoreApplication::setOrganizationName("Orlindo");
+    QCoreApplication::setApplicationName("QuillbyTest");
+    MessageBox::setResponder([this](const MessageBox::Request &request) {
+        m_boxes.append(request);
+        return m_answer;
+    });
+}
+
+void tst_MainWindow::init()
+{
+    QSettings().clear();
+    m_boxes.clear();
+    m_answer = QMessageBox::Yes;
+    m_dataDir = std::make_unique<QTemporaryDir>();
+    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
+    m_state = std::make_unique<AppState>();
+    QVERIFY(m_state->initialize());
+}
+
+void tst_MainWindow::cleanup()
+{
+    m_state.reset();
+    m_dataDir.reset();
+}
+
+QString tst_MainWindow::addAccount(const QString &name, int sortOrder, Currency currency, qint64 startingBalance,
+                                   AccountType type)
+{
+    Account account;
+    account.id = newUuid();
+    account.name = name;
+    account.sortOrder = sortOrder;
+    account.currency = currency;
+    account.type = type;
+    account.startingBalance = startingBalance;
+    account.createdAt = account.updatedAt = QDateTime::currentDateTimeUtc();
+    if (!m_state->accountRepository()->insert(account))
+        qFatal("cannot insert account");
+    return account.id;
+}
+
+void tst_MainWindow::addTransaction(const QString &accountId, qint64 amount, const QDate &date)
+{
+    Transaction t;
+    t.id = newUuid();
+    t.accountId = accountId;
+    t.date = date;
+    t.payee = "Payee";
+    t.amount = amount;
+    t.createdAt = t.updatedAt = QDateTime::currentDateTimeUtc();
+    if (!m_state->transactionRepository()->insert(t))
+        qFatal("cannot insert transaction");
+}
+
+std::unique_ptr<MainWindow> tst_MainWindow::makeWindow()
+{
+    auto window = std::make_unique<MainWindow>(m_state.get());
+    window->show();
+    return window;
+}
+
+AccountCard *tst_MainWindow::cardAt(MainWindow &window, int row) const
+{
+    return qobject_cast<AccountCard *>(window.accountList()->itemWidget(window.accountList()->item(row)));
+}
+
+QStringList tst_MainWindow::listedIds(MainWindow &window) const
+{
+    QStringList ids;
+    for (int row = 0; row < window.accountList()->count(); ++row)
+        ids << window.accountList()->item(row)->data(Qt::UserRole).toString();
+    return ids;
+}
+
+void tst_MainWindow::answerAccountForm(const QString &name, double balance, const QString &currency)
+{
+    QTimer::singleShot(0, this, [=] {
+        auto *dialog = qobject_cast<AccountFormDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        const QList<QLineEdit *> edits = dialog->findChildren<QLineEdit *>();
+        for (QLineEdit *edit : edits) {
+            if (edit->placeholderText() == "Account name")
+                edit->setText(name);
+        }
+        auto *currencyBox = dialog->findChildren<QComboBox *>().at(1);
+        currencyBox->setCurrentIndex(currencyBox->findData(currency));
+        dialog->findChild<QDoubleSpinBox *>()->setValue(balance);
+        dialog->findChild<QDateEdit *>()->setDate(QDate(2024, 2, 1));
+        dialog->accept();
+    });
+}
+
+void tst_MainWindow::emptyDataSetShowsWelcomeOrEmptyPage()
+{
+    auto window = makeWindow();
+    QCOMPARE(window->accountList()->count(), 0);
+    QCOMPARE(window->totalLabel()->text(), QStringLiteral("No accounts"));
+    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+    QCOMPARE(window->welcomeScreen()->titleText(), QStringLiteral("Welcome to\nOrlindo Quillby"));
+
+    window->setSignedIn(true);
+    QCOMPARE(window->currentPage(), MainWindow::Page::Empty);
+    window->setSignedIn(false);
+    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+
+    QSettings().setValue("auth/hasSignedInBefore", true);
+    window->setSignedIn(true);
+    window->setSignedIn(false);
+    QCOMPARE(window->welcomeScreen()->titleText(), QStringLiteral("Welcome back"));
+    QVERIFY(window->welcomeScreen()->isSignInAgainVisible());
+    QVERIFY(!window->welcomeScreen()->isHowItWorksVisible());
+}
+
+void tst_MainWindow::listFollowsSortOrderThenName()
+{
+    const QString c = addAccount("Charlie", 1);
+    const QString b = addAccount("Bravo", 1);
+    const QString a = addAccount("Zulu", 0);
+    auto window = makeWindow();
+    QCOMPARE(listedIds(*window), (QStringList{a, b, c}));
+}
+
+void tst_MainWindow::balancesColoursAndTotal()
+{
+    const QString checking = addAccount("Checking", 0, Currency::USD, 10000);
+    const QString card = addAccount("Card", 1);
+    const QString zero = addAccount("Zero", 2);
+    addTransaction(checking, -2500);
+    addTransaction(checking, 500);
+    addTransaction(card, -1999);
+    auto window = makeWindow();
+
+    QCOMPARE(cardAt(*window, 0)->balanceText(), QStringLiteral("$80.00"));
+    QCOMPARE(cardAt(*window, 0)->balanceColor(), QStringLiteral("#66BB6A"));
+    QCOMPARE(cardAt(*window, 1)->balanceText(), QStringLiteral("-$19.99"));
+    QCOMPARE(cardAt(*window, 1)->balanceColor(), QStringLiteral("#FF8A80"));
+    QCOMPARE(cardAt(*window, 2)->balanceText(), QStringLiteral("$0.00"));
+    QCOMPARE(cardAt(*window, 2)->balanceColor(), QStringLiteral("#66BB6A"));
+    QCOMPARE(window->totalLabel()->text(), QStringLiteral("Total: $60.01"));
+
+    // A new transaction updates the sidebar without any other prompt.
+    addTransaction(zero, 99);
+    QCOMPARE(cardAt(*window, 2)->balanceText(), QStringLiteral("$0.99"));
+    QCOMPARE(window->totalLabel()->text(), QStringLiteral("Total: $61.00"));
+}
+
+void tst_MainWindow::totalText_data()
+{
+    using Balances = QList<QPair<Currency, qint64>>;
+    QTest::addColumn<Balances>("balances");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("none") << Balances{} << "No accounts";
+    QTest::newRow("oneCurrency") << Balances{{Currency::USD, 123456}, {Currency::USD, -6}} << "Total: $1,234.50";
+    QTest::newRow("dollarsAndYen") << Balances{{Currency::USD, 123456}, {Currency::JPY, 15000}}
+                                   << "Total: $1,234.56 · ¥15,000";
+    QTest::newRow("sharedSymbolNamed") << Balances{{Currency::USD, 100}, {Currency::CAD, 250}, {Currency::EUR, 5}}
+                                       << "Total: $1.00 USD · $2.50 CAD · €0.05";
+    QTest::newRow("onlyEuro") << Balances{{Currency::EUR, -5}} << "Total: -€0.05";
+}
+
+void tst_MainWindow::totalText()
+{
+    using Balances = QList<QPair<Currency, qint64>>;
+    QFETCH(Balances, balances);
+    QFETCH(QString, expected);
+    QCOMPARE(MainWindow::totalText(balances), expected);
+}
+
+void tst_MainWindow::subtitles()
+{
+    Account withBank;
+    withBank.institution = "First Bank";
+    withBank.accountNumberLast4 = "1234";
+    QCOMPARE(AccountCard::subtitleFor(withBank), QStringLiteral("First Bank  ·  *1234"));
+    Account plain;
+    plain.type = AccountType::CreditCard;
+    QCOMPARE(AccountCard::subtitleFor(plain), QStringLiteral("Credit Card"));
+    plain.accountNumberLast4 = "9";
+    QCOMPARE(AccountCard::subtitleFor(plain), QStringLiteral("Credit Card  ·  *9"));
+}
+
+void tst_MainWindow::altShortcutsCoverFirstTenAndFollowReorder()
+{
+    QStringList ids;
+    for (int i = 0; i < 12; ++i)
+        ids << addAccount(QStringLiteral("Account %1").arg(i, 2, 10, QLatin1Char('0')), i);
+    auto window = makeWindow();
+
+    const QList<QShortcut *> shortcuts = window->accountShortcuts();
+    QCOMPARE(shortcuts.size(), 10);
+    QCOMPARE(shortcuts.at(0)->key(), QKeySequence("Alt+1"));
+    QCOMPARE(shortcuts.at(8)->key(), QKeySequence("Alt+9"));
+    QCOMPARE(shortcuts.at(9)->key(), QKeySequence("Alt+0"));
+
+    Q_EMIT shortcuts.at(9)->activated();
+    QCOMPARE(m_state->currentAccountId(), ids.at(9));
+    QCOMPARE(window->accountList()->currentRow(), 9);
+
+    // Move the last account to the top: the shortcuts follow the new order.
+    QList<QPair<QString, int>> order{{ids.at(11), 0}};
+    for (int i = 0; i < 11; ++i)
+        order.append({ids.at(i), i + 1});
+    QVERIFY(m_state->accountRepository()->updateSortOrders(order));
+    Q_EMIT window->accountShortcuts().at(0)->activated();
+    QCOMPARE(m_state->currentAccountId(), ids.at(11));
+    Q_EMIT window->accountShortcuts().at(9)->activated();
+    QCOMPARE(m_state->currentAccountId(), ids.at(8));
+}
+
+void tst_MainWindow::dragReorderStoresPositions()
+{
+    const QString a = addAccount("A", 0);
+    const QString b = addAccount("B", 1);
+    const QString c = addAccount("C", 2);
+    auto window = makeWindow();
+    // What a drop does to the list's model: row 2 moves to the top.
+    QVERIFY(window->accountList()->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
+    QCOMPARE(listedIds(*window), (QStringList{c, a, b}));
+    const QList<Account> stored = m_state->accountRepository()->findAll();
+    QCOMPARE(stored.at(0).id, c);
+    QCOMPARE(stored.at(0).sortOrder, 0);
+    QCOMPARE(stored.at(2).id, b);
+    QCOMPARE(stored.at(2).sortOrder, 2);
+}
+
+void tst_MainWindow::createAccountWithOpeningBalance_data()
+{
+    QTest::addColumn<double>("entered");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<qint64>("openingAmount");
+    QTest::newRow("negativeDollars") << -250.75 << "USD" << qint64(-25075);
+    QTest::newRow("zero") << 0.0 << "USD" << qint64(0);
+    QTest::newRow("yenHasNoCents") << 1500.0 << "JPY" << qint64(1500);
+}
+
+void tst_MainWindow::createAccountWithOpeningBalance()
+{
+    QFETCH(double, entered);
+    QFETCH(QString, currency);
+    QFETCH(qint64, openingAmount);
+
+    auto window = makeWindow();
+    answerAccountForm("Everyday", entered, currency);
+    window->showNewAccountDialog();
+
+    const QList<Account> accounts = m_state->accountRepository()->findAll();
+    QCOMPARE(accounts.size(), 1);
+    QCOMPARE(accounts.at(0).name, QStringLiteral("Everyday"));
+    QCOMPARE(accounts.at(0).startingBalance, qint64(0));
+    QCOMPARE(m_state->currentAccountId(), accounts.at(0).id);
+    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
+
+    const QList<RegisterRow> rows = m_state->transactionRepository()->findRegisterRows(accounts.at(0).id);
+    if (openingAmount == 0) {
+        QVERIFY(rows.isEmpty());
+        return;
+    }
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.at(0).payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(rows.at(0).amount, openingAmount);
+    QCOMPARE(rows.at(0).date, QDate(2024, 2, 1));
+    QVERIFY(rows.at(0).cleared);
+    QVERIFY(rows.at(0).reconciled);
+    QVERIFY(!rows.at(0).id.isEmpty());
+}
+
+void tst_MainWindow::createAccountIsAllOrNothing()
+{
+    QSqlQuery(m_state->database()->connection())
+        .exec("CREATE TRIGGER refuse BEFORE INSERT ON transactions BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    auto window = makeWindow();
+    answerAccountForm("Doomed", 12.34);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^TransactionRepository::insert failed:.*refused"));
+    window->showNewAccountDialog();
+    QVERIFY(m_state->accountRepository()->findAll().isEmpty());
+    QCOMPARE(window->accountList()->count(), 0);
+}
+
+void tst_MainWindow::deleteCurrentAccount()
+{
+    const QString a = addAccount("A", 0);
+    const QString b = addAccount("B", 1);
+    addTransaction(a, 100);
+    auto window = makeWindow();
+    window->selectAccount(a);
+
+    m_answer = QMessageBox::No;
+    window->deleteCurrentAccount();
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.at(0).title, QStringLiteral("Delete Account"));
+    QVERIFY(m_boxes.at(0).text.startsWith("Delete \"A\"?"));
+    QCOMPARE(window->accountList()->count(), 2);
+
+    m_answer = QMessageBox::Yes;
+    window->deleteCurrentAccount();
+    QCOMPARE(listedIds(*window), QStringList{b});
+    QVERIFY(m_state->currentAccountId().isEmpty());
+    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+    QVERIFY(m_state->transactionRepository()->findByAccount(a).isEmpty());
+    QVERIFY(m_state->accountRepository()->findById(a)->deletedAt.has_value());
+}
+
+void tst_MainWindow::deleteOtherAccountKeepsCurrent()
+{
+    const QString a = addAccount("A", 0);
+    const QString b = addAccount("B", 1);
+    auto window = makeWindow();
+    window->selectAccount(a);
+    window->deleteAccount(b);
+    QCOMPARE(m_state->currentAccountId(), a);
+    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
+    QCOMPARE(listedIds(*window), QStringList{a});
+    QCOMPARE(window->accountList()->currentRow(), 0);
+}
+
+void tst_MainWindow::failedCascadeDeleteKeepsEverything()
+{
+    const QString a = addAccount("A", 0);
+    addTransaction(a, 100);
+    addTransaction(a, 200);
+    QSqlQuery(m_state->database()->connection())
+        .exec("CREATE TRIGGER refuse BEFORE UPDATE OF deleted_at ON accounts BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    auto window = makeWindow();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^AccountRepository::softDelete failed:.*refused"));
+    window->deleteAccount(a);
+    QCOMPARE(m_state->transactionRepository()->findByAccount(a).size(), 2);
+    QVERIFY(!m_state->accountRepository()->findById(a)->deletedAt.has_value());
+    QCOMPARE(listedIds(*window), QStringList{a});
+}
+
+void tst_MainWindow::initialSelectionFallsBackToFirstAccount()
+{
+    const QString a = addAccount("A", 0);
+    addAccount("B", 1);
+    m_state->setCurrentAccountId("no-such-account");
+    auto window = makeWindow();
+    QCOMPARE(m_state->currentAccountId(), a);
+    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
+}
+
+void tst_MainWindow::geometryFallback()
+{
+    QSettings().setValue("mainwindow/geometry", QByteArray("garbage"));
+    {
+        MainWindow window(m_state.get());
+        QCOMPARE(window.size(), QSize(1280, 900));
+        window.resize(900, 700);
+        window.show();
+        window.close();
+    }
+    QVERIFY(!QSettings().value("mainwindow/geometry").toByteArray().isEmpty());
+    QVERIFY(QSettings().contains("mainwindow/splitter"));
+    MainWindow restored(m_state.get());
+    QCOMPARE(restored.size(), QSize(900, 700));
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,58 @@
+#include "app/thememanager.h"
+#include "ui/statusbar.h"
+
+#include <QApplication>
+#include <QTest>
+
+class tst_StatusBar : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void accountCount_data();
+    void accountCount();
+    void recurringDue();
+    void timedMessageHidesProgress();
+};
+
+void tst_StatusBar::accountCount_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one") << 1 << "1 account(s)";
+    QTest::newRow("three") << 3 << "3 account(s)";
+}
+
+void tst_StatusBar::accountCount()
+{
+    QFETCH(int, count);
+    QFETCH(QString, text);
+    StatusBar bar;
+    bar.setAccountCount(count);
+    QCOMPARE(bar.accountCountText(), text);
+}
+
+void tst_StatusBar::recurringDue()
+{
+    StatusBar bar;
+    bar.setRecurringDue(2);
+    QVERIFY(bar.isRecurringDueVisible());
+    QCOMPARE(bar.recurringDueText(), QStringLiteral("  •  2 recurring due"));
+    bar.setRecurringDue(0);
+    QVERIFY(!bar.isRecurringDueVisible());
+}
+
+void tst_StatusBar::timedMessageHidesProgress()
+{
+    StatusBar bar;
+    bar.show();
+    bar.showProgress("Checking for updates...");
+    QVERIFY(bar.isBusy());
+    bar.showTimedMessage("You're up to date", 2000);
+    QVERIFY(!bar.isBusy());
+    QCOMPARE(bar.currentMessage(), QStringLiteral("You're up to date"));
+    QCOMPARE(bar.syncText(), QStringLiteral("Offline"));
+}
+
+QTEST_MAIN(tst_StatusBar)
+#include "tst_statusbar.moc"

@@ -1,0 +1,109 @@
+#include "ui/statusbar.h"
+
+#include "app/thememanager.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+StatusBar::StatusBar(QWidget *parent)
+    : QStatusBar(parent)
+    , m_syncLabel(new QLabel(tr("Offline"), this))
+    , m_countLabel(new QLabel(this))
+    , m_recurringLabel(new QLabel(this))
+    , m_progressLabel(new QLabel(this))
+    , m_busyBar(new QProgressBar(this))
+{
+    for (QLabel *label : {m_syncLabel, m_countLabel, m_recurringLabel, m_progressLabel})
+        applyFontRole(label, 0);
+
+    m_busyBar->setRange(0, 0);
+    m_busyBar->setMaximumWidth(100);
+    m_busyBar->setMaximumHeight(14);
+    m_busyBar->setTextVisible(false);
+    m_busyBar->hide();
+    m_progressLabel->hide();
+    m_recurringLabel->hide();
+
+    addWidget(m_countLabel);
+    addWidget(m_recurringLabel);
+    addPermanentWidget(m_progressLabel);
+    addPermanentWidget(m_busyBar);
+    addPermanentWidget(m_syncLabel);
+
+    setStyleSheet(QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }"));
+}
+
+void StatusBar::setAccountCount(int count)
+{
+    m_countLabel->setText(tr("%n account(s)", nullptr, count));
+}
+
+void StatusBar::setRecurringDue(int count)
+{
+    if (count <= 0) {
+        m_recurringLabel->hide();
+        return;
+    }
+    m_recurringLabel->setText(tr("  •  %n recurring due", nullptr, count));
+    m_recurringLabel->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
+                                        .arg(isDarkPalette() ? QStringLiteral("#FFA726")
+                                                             : QStringLiteral("#E65100")));
+    m_recurringLabel->show();
+}
+
+void StatusBar::setSyncText(const QString &text)
+{
+    m_syncLabel->setText(text);
+}
+
+void StatusBar::showTimedMessage(const QString &text, int milliseconds)
+{
+    hideProgress();
+    showMessage(text, milliseconds);
+}
+
+void StatusBar::showProgress(const QString &text)
+{
+    m_progressLabel->setText(text);
+    m_progressLabel->show();
+    m_busyBar->show();
+}
+
+void StatusBar::hideProgress()
+{
+    m_progressLabel->hide();
+    m_busyBar->hide();
+}
+
+void StatusBar::applyTheme()
+{
+    const QString style = QStringLiteral("color: %1;").arg(isDarkPalette() ? QStringLiteral("#8FAF9F")
+                                                                           : QStringLiteral("#2A3D33"));
+    m_syncLabel->setStyleSheet(style);
+    m_countLabel->setStyleSheet(style);
+}
+
+QString StatusBar::accountCountText() const
+{
+    return m_countLabel->text();
+}
+
+QString StatusBar::recurringDueText() const
+{
+    return m_recurringLabel->text();
+}
+
+bool StatusBar::isRecurringDueVisible() const
+{
+    return !m_recurringLabel->isHidden();
+}
+
+QString StatusBar::syncText() const
+{
+    return m_syncLabel->text();
+}
+
+bool StatusBar::isBusy() const
+{
+    return !m_busyBar->isHidden();
+}
