@@ -14,7 +14,7 @@ quillby_build
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 "$QUILLBY_BUILD/bench/quillby-generate" --out "$work/seed.db" --accounts 7 --transactions 4000 \
-    --years 2 --seed 7 >/dev/null
+    --years 2 --seed 7 >/dev/null 2>&1
 
 shoot() {   # theme name, output file
     local dir="$work/$1"
@@ -27,7 +27,7 @@ db.execute("INSERT OR REPLACE INTO preferences (key, value) VALUES ('theme', ?)"
 db.commit()
 PY
     QUILLBY_DATA_DIR="$dir" XDG_CONFIG_HOME="$dir/config" xvfb-run -a -s "-screen 0 1280x900x24" \
-        bash -c '"$0" & pid=$!; sleep 4; import -window root "$1"; kill $pid; wait $pid 2>/dev/null' \
+        bash -c '"$0" & pid=$!; sleep 4; import -window root "$1"; kill $pid; wait $pid 2>/dev/null; exit 0' \
         "$QUILLBY_BUILD/app/quillby" "$2"
     echo "wrote $2"
 }

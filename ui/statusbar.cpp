@@ -83,6 +83,22 @@ void StatusBar::applyTheme()
     m_countLabel->setStyleSheet(style);
 }
 
+void StatusBar::showEvent(QShowEvent *event)
+{
+    QStatusBar::showEvent(event);
+    // A message shown before the bar was visible did not hide the normal
+    // widgets (they were not visible yet); hide them now as QStatusBar would,
+    // leaving them to come back when the message clears.
+    if (currentMessage().isEmpty())
+        return;
+    for (QLabel *label : {m_countLabel, m_recurringLabel}) {
+        if (!label->isHidden()) {
+            label->hide();
+            label->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
+        }
+    }
+}
+
 QString StatusBar::accountCountText() const
 {
     return m_countLabel->text();

@@ -29,6 +29,9 @@ public:
     QString syncText() const;
     bool isBusy() const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QLabel *m_syncLabel;
     QLabel *m_countLabel;

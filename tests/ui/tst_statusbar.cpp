@@ -2,6 +2,7 @@
 #include "ui/statusbar.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 class tst_StatusBar : public QObject
@@ -13,6 +14,7 @@ private Q_SLOTS:
     void accountCount();
     void recurringDue();
     void timedMessageHidesProgress();
+    void messageBeforeShowHidesCount();
 };
 
 void tst_StatusBar::accountCount_data()
@@ -52,6 +54,27 @@ void tst_StatusBar::timedMessageHidesProgress()
     QVERIFY(!bar.isBusy());
     QCOMPARE(bar.currentMessage(), QStringLiteral("You're up to date"));
     QCOMPARE(bar.syncText(), QStringLiteral("Offline"));
+}
+
+void tst_StatusBar::messageBeforeShowHidesCount()
+{
+    QWidget window;
+    auto *bar = new StatusBar(&window);
+    bar->setAccountCount(7);
+    bar->setRecurringDue(0);
+    bar->showMessage("Auto-posted 1 recurring transaction(s)", 5000);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLabel *count = nullptr;
+    for (QLabel *label : bar->findChildren<QLabel *>()) {
+        if (label->text() == "7 account(s)")
+            count = label;
+    }
+    QVERIFY(count);
+    QVERIFY(!count->isVisible());
+    bar->clearMessage();
+    QVERIFY(count->isVisible());
+    QVERIFY(!bar->isRecurringDueVisible());
 }
 
 QTEST_MAIN(tst_StatusBar)
