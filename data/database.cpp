@@ -1,12 +1,13 @@
 #include "data/database.h"
 
+#include "data/sqlhelpers.h"
+#include "data/sqlitehandle.h"
 #include "data/sqlstatementsplitter.h"
 #include "data/sqltransaction.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -37,14 +38,6 @@ bool looksLikeSqliteFile(const QString &path, QString *error)
     return true;
 }
 
-sqlite3 *nativeHandle(const QSqlDatabase &db)
-{
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3 *const *>(handle.data());
-}
-
 } // namespace
 
 Database::Database(QObject *parent)
@@ -54,6 +47,7 @@ Database::Database(QObject *parent)
 
 Database::~Database()
 {
+    Sql::clearStatementCache(kConnectionName);
     if (m_open)
         m_db.close();
     m_db = QSqlDatabase();
@@ -74,6 +68,8 @@ const QList<Database::Migration> &Database::migrations()
 
 bool Database::open(const QString &path)
 {
+    // Statements prepared on a previous connection of this name die with it.
+    Sql::clearStatementCache(kConnectionName);
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnectionName);
     m_db.setDatabaseName(path);
 
@@ -89,7 +85,7 @@ bool Database::open(const QString &path)
 
     // SQLite silently falls back to read-only when it may not write; every
     // edit would then fail later, so refuse the file now.
-    sqlite3 *handle = nativeHandle(m_db);
+    sqlite3 *handle = SqliteHandle::of(m_db);
     if (handle && sqlite3_db_readonly(handle, "main") == 1) {
         qCritical() << "Failed to open database:" << "the file is read-only";
         m_db.close();

@@ -4,6 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/clock.h"
 #include "data/recurringrepository.h"
+#include "data/sqlitehandle.h"
 #include "data/sqltransaction.h"
 #include "data/timestamps.h"
 #include "data/transaction.h"
@@ -16,9 +17,6 @@
 #include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QSqlDatabase>
-#include <QSqlDriver>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 
@@ -27,22 +25,6 @@ namespace {
 QString dateText(const QDate &date)
 {
     return date.isValid() ? date.toString(Qt::ISODate) : QStringLiteral("(invalid)");
-}
-
-// SQLite ends the whole transaction by itself after some errors (a full
-// disk, an I/O error). A catch-up that stopped on a failed posting asks
-// before it writes the template, so the template's new due date can never
-// be stored on its own, outside the transaction that held the postings.
-bool insideTransaction()
-{
-    const QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
-    if (!db.isOpen())
-        return false;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return true;
-    sqlite3 *native = *static_cast<sqlite3 *const *>(handle.data());
-    return native && sqlite3_get_autocommit(native) == 0;
 }
 
 } // namespace
@@ -326,7 +308,7 @@ RecurringService::CatchUp RecurringService::catchUp(const QString &id, const QDa
             advance(*r, now);
             ++result.posted;
         }
-        if (result.posted == 0 || !insideTransaction() || !m_recurring->update(*r) || !transaction.commit()) {
+        if (result.posted == 0 || !SqliteHandle::inTransaction() || !m_recurring->update(*r) || !transaction.commit()) {
             transaction.rollback();
             return CatchUp{};
         }
