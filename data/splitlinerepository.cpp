@@ -47,13 +47,12 @@ bool SplitLineRepository::insert(const SplitLine &line)
     // The memo is written as '' when empty; a missing category stays NULL and
     // is refused by the table, like one that names no category.
     const QVariant memo = line.memo.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(line.memo);
-    QSqlQuery query = Sql::prepare(m_database->connection(),
-                                   QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, "
-                                                  "amount, memo, created_at, updated_at) VALUES (?, ?, ?, ?, "
-                                                  "?, ?, ?)"),
-                                   {line.id, line.transactionId, line.categoryId, QVariant(line.amount), memo,
-                                    timestampToText(line.createdAt), timestampToText(line.updatedAt)});
-    return Sql::exec(query, "SplitLineRepository::insert");
+    return Sql::execCached(m_database->connection(),
+                           QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, "
+                                          "memo, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                           {line.id, line.transactionId, line.categoryId, QVariant(line.amount), memo,
+                            timestampToText(line.createdAt), timestampToText(line.updatedAt)},
+                           "SplitLineRepository::insert");
 }
 
 bool SplitLineRepository::deleteByTransaction(const QString &transactionId)

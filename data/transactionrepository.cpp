@@ -368,7 +368,7 @@ bool TransactionRepository::insert(const Transaction &t)
         qWarning().noquote() << "TransactionRepository::insert failed:" << "the transaction has no id";
         return false;
     }
-    QSqlQuery query = Sql::prepare(
+    if (!Sql::execCached(
         m_database->connection(),
         QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
                        "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, "
@@ -379,8 +379,8 @@ bool TransactionRepository::insert(const Transaction &t)
          flag(t.cleared), flag(t.reconciled), textOrEmpty(t.transferLinkId),
          textOrEmpty(t.transferDestAccountId), flag(t.isSplit), textOrEmpty(t.recurringId),
          QVariant(t.version), syncStatusToString(t.syncStatus), textOrEmpty(t.serverId),
-         timestampToText(t.createdAt), timestampToText(t.updatedAt)});
-    if (!Sql::exec(query, "TransactionRepository::insert"))
+         timestampToText(t.createdAt), timestampToText(t.updatedAt)},
+        "TransactionRepository::insert"))
         return false;
     Q_EMIT transactionsChanged(t.accountId);
     return true;
@@ -388,7 +388,7 @@ bool TransactionRepository::insert(const Transaction &t)
 
 bool TransactionRepository::update(const Transaction &t)
 {
-    QSqlQuery query = Sql::prepare(
+    if (!Sql::execCached(
         m_database->connection(),
         QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, "
                        "check_number=?, cleared=?, reconciled=?, transfer_link_id=?, "
@@ -398,8 +398,8 @@ bool TransactionRepository::update(const Transaction &t)
          textOrNull(t.categoryId), textOrEmpty(t.checkNumber), flag(t.cleared), flag(t.reconciled),
          textOrEmpty(t.transferLinkId), textOrEmpty(t.transferDestAccountId), flag(t.isSplit),
          textOrEmpty(t.recurringId), QVariant(t.version), syncStatusToString(t.syncStatus),
-         textOrEmpty(t.serverId), timestampToText(t.updatedAt), textOrEmpty(t.id)});
-    if (!Sql::exec(query, "TransactionRepository::update"))
+         textOrEmpty(t.serverId), timestampToText(t.updatedAt), textOrEmpty(t.id)},
+        "TransactionRepository::update"))
         return false;
     Q_EMIT transactionsChanged(t.accountId);
     return true;
