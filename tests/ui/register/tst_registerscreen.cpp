@@ -1,0 +1,696 @@
+#include "app/appstate.h"
+#include "app/uisettings.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/clock.h"
+#include "data/preferencesrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "data/uuids.h"
+#include "ui/messagebox.h"
+#include "ui/register/registerdelegate.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
+#include "ui/register/spliteditordialog.h"
+#include "ui/register/splitlineswidget.h"
+#include "ui/screens/recurringformdialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using Slot = RegisterModel::EntrySlot;
+
+class tst_RegisterScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void paymentWithCtrlReturnCarriesDate();
+    void enterThroughEveryFieldCommits();
+    void refusedCommits_data();
+    void refusedCommits();
+    void transferCreatesLinkedHalves_data();
+    void transferCreatesLinkedHalves();
+    void transferCurrencyMismatchStoresNothing();
+    void inlineEditOfTransferUpdatesPartner();
+    void copyFromAboveWithApostrophe();
+    void ctrlDOnNewRowClearsFields();
+    void newestFirstPutsNewRowOnTop();
+    void columnWidthsFollowFontScale_data();
+    void columnWidthsFollowFontScale();
+    void splitEditorTotalsAndCommit();
+    void memorizeOpensPrefilledForm();
+    void memorizeRefusesBrokenDate();
+    void openingRowStoresNothing();
+    void yenAccountEntry();
+    void payeeCompletionsAndAutoFill();
+    void arrowKeysSkipBalanceAndDropTypedText();
+
+private:
+    QString addAccount(const QString &name, Currency currency = Currency::USD, qint64 startingBalance = 0,
+                       int sortOrder = 0);
+    QString addTransaction(const QString &accountId, const QString &payee, qint64 amount, const QDate &date,
+                           const QString &memo = QString(), const QString &categoryId = QString());
+    void openScreen(const QString &accountId);
+    QWidget *focus() const { return QApplication::focusWidget(); }
+    void type(const QString &text);
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // From the new row's Date editor, types one value per field with Enter
+    // after each; an empty string leaves the field as it is.
+    void typeFields(const QStringList &values);
+    QList<Transaction> stored(const QString &accountId) const
+    {
+        return m_state->transactionRepository()->findByAccount(accountId);
+    }
+
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<QTemporaryDir> m_dataDir;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<RegisterScreen> m_screen;
+    QList<MessageBox::Request> m_boxes;
+    QString m_checking;
+    QString m_savings;
+};
+
+void tst_RegisterScreen::initTestCase()
+{
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    QCoreApplication::setOrganizationName("Orlindo");
+    QCoreApplication::setApplicationName("QuillbyRegisterTest");
+    MessageBox::setResponder([this](const MessageBox::Request &request) {
+        m_boxes.append(request);
+        return QMessageBox::Yes;
+    });
+}
+
+void tst_RegisterScreen::init()
+{
+    QSettings().clear();
+    m_boxes.clear();
+    setFontScalePercent(100);
+    Clock::setToday(QDate(2024, 6, 15));
+    m_dataDir = std::make_unique<QTemporaryDir>();
+    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
+    m_state = std::make_unique<AppState>();
+    QVERIFY(m_state->initialize());
+    m_checking = addAccount("Checking", Currency::USD, 0, 0);
+    m_savings = addAccount("Savings", Currency::USD, 0, 1);
+}
+
+void tst_RegisterScreen::cleanup()
+{
+    m_screen.reset();
+    m_state.reset();
+    m_dataDir.reset();
+    Clock::setToday(QDate());
+}
+
+QString tst_RegisterScreen::addAccount(const QString &name, Currency currency, qint64 startingBalance, int sortOrder)
+{
+    Account account;
+    account.id = newUuid();
+    account.name = name;
+    account.currency = currency;
+    account.startingBalance = startingBalance;
+    account.sortOrder = sortOrder;
+    account.createdAt = account.updatedAt = QDateTime::currentDateTimeUtc();
+    if (!m_state->accountRepository()->insert(account))
+        qFatal("cannot insert account");
+    return account.id;
+}
+
+QString tst_RegisterScreen::addTransaction(const QString &accountId, const QString &payee, qint64 amount,
+                                           const QDate &date, const QString &memo, const QString &categoryId)
+{
+    Transaction t;
+    t.id = newUuid();
+    t.accountId = accountId;
+    t.date = date;
+    t.payee = payee;
+    t.memo = memo;
+    t.categoryId = categoryId;
+    t.amount = amount;
+    t.createdAt = t.updatedAt = QDateTime::currentDateTimeUtc();
+    if (!m_state->transactionRepository()->insert(t))
+        qFatal("cannot insert transaction");
+    return t.id;
+}
+
+void tst_RegisterScreen::openScreen(const QString &accountId)
+{
+    m_screen = std::make_unique<RegisterScreen>(m_state.get());
+    m_screen->resize(1400, 700);
+    m_screen->show();
+    m_screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+    m_screen->setAccount(accountId);
+}
+
+void tst_RegisterScreen::type(const QString &text)
+{
+    QVERIFY(focus());
+    QTest::keyClicks(focus(), text);
+}
+
+void tst_RegisterScreen::key(int k, Qt::KeyboardModifiers modifiers)
+{
+    QVERIFY(focus());
+    QTest::keyClick(focus(), Qt::Key(k), modifiers);
+}
+
+void tst_RegisterScreen::typeFields(const QStringList &values)
+{
+    for (const QString &value : values) {
+        if (!value.isEmpty()) {
+            if (auto *edit = qobject_cast<QLineEdit *>(focus()))
+                edit->selectAll();
+            type(value);
+        }
+        // The first Enter only closes an open completion list, as it would for a person.
+        auto *edit = qobject_cast<QLineEdit *>(focus());
+        const bool listOpen = edit && edit->completer() && edit->completer()->popup()->isVisible();
+        key(Qt::Key_Return);
+        if (listOpen)
+            key(Qt::Key_Return);
+    }
+}
+
+void tst_RegisterScreen::paymentWithCtrlReturnCarriesDate()
+{
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    QVERIFY(qobject_cast<QLineEdit *>(focus()));
+    // Date, Chk #, Payee, Category, Memo; then the payment and Ctrl+Return.
+    typeFields({"3/1/2024", "101", "Corner Grocer", "", "weekly shop"});
+    type("42.50");
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> rows = stored(m_checking);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.at(0).payee, QString("Corner Grocer"));
+    QCOMPARE(rows.at(0).amount, qint64(-4250));
+    QCOMPARE(rows.at(0).date, QDate(2024, 3, 1));
+    QCOMPARE(rows.at(0).checkNumber, QString("101"));
+    QCOMPARE(rows.at(0).memo, QString("weekly shop"));
+    QCOMPARE(rows.at(0).syncStatus, SyncStatus::Pending);
+
+    // The next new row starts on the date typed last, not today, and is current.
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->entryText(Slot::Date), QString("3/1/2024"));
+    QCOMPARE(m_screen->view()->currentIndex().row(), model->newRowPosition());
+    QCOMPARE(m_screen->balanceValueLabel()->text(), QString("-$42.50"));
+    QCOMPARE(m_screen->unclearedValueLabel()->text(), QString("-$42.50"));
+}
+
+void tst_RegisterScreen::enterThroughEveryFieldCommits()
+{
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({"4/2/24", "", "Market", "Groceries", "", "", "12.00"});
+    // On Clr: Tab goes no further and commits nothing.
+    type("c");
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    QCOMPARE(stored(m_checking).size(), 0);
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Cleared));
+    QVERIFY(!m_screen->view()->isEditing());
+    // Enter opens the field again, and Enter on the last field commits.
+    QTest::keyClick(m_screen->view(), Qt::Key_Return);
+    auto *clr = qobject_cast<QLineEdit *>(focus());
+    QVERIFY(clr);
+    QCOMPARE(clr->text(), QString("c"));
+    key(Qt::Key_Return);
+
+    const QList<Transaction> rows = stored(m_checking);
+    QCOMPARE(rows.size(), 1);
+    const Transaction &t = rows.at(0);
+    QCOMPARE(t.amount, qint64(1200));
+    QCOMPARE(t.date, QDate(2024, 4, 2));
+    QVERIFY(t.cleared);
+    QVERIFY(!t.reconciled);
+    const std::optional<Category> groceries = m_state->categoryRepository()->findByName("Groceries");
+    QVERIFY(groceries);
+    QCOMPARE(t.categoryId, groceries->id);
+    QCOMPARE(m_screen->clearedValueLabel()->text(), QString("$12.00"));
+}
+
+void tst_RegisterScreen::refusedCommits_data()
+{
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<QString>("payment");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("noPayee") << "" << "10.00" << "Payee is required";
+    QTest::newRow("blankPayee") << "   " << "10.00" << "Payee is required";
+    QTest::newRow("noAmount") << "Shop" << "" << "Enter a payment or deposit amount";
+    QTest::newRow("unknownTransferAccount") << "[Transfer] Nowhere" << "10.00" << "Transfer account not found";
+}
+
+void tst_RegisterScreen::refusedCommits()
+{
+    QFETCH(QString, payee);
+    QFETCH(QString, payment);
+    QFETCH(QString, message);
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({"", "", payee, "", ""});
+    if (!payment.isEmpty())
+        type(payment);
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(m_screen->statusLabel()->text(), message);
+    QCOMPARE(stored(m_checking).size(), 0);
+    QCOMPARE(stored(m_savings).size(), 0);
+}
+
+void tst_RegisterScreen::transferCreatesLinkedHalves_data()
+{
+    QTest::addColumn<bool>("deleteFromSavings");
+    QTest::newRow("deleteInChecking") << false;
+    QTest::newRow("deleteInSavings") << true;
+}
+
+void tst_RegisterScreen::transferCreatesLinkedHalves()
+{
+    QFETCH(bool, deleteFromSavings);
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({"5/10/2024", "", "[Transfer] Savings", "", ""});
+    type("50.00");
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> checking = stored(m_checking);
+    const QList<Transaction> savings = stored(m_savings);
+    QCOMPARE(checking.size(), 1);
+    QCOMPARE(savings.size(), 1);
+    QCOMPARE(checking.at(0).payee, QString("Transfer to Savings"));
+    QCOMPARE(checking.at(0).amount, qint64(-5000));
+    QCOMPARE(savings.at(0).payee, QString("Transfer from Checking"));
+    QCOMPARE(savings.at(0).amount, qint64(5000));
+    QCOMPARE(savings.at(0).date, checking.at(0).date);
+    QCOMPARE(savings.at(0).date, QDate(2024, 5, 10));
+    QCOMPARE(checking.at(0).transferLinkId, savings.at(0).id);
+    QCOMPARE(savings.at(0).transferLinkId, checking.at(0).id);
+    QCOMPARE(checking.at(0).transferDestAccountId, m_savings);
+    QCOMPARE(savings.at(0).transferDestAccountId, m_checking);
+
+    if (deleteFromSavings)
+        m_screen->setAccount(m_savings);
+    RegisterModel *model = m_screen->model();
+    const int row = model->rowForId(deleteFromSavings ? savings.at(0).id : checking.at(0).id);
+    QVERIFY(row >= 0);
+    m_screen->view()->setCurrentIndex(model->index(row, RegisterModel::Payee));
+    QTest::keyClick(m_screen->view(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.at(0).title, QString("Delete Transaction"));
+    QVERIFY(m_boxes.at(0).text.contains("Both sides of the transfer will be deleted."));
+    QVERIFY(m_boxes.at(0).text.contains("$50.00"));
+    QCOMPARE(stored(m_checking).size(), 0);
+    QCOMPARE(stored(m_savings).size(), 0);
+}
+
+void tst_RegisterScreen::transferCurrencyMismatchStoresNothing()
+{
+    const QString euro = addAccount("Euro Wallet", Currency::EUR, 0, 2);
+    openScreen(m_checking);
+    QSignalSpy errors(m_screen.get(), &RegisterScreen::errorMessage);
+    m_screen->focusNewRow();
+    typeFields({"", "", "[Transfer] Euro Wallet", "", ""});
+    type("20.00");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(errors.at(0).at(0).toString(), QString("Transfers require both accounts to use the same currency"));
+    QCOMPARE(stored(m_checking).size(), 0);
+    QCOMPARE(stored(euro).size(), 0);
+}
+
+void tst_RegisterScreen::inlineEditOfTransferUpdatesPartner()
+{
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({"5/10/2024", "", "[Transfer] Savings", "", ""});
+    type("50.00");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    const QString id = stored(m_checking).at(0).id;
+
+    RegisterModel *model = m_screen->model();
+    const int row = model->rowForId(id);
+    // Enter on a stored row opens its cell for editing.
+    m_screen->view()->setCurrentIndex(model->index(row, RegisterModel::Date));
+    QTest::keyClick(m_screen->view(), Qt::Key_Return);
+    QCOMPARE(model->editRow(), row);
+    typeFields({"5/12/2024", "", "", "", ""});
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Payment));
+    qobject_cast<QLineEdit *>(focus())->selectAll();
+    type("75.00");
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    const Transaction checking = stored(m_checking).at(0);
+    const Transaction savings = stored(m_savings).at(0);
+    QCOMPARE(checking.amount, qint64(-7500));
+    QCOMPARE(checking.date, QDate(2024, 5, 12));
+    QCOMPARE(savings.amount, qint64(7500));
+    QCOMPARE(savings.date, QDate(2024, 5, 12));
+    QCOMPARE(savings.version, 2);
+    QCOMPARE(checking.transferLinkId, savings.id);
+}
+
+void tst_RegisterScreen::copyFromAboveWithApostrophe()
+{
+    addTransaction(m_checking, "Landlord", -120000, QDate(2024, 5, 1), "May rent");
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    const int newRow = model->newRowPosition();
+    QCOMPARE(newRow, 1);
+    for (int column : {int(RegisterModel::Payee), int(RegisterModel::Memo), int(RegisterModel::Payment)}) {
+        m_screen->view()->setCurrentIndex(model->index(newRow, column));
+        QTest::keyClick(m_screen->view(), Qt::Key_Apostrophe);
+    }
+    QCOMPARE(model->entryText(Slot::Payee), QString("Landlord"));
+    QCOMPARE(model->entryText(Slot::Memo), QString("May rent"));
+    QCOMPARE(model->entryText(Slot::Payment), QString("1,200.00"));
+    QTest::keyClick(m_screen->view(), Qt::Key_Return, Qt::ControlModifier);
+    const QList<Transaction> rows = stored(m_checking);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(1).payee, QString("Landlord"));
+    QCOMPARE(rows.at(1).amount, qint64(-120000));
+    QCOMPARE(rows.at(1).memo, QString("May rent"));
+
+    // The first row has nothing above it: nothing is copied.
+    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::Payee));
+    const QString before = model->entryText(Slot::Payee);
+    QTest::keyClick(m_screen->view(), Qt::Key_Apostrophe);
+    QCOMPARE(model->entryText(Slot::Payee), before);
+}
+
+void tst_RegisterScreen::ctrlDOnNewRowClearsFields()
+{
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({"", "", "Half typed", ""});
+    type("memo text");
+    key(Qt::Key_D, Qt::ControlModifier);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->entryText(Slot::Payee), QString());
+    QCOMPARE(model->entryText(Slot::Memo), QString());
+    QCOMPARE(model->entryText(Slot::Date), QString("6/15/2024"));
+    QCOMPARE(m_screen->statusLabel()->text(), QString("Fields cleared"));
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Date));
+    QVERIFY(m_screen->view()->isEditing());
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(stored(m_checking).size(), 0);
+}
+
+void tst_RegisterScreen::newestFirstPutsNewRowOnTop()
+{
+    const QString oldest = addTransaction(m_checking, "Old", -100, QDate(2024, 1, 1));
+    addTransaction(m_checking, "New", -200, QDate(2024, 2, 1));
+    m_state->preferencesRepository()->setBool("registerNewestFirst", true);
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->newRowPosition(), 0);
+    QCOMPARE(m_screen->view()->currentIndex().row(), 0);
+    QCOMPARE(model->rowAt(model->rowCount() - 1)->id, oldest);
+    QVERIFY(!QSettings().contains("register/sortColumn"));
+
+    m_screen->focusNewRow();
+    typeFields({"3/1/2024", "", "Newest", "", ""});
+    type("5.00");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(stored(m_checking).size(), 3);
+    QCOMPARE(model->rowAt(1)->payee, QString("Newest"));
+    QCOMPARE(model->rowAt(model->rowCount() - 1)->id, oldest);
+
+    // Delete works on the bottom row as on any other.
+    m_screen->view()->setCurrentIndex(model->index(model->rowCount() - 1, RegisterModel::Payee));
+    QTest::keyClick(m_screen->view(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(stored(m_checking).size(), 2);
+    QVERIFY(model->rowForId(oldest) < 0);
+
+    // Clicking the Date header stores the chosen sort; resetting removes it.
+    QHeaderView *header = m_screen->view()->horizontalHeader();
+    const QPoint dateHeader(header->sectionViewportPosition(RegisterModel::Date) + 10, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, dateHeader);
+    QVERIFY(QSettings().contains("register/sortColumn"));
+    QCOMPARE(QSettings().value("register/sortColumn").toInt(), 0);
+    QCOMPARE(QSettings().value("register/sortOrder").toInt(), int(Qt::AscendingOrder));
+    QCOMPARE(model->newRowPosition(), model->rowCount() - 1);
+    m_screen->resetColumnLayout();
+    QVERIFY(!QSettings().contains("register/sortColumn"));
+    QCOMPARE(model->newRowPosition(), 0);
+}
+
+void tst_RegisterScreen::columnWidthsFollowFontScale_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("payeeWidth");
+    QTest::addColumn<int>("dateWidth");
+    QTest::newRow("125%") << 125 << 312 << 162;
+    QTest::newRow("100%") << 100 << 250 << 130;
+    QTest::newRow("90%") << 90 << 250 << 130;
+}
+
+void tst_RegisterScreen::columnWidthsFollowFontScale()
+{
+    QFETCH(int, scale);
+    QFETCH(int, payeeWidth);
+    QFETCH(int, dateWidth);
+    setFontScalePercent(scale);
+    openScreen(m_checking);
+    QHeaderView *header = m_screen->view()->horizontalHeader();
+    QCOMPARE(header->sectionSize(RegisterModel::Payee), payeeWidth);
+    QCOMPARE(header->sectionSize(RegisterModel::Date), dateWidth);
+    QVERIFY(!QSettings().contains("register/colWidth/2"));
+
+    // A width the user drags is stored and wins over the default next time.
+    header->resizeSection(RegisterModel::Memo, 222);
+    QCOMPARE(QSettings().value("register/colWidth/4").toInt(), 222);
+    m_screen.reset();
+    openScreen(m_checking);
+    QCOMPARE(m_screen->view()->horizontalHeader()->sectionSize(RegisterModel::Memo), 222);
+}
+
+void tst_RegisterScreen::splitEditorTotalsAndCommit()
+{
+    const std::optional<Category> groceries = m_state->categoryRepository()->findByName("Groceries");
+    const std::optional<Category> electric = m_state->categoryRepository()->findByName("Electric");
+    QVERIFY(groceries && electric);
+    const QString id = addTransaction(m_checking, "Superstore", -10000, QDate(2024, 5, 3), QString(), groceries->id);
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    const int row = model->rowForId(id);
+
+    QString total;
+    QString remaining;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<SplitEditorDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        SplitLinesWidget *lines = dialog->linesWidget();
+        while (lines->rowCount() < 2)
+            lines->addLine();
+        lines->categoryCombo(0)->setCurrentIndex(lines->categoryCombo(0)->findData(groceries->id));
+        lines->amountSpin(0)->setValue(60.0);
+        lines->categoryCombo(1)->setCurrentIndex(lines->categoryCombo(1)->findData(electric->id));
+        lines->amountSpin(1)->setValue(40.0);
+        dialog->updateRemaining();
+        total = dialog->totalLabel()->text();
+        remaining = dialog->remainingLabel()->text();
+        dialog->accept();
+    });
+    m_screen->editSplits(row);
+    QVERIFY(total.contains("100.00"));
+    QVERIFY(remaining.contains("0.00"));
+
+    const std::optional<Transaction> t = m_state->transactionRepository()->findById(id);
+    QVERIFY(t);
+    QVERIFY(t->isSplit);
+    QVERIFY(t->categoryId.isEmpty());
+    const QList<SplitLine> lines = m_state->splitLineRepository()->findByTransaction(id);
+    QCOMPARE(lines.size(), 2);
+    qint64 sum = 0;
+    for (const SplitLine &line : lines) {
+        QCOMPARE(line.transactionId, id);
+        sum += line.amount;
+    }
+    QCOMPARE(sum, qint64(-10000));
+    const int shown = model->rowForId(id);
+    QCOMPARE(model->index(shown, RegisterModel::Category).data().toString(), QString("—Split—"));
+}
+
+void tst_RegisterScreen::memorizeOpensPrefilledForm()
+{
+    const QString id = addTransaction(m_checking, "Gym", -3500, QDate(2024, 4, 20), "membership");
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    m_screen->view()->setCurrentIndex(model->index(model->rowForId(id), RegisterModel::Payee));
+
+    QString payeeShown;
+    QString frequencyShown;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<RecurringFormDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (auto *payee = dialog->findChild<QLineEdit *>("payee"))
+            payeeShown = payee->text();
+        if (auto *frequency = dialog->findChild<QComboBox *>("frequency"))
+            frequencyShown = frequency->currentText();
+        dialog->accept();
+    });
+    QTest::keyClick(m_screen->view(), Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(payeeShown, QString("Gym"));
+    QVERIFY(!frequencyShown.isEmpty());
+    const QList<RecurringTransaction> templates = m_state->recurringRepository()->findAll();
+    QCOMPARE(templates.size(), 1);
+    QCOMPARE(templates.at(0).payee, QString("Gym"));
+    QCOMPARE(templates.at(0).amount, qint64(-3500));
+    QCOMPARE(templates.at(0).memo, QString("membership"));
+    QCOMPARE(templates.at(0).accountId, m_checking);
+    QCOMPARE(templates.at(0).frequency, Frequency::Monthly);
+    QCOMPARE(templates.at(0).nextDueDate, QDate(2024, 4, 20));
+    QVERIFY(!templates.at(0).autoPost);
+    QCOMPARE(m_screen->statusLabel()->text(), QString("Transaction memorized as recurring"));
+}
+
+void tst_RegisterScreen::memorizeRefusesBrokenDate()
+{
+    const QString id = addTransaction(m_checking, "Ancient", -100, QDate(1999, 12, 31));
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    m_screen->view()->setCurrentIndex(model->index(model->rowForId(id), RegisterModel::Payee));
+    bool dialogOpened = false;
+    QTimer::singleShot(0, this, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            dialogOpened = true;
+            modal->close();
+        }
+    });
+    QTest::keyClick(m_screen->view(), Qt::Key_M, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    QVERIFY(!dialogOpened);
+    QCOMPARE(m_screen->statusLabel()->text(), QString("Cannot memorize: source transaction has an invalid date"));
+    QCOMPARE(m_state->recurringRepository()->findAll().size(), 0);
+}
+
+void tst_RegisterScreen::openingRowStoresNothing()
+{
+    const QString account = addAccount("Wallet", Currency::USD, 10000, 3);
+    openScreen(account);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->rowAt(0)->payee, QString("Opening Balance"));
+
+    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::Payee));
+    QTest::keyClick(m_screen->view(), Qt::Key_Return);
+    QVERIFY(m_screen->view()->isEditing());
+    qobject_cast<QLineEdit *>(focus())->selectAll();
+    type("Typed over");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(stored(account).size(), 0);
+    QCOMPARE(model->rowAt(0)->payee, QString("Opening Balance"));
+
+    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::Payee));
+    QTest::keyClick(m_screen->view(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->rowAt(0)->payee, QString("Opening Balance"));
+    QCOMPARE(m_screen->balanceValueLabel()->text(), QString("$100.00"));
+}
+
+void tst_RegisterScreen::yenAccountEntry()
+{
+    const QString yen = addAccount("Tokyo", Currency::JPY, 0, 4);
+    openScreen(yen);
+    m_screen->focusNewRow();
+    typeFields({"", "", "Ramen", "", ""});
+    type("1500");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    const QList<Transaction> rows = stored(yen);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.at(0).amount, qint64(-1500));
+    RegisterModel *model = m_screen->model();
+    const int row = model->rowForId(rows.at(0).id);
+    QCOMPARE(model->index(row, RegisterModel::Payment).data().toString(), QString("1,500"));
+    QVERIFY(m_screen->balanceValueLabel()->text().contains("1,500"));
+
+    // The last payee's amount comes back in yen too.
+    m_screen->focusNewRow();
+    typeFields({"", "", "Ramen"});
+    QCOMPARE(model->entryText(Slot::Payment), QString("1,500"));
+}
+
+void tst_RegisterScreen::payeeCompletionsAndAutoFill()
+{
+    addAccount("Visa", Currency::USD, 0, 2);
+    const std::optional<Category> groceries = m_state->categoryRepository()->findByName("Groceries");
+    addTransaction(m_checking, "Landlord", -95000, QDate(2024, 5, 1), "rent", groceries->id);
+    openScreen(m_checking);
+    const QStringList completions = m_screen->delegate()->payeeCompletions();
+    QCOMPARE(completions.mid(0, 3), QStringList({"[Transfer] Visa", "[Transfer] Savings", "Landlord"}));
+    QVERIFY(!completions.contains("[Transfer] Checking"));
+
+    m_screen->focusNewRow();
+    typeFields({"", ""});
+    auto *payee = qobject_cast<QLineEdit *>(focus());
+    QVERIFY(payee);
+    QVERIFY(payee->completer());
+    type("sav");
+    QCOMPARE(payee->completer()->currentCompletion(), QString("[Transfer] Savings"));
+    typeFields({"Landlord"});
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->entryText(Slot::Payment), QString("950.00"));
+    QCOMPARE(model->entryText(Slot::Category), QString("Groceries"));
+    QCOMPARE(model->entryText(Slot::CategoryId), groceries->id);
+    QCOMPARE(model->entryText(Slot::Memo), QString("rent"));
+
+    // On a stored row the payee alone changes.
+    const int stored = model->rowForId(m_state->transactionRepository()->findByAccount(m_checking).at(0).id);
+    m_screen->view()->setCurrentIndex(model->index(stored, RegisterModel::Memo));
+    QTest::keyClick(m_screen->view(), Qt::Key_Return);
+    qobject_cast<QLineEdit *>(focus())->selectAll();
+    type("changed");
+    key(Qt::Key_Return);
+    QCOMPARE(model->entryText(Slot::Memo), QString("changed"));
+    QCOMPARE(model->entryText(Slot::Payment), QString("950.00"));
+}
+
+void tst_RegisterScreen::arrowKeysSkipBalanceAndDropTypedText()
+{
+    addTransaction(m_checking, "Stored", -500, QDate(2024, 5, 1));
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    m_screen->focusNewRow();
+    typeFields({"", "", "Half typed"});
+    QCOMPARE(model->entryText(Slot::Payee), QString("Half typed"));
+    key(Qt::Key_Escape);
+    QTest::keyClick(m_screen->view(), Qt::Key_Up);
+    QCOMPARE(m_screen->view()->currentIndex().row(), 0);
+    QCOMPARE(model->entryText(Slot::Payee), QString("Stored"));
+    QTest::keyClick(m_screen->view(), Qt::Key_Down);
+    QCOMPARE(model->entryText(Slot::Payee), QString());
+
+    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::Cleared));
+    QTest::keyClick(m_screen->view(), Qt::Key_Right);
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Cleared));
+}
+
+QTEST_MAIN(tst_RegisterScreen)
+#include "tst_registerscreen.moc"

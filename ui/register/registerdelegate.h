@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStyledItemDelegate>
+
+class AppState;
+class QAbstractItemModel;
+class RegisterModel;
+
+// Paints the register's cells (one or two lines per row) and makes one editor
+// per cell: the date edit, line edits, the payee line with completion over
+// earlier payees and transfers to the other accounts, and the category combo.
+// Written-back editors go into the model's entry buffer; on the new row a
+// payee with an earlier transaction fills amount, category and memo from it.
+// It stores nothing: the register screen commits the buffer.
+class RegisterDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    explicit RegisterDelegate(AppState *appState, QObject *parent = nullptr);
+
+    void setAccountId(const QString &accountId) { m_accountId = accountId; }
+    QString accountId() const { return m_accountId; }
+    void setTwoLineMode(bool on) { m_twoLineMode = on; }
+    bool twoLineMode() const { return m_twoLineMode; }
+
+    // The texts the payee completer offers: transfer entries, then payees.
+    QStringList payeeCompletions() const;
+    // Fills amount, category and memo of the new row from the payee's last
+    // transaction in this account; nothing when there is none.
+    void autoFillFromPayee(RegisterModel *model, const QString &payee, QWidget *editor) const;
+    // The editor made last; the view has at most one open at a time.
+    QWidget *lastEditor() const { return m_lastEditor; }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override;
+
+protected:
+    // Return and Enter pass through to the view untouched: the register
+    // decides where they go, not the default commit-and-close.
+    bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    QWidget *createPayeeEditor(QWidget *parent, int row) const;
+    QWidget *createCategoryEditor(QWidget *parent) const;
+    QWidget *makeEditor(QWidget *parent, const QModelIndex &index) const;
+
+    AppState *m_appState;
+    QString m_accountId;
+    bool m_twoLineMode = false;
+    mutable QPointer<QWidget> m_lastEditor;
+};

@@ -1,0 +1,1112 @@
+#include "ui/register/registerscreen.h"
+
+#include "app/appstate.h"
+#include "app/thememanager.h"
+#include "app/uisettings.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/clock.h"
+#include "data/money.h"
+#include "data/preferencesrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/sqltransaction.h"
+#include "data/timestamps.h"
+#include "data/transactionrepository.h"
+#include "data/uuids.h"
+#include "services/transferwriter.h"
+#include "ui/messagebox.h"
+#include "ui/register/registerdelegate.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registertableview.h"
+#include "ui/register/spliteditordialog.h"
+#include "ui/register/transactiondetailsdialog.h"
+#include "ui/register/transactionformdialog.h"
+#include "ui/screens/recurringformdialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+using Slot = RegisterModel::EntrySlot;
+
+constexpr int kRowHeight = 36;
+constexpr int kTwoLineExtra = 16;
+constexpr int kFieldCount = 8;     // Date .. Clr; Balance is never a field
+const char *const kMuted = "#6E8A7E";
+
+QString widthKey(int column) { return QStringLiteral("register/colWidth/%1").arg(column); }
+QString hiddenKey(int column) { return QStringLiteral("register/colHidden/%1").arg(column); }
+QString sortColumnKey() { return QStringLiteral("register/sortColumn"); }
+QString sortOrderKey() { return QStringLiteral("register/sortOrder"); }
+
+QDateTime nowUtc()
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    return now.addMSecs(-now.time().msec());
+}
+
+QString transferPrefix() { return QStringLiteral("[Transfer] "); }
+
+bool isPayeeMemoEditor(const QWidget *widget)
+{
+    return widget && widget->objectName() == QLatin1String("PayeeMemoEditor");
+}
+
+QLabel *valueBlock(QHBoxLayout *header, const QString &caption)
+{
+    auto *block = new QVBoxLayout;
+    block->setSpacing(4);
+    auto *captionLabel = new QLabel(caption);
+    applyFontRole(captionLabel, FontRole::Caption);
+    captionLabel->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(kMuted)));
+    captionLabel->setAlignment(Qt::AlignCenter);
+    auto *value = new QLabel;
+    applyFontRole(value, FontRole::SectionTitle);
+    value->setAlignment(Qt::AlignCenter);
+    block->addWidget(captionLabel);
+    block->addWidget(value);
+    header->addLayout(block);
+    return value;
+}
+
+} // namespace
+
+RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
+    : QWidget(parent)
+    , m_appState(appState)
+{
+    m_restoringLayout = true;
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+
+    auto *header = new QHBoxLayout;
+    header->setSpacing(16);
+    m_titleLabel = new QLabel;
+    applyFontRole(m_titleLabel, FontRole::LargeTitle);
+    header->addWidget(m_titleLabel);
+    header->addStretch();
+    m_clearedValue = valueBlock(header, tr("Cleared"));
+    m_unclearedValue = valueBlock(header, tr("Uncleared"));
+    m_balanceValue = valueBlock(header, tr("Balance"));
+    QFont bold = m_balanceValue->font();
+    bold.setWeight(QFont::Bold);
+    m_balanceValue->setFont(bold);
+    m_reconcileButton = new QPushButton(tr("Reconcile"));
+    m_reconcileButton->setFocusPolicy(Qt::ClickFocus);
+    header->addWidget(m_reconcileButton);
+    connect(m_reconcileButton, &QPushButton::clicked, this, [this] { Q_EMIT reconcileRequested(m_accountId); });
+    layout->addLayout(header);
+
+    m_subtitleLabel = new QLabel;
+    applyFontRole(m_subtitleLabel, FontRole::Caption);
+    m_subtitleLabel->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(kMuted)));
+    m_subtitleLabel->hide();
+    layout->addWidget(m_subtitleLabel);
+    layout->addSpacing(8);
+
+    m_model = new RegisterModel(this);
+    m_delegate = new RegisterDelegate(m_appState, this);
+    m_view = new RegisterTableView(this, this);
+    m_view->setModel(m_model);
+    m_view->setItemDelegate(m_delegate);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setTabKeyNavigation(false);
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    m_view->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    m_view->setShowGrid(false);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+
+    QHeaderView *columns = m_view->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setStretchLastSection(false);
+    columns->setMinimumSectionSize(24);
+    columns->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setSortingEnabled(true);
+    columns->setSortIndicatorShown(true);
+    connect(columns, &QWidget::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
+    connect(columns, &QHeaderView::sectionResized, this, [this](int index, int, int newSize) {
+        if (!m_restoringLayout)
+            QSettings().setValue(widthKey(index), newSize);
+    });
+    connect(m_model, &RegisterModel::sortChanged, this, [this](int column, Qt::SortOrder order) {
+        // Only a sort the user chose is kept; the one the layout applies is not.
+        if (m_restoringLayout)
+            return;
+        QSettings settings;
+        settings.setValue(sortColumnKey(), column);
+        settings.setValue(sortOrderKey(), int(order));
+    });
+    layout->addWidget(m_view, 1);
+
+    restoreColumnLayout();
+    m_restoringLayout = false;
+
+    connect(m_appState->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
+        if (key != QLatin1String("registerNewestFirst"))
+            return;
+        const bool newestFirst = m_appState->preferencesRepository()->getBool(key, false);
+        m_restoringLayout = true;
+        m_view->sortByColumn(RegisterModel::Date, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+        m_restoringLayout = false;
+    });
+    connect(m_appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            [this](const QString &accountId) {
+                if (accountId.isEmpty() || accountId == m_accountId)
+                    reload();
+            });
+
+    connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        if (!index.isValid())
+            return;
+        startEditingRow(index.row());
+        if (index.column() != RegisterModel::Balance && !isSplitCell(index))
+            m_view->edit(index);
+    });
+    connect(m_view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        const RegisterRow *row = m_model->rowAt(index.row());
+        if (index.isValid() && row && row->isSplit)
+            editRowInDialog(index.row());
+    });
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                if (current.isValid() && (!previous.isValid() || previous.row() != current.row()))
+                    startEditingRow(current.row());
+            });
+
+    auto *footer = new QHBoxLayout;
+    m_statusLabel = new QLabel;
+    applyFontRole(m_statusLabel, FontRole::Body);
+    m_statusLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QLatin1String(kMuted)));
+    footer->addWidget(m_statusLabel);
+    footer->addStretch();
+    auto *hint = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+                                .arg(QKeySequence(QStringLiteral("Ctrl+Return")).toString(QKeySequence::NativeText),
+                                     QKeySequence(QStringLiteral("Ctrl+D")).toString(QKeySequence::NativeText),
+                                     QKeySequence(QStringLiteral("Ctrl+M")).toString(QKeySequence::NativeText)));
+    applyFontRole(hint, FontRole::Body);
+    hint->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
+    footer->addWidget(hint);
+    layout->addLayout(footer);
+}
+
+int RegisterScreen::defaultColumnWidth(int column)
+{
+    static const int widths[] = {130, 60, 250, 180, 180, 100, 100, 35, 110};
+    if (column < 0 || column >= RegisterModel::ColumnCount)
+        return 100;
+    const int scale = fontScalePercent();
+    return scale > 100 ? widths[column] * scale / 100 : widths[column];
+}
+
+Currency RegisterScreen::accountCurrency() const
+{
+    const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
+    return account ? account->currency : Currency::USD;
+}
+
+// ---- layout -----------------------------------------------------------------
+
+void RegisterScreen::restoreColumnLayout()
+{
+    const bool wasRestoring = m_restoringLayout;
+    m_restoringLayout = true;
+    QSettings settings;
+    QHeaderView *header = m_view->horizontalHeader();
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+        header->resizeSection(column, settings.value(widthKey(column), defaultColumnWidth(column)).toInt());
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        const bool alwaysShown = column == RegisterModel::Date || column == RegisterModel::Balance;
+        bool hidden = !alwaysShown && settings.value(hiddenKey(column), false).toBool();
+        if (column == RegisterModel::Memo && m_delegate->twoLineMode())
+            hidden = true;
+        m_view->setColumnHidden(column, hidden);
+    }
+    int column = RegisterModel::Date;
+    Qt::SortOrder order = Qt::AscendingOrder;
+    if (settings.contains(sortColumnKey())) {
+        column = settings.value(sortColumnKey()).toInt();
+        if (column < 0 || column >= RegisterModel::ColumnCount)
+            column = RegisterModel::Date;
+        order = settings.value(sortOrderKey(), 0).toInt() == int(Qt::DescendingOrder) ? Qt::DescendingOrder
+                                                                                       : Qt::AscendingOrder;
+    } else if (m_appState->preferencesRepository()->getBool(QStringLiteral("registerNewestFirst"), false)) {
+        order = Qt::DescendingOrder;
+    }
+    m_view->sortByColumn(column, order);
+    m_restoringLayout = wasRestoring;
+}
+
+void RegisterScreen::resetColumnLayout()
+{
+    QSettings().remove(QStringLiteral("register"));
+    restoreColumnLayout();
+}
+
+void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
+{
+    QMenu menu(this);
+    menu.addSection(tr("Show columns"));
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        QAction *action = menu.addAction(m_model->headerData(column, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!m_view->isColumnHidden(column));
+        action->setEnabled(column != RegisterModel::Date && column != RegisterModel::Balance
+                           && !(column == RegisterModel::Memo && m_delegate->twoLineMode()));
+        connect(action, &QAction::toggled, this, [this, column](bool shown) {
+            m_view->setColumnHidden(column, !shown);
+            QSettings().setValue(hiddenKey(column), !shown);
+        });
+    }
+    menu.addSeparator();
+    menu.addAction(tr("Reset register layout"), this, &RegisterScreen::resetColumnLayout);
+    menu.exec(m_view->horizontalHeader()->mapToGlobal(pos));
+}
+
+void RegisterScreen::applyTwoLineMode(bool on)
+{
+    m_delegate->setTwoLineMode(on);
+    if (on)
+        m_view->setColumnHidden(RegisterModel::Memo, true);
+    else
+        m_view->setColumnHidden(RegisterModel::Memo, QSettings().value(hiddenKey(RegisterModel::Memo), false).toBool());
+    if (m_model->twoLineMode() != on)
+        m_model->setTwoLineMode(on);
+    const int height = kRowHeight + kTwoLineExtra * (on ? 1 : 0);
+    m_view->verticalHeader()->setMinimumSectionSize(height);
+    m_view->verticalHeader()->setDefaultSectionSize(height);
+    m_view->viewport()->update();
+}
+
+// ---- loading ------------------------------------------------------------------
+
+void RegisterScreen::setAccount(const QString &accountId)
+{
+    m_accountId = accountId;
+    m_delegate->setAccountId(accountId);
+    reload();
+    focusNewRowAfterChange();
+}
+
+void RegisterScreen::reload()
+{
+    if (m_accountId.isEmpty() || m_view->isEditing())
+        return;
+    const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
+    if (!account)
+        return;
+
+    m_titleLabel->setText(account->name);
+    QString subtitle;
+    if (!account->institution.isEmpty()) {
+        subtitle = account->institution;
+        if (!account->accountNumberLast4.isEmpty())
+            subtitle += tr("  ·  *%1").arg(account->accountNumberLast4);
+    }
+    m_subtitleLabel->setText(subtitle);
+    m_subtitleLabel->setVisible(!subtitle.isEmpty());
+
+    const QModelIndex current = m_view->currentIndex();
+    const int topRow = m_view->rowAt(0);
+    const RegisterRow *topTransaction = topRow >= 0 ? m_model->rowAt(topRow) : nullptr;
+    const RegisterRow *currentTransaction = current.isValid() ? m_model->rowAt(current.row()) : nullptr;
+    const QString topId = topTransaction ? topTransaction->id : QString();
+    const QString currentId = currentTransaction ? currentTransaction->id : QString();
+    const bool hadCurrentTransaction = currentTransaction != nullptr;
+    const bool topWasTransaction = topTransaction != nullptr;
+
+    const QList<RegisterRow> rows = m_appState->transactionRepository()->findRegisterRows(m_accountId);
+    applyTwoLineMode(m_appState->preferencesRepository()->getBool(QStringLiteral("registerTwoLine"), false));
+    m_model->setCurrency(account->currency);
+    m_model->setRows(rows);
+
+    qint64 cleared = 0;
+    qint64 uncleared = 0;
+    for (const RegisterRow &row : rows) {
+        if (row.cleared)
+            cleared += row.amount;
+        else
+            uncleared += row.amount;
+    }
+    const qint64 balance = cleared + uncleared;
+    m_clearedValue->setText(formatMoney(cleared, account->currency));
+    m_unclearedValue->setText(formatMoney(uncleared, account->currency));
+    m_balanceValue->setText(formatMoney(balance, account->currency));
+    m_balanceValue->setStyleSheet(
+        QStringLiteral("color: %1;").arg((balance < 0 ? negativeColor() : positiveColor()).name()));
+
+    const int lastRow = m_model->rowCount() - 1;
+    if (current.isValid()) {
+        int row = hadCurrentTransaction ? rowForId(currentId) : -1;
+        if (row < 0)
+            row = qBound(0, current.row(), lastRow);
+        m_view->setCurrentIndex(m_model->index(row, current.column()));
+    }
+    if (topRow >= 0) {
+        int row = topWasTransaction ? rowForId(topId) : -1;
+        if (row < 0)
+            row = qBound(0, topRow, lastRow);
+        m_view->scrollTo(m_model->index(row, 0), QAbstractItemView::PositionAtTop);
+    }
+    if (m_view->currentIndex().isValid())
+        m_view->scrollTo(m_view->currentIndex());
+}
+
+int RegisterScreen::rowForId(const QString &id) const
+{
+    return m_model->rowForId(id);
+}
+
+void RegisterScreen::focusNewRowAfterChange()
+{
+    if (m_model->rowCount() <= 0)
+        return;
+    const int newRow = m_model->newRowPosition();
+    if (newRow == 0)
+        m_view->scrollToTop();
+    else
+        m_view->scrollToBottom();
+    m_view->setCurrentIndex(m_model->index(newRow, RegisterModel::Date));
+}
+
+void RegisterScreen::focusNewRow()
+{
+    closeOpenEditor();
+    m_model->resetEntry();
+    m_model->setEditRow(-1);
+    const QModelIndex index = m_model->index(m_model->newRowPosition(), RegisterModel::Date);
+    m_view->setCurrentIndex(index);
+    m_model->refreshRow(index.row());
+    m_view->scrollTo(index);
+    m_view->setFocus();
+    m_view->edit(index);
+}
+
+void RegisterScreen::startEditingRow(int row)
+{
+    if (m_model->isNewRow(row)) {
+        if (m_model->editRow() >= 0 && !m_model->isNewRow(m_model->editRow()))
+            m_model->resetEntry();
+        m_model->setEditRow(-1);
+        m_model->refreshRow(row);
+        return;
+    }
+    if (row == m_model->editRow())
+        return;
+    if (m_model->loadEntry(row))
+        m_model->setEditRow(row);
+}
+
+// ---- editors and field moves ------------------------------------------------
+
+QWidget *RegisterScreen::openEditor() const
+{
+    if (!m_view->isEditing())
+        return nullptr;
+    QWidget *editor = m_delegate->lastEditor();
+    return editor && !editor->isHidden() && editor->parentWidget() == m_view->viewport() ? editor : nullptr;
+}
+
+void RegisterScreen::closeOpenEditor()
+{
+    if (QWidget *editor = openEditor()) {
+        const bool hadFocus = editor->isAncestorOf(QApplication::focusWidget()) || editor->hasFocus();
+        Q_EMIT m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+        if (hadFocus)
+            m_view->setFocus();
+    }
+}
+
+void RegisterScreen::flushEditor()
+{
+    QWidget *editor = openEditor();
+    const QModelIndex current = m_view->currentIndex();
+    if (!editor || !current.isValid())
+        return;
+    m_delegate->setModelData(editor, m_model, current);
+    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        const int item = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        m_model->setEntryText(Slot::CategoryId, item >= 0 ? combo->itemData(item).toString() : QString());
+        m_model->setEntryText(Slot::Category, combo->currentText());
+    }
+    if (isPayeeMemoEditor(editor))
+        closeOpenEditor();
+}
+
+bool RegisterScreen::isSplitCell(const QModelIndex &index) const
+{
+    if (!index.isValid() || m_model->isNewRow(index.row()))
+        return false;
+    const int column = index.column();
+    if (column != RegisterModel::Category && column != RegisterModel::Payment && column != RegisterModel::Deposit)
+        return false;
+    const RegisterRow *row = m_model->rowAt(index.row());
+    return row && row->isSplit;
+}
+
+int RegisterScreen::nextField(int column, bool forward) const
+{
+    if (forward) {
+        for (int c = (column < 0 || column >= kFieldCount) ? 0 : column + 1; c < kFieldCount; ++c) {
+            if (!m_view->isColumnHidden(c))
+                return c;
+        }
+        return -1;
+    }
+    for (int c = qMin(column, kFieldCount) - 1; c >= 0; --c) {
+        if (!m_view->isColumnHidden(c))
+            return c;
+    }
+    return -1;
+}
+
+void RegisterScreen::advanceToNextField()
+{
+    flushEditor();
+    QModelIndex current = m_view->currentIndex();
+    const int row = current.isValid() ? current.row() : m_model->newRowPosition();
+    const int column = nextField(current.isValid() ? current.column() : -1, true);
+    if (column < 0) {
+        commitCurrentRow();
+        return;
+    }
+    const QModelIndex next = m_model->index(row, column);
+    m_view->setCurrentIndex(next);
+    if (m_model->flags(next).testFlag(Qt::ItemIsEditable))
+        m_view->edit(next);
+}
+
+void RegisterScreen::advanceToPreviousField()
+{
+    flushEditor();
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    const int column = nextField(current.column(), false);
+    if (column < 0)
+        return;
+    const QModelIndex previous = m_model->index(current.row(), column);
+    m_view->setCurrentIndex(previous);
+    if (m_model->flags(previous).testFlag(Qt::ItemIsEditable))
+        m_view->edit(previous);
+    if (column == RegisterModel::Payee) {
+        QWidget *editor = openEditor();
+        if (isPayeeMemoEditor(editor)) {
+            if (auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit")))
+                memo->setFocus();
+        }
+    }
+}
+
+void RegisterScreen::moveToNextField()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    const int column = nextField(current.column(), true);
+    if (column < 0)
+        return;
+    flushEditor();
+    closeOpenEditor();
+    const QModelIndex next = m_model->index(current.row(), column);
+    {
+        const QSignalBlocker blocker(m_view->selectionModel());
+        m_view->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
+    }
+    m_view->viewport()->update();
+    if (m_model->flags(next).testFlag(Qt::ItemIsEditable))
+        m_view->edit(next);
+}
+
+void RegisterScreen::moveToPreviousField()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    const int column = nextField(current.column(), false);
+    if (column < 0)
+        return;
+    flushEditor();
+    closeOpenEditor();
+    const QModelIndex previous = m_model->index(current.row(), column);
+    {
+        const QSignalBlocker blocker(m_view->selectionModel());
+        m_view->selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
+    }
+    m_view->viewport()->update();
+    if (m_model->flags(previous).testFlag(Qt::ItemIsEditable))
+        m_view->edit(previous);
+    if (column == RegisterModel::Payee) {
+        QWidget *editor = openEditor();
+        if (isPayeeMemoEditor(editor)) {
+            if (auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit")))
+                memo->setFocus();
+        }
+    }
+}
+
+bool RegisterScreen::focusNextPrevChild(bool next)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || (focus != m_view && !m_view->isAncestorOf(focus)))
+        return QWidget::focusNextPrevChild(next);
+    QWidget *container = nullptr;
+    for (QWidget *w = focus; w && w != m_view; w = w->parentWidget()) {
+        if (isPayeeMemoEditor(w)) {
+            container = w;
+            break;
+        }
+    }
+    if (container) {
+        QWidget *payee = container->findChild<QWidget *>(QStringLiteral("payeeEdit"));
+        QWidget *memo = container->findChild<QWidget *>(QStringLiteral("memoEdit"));
+        if (next && focus == payee && memo) {
+            memo->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (!next && focus == memo && payee) {
+            payee->setFocus(Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    if (next)
+        moveToNextField();
+    else
+        moveToPreviousField();
+    return true;
+}
+
+// ---- keys ---------------------------------------------------------------------
+
+bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched != m_view && watched != m_view->viewport()) || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto *keyEvent = static_cast<QKeyEvent *>(event);
+    const int key = keyEvent->key();
+    const Qt::KeyboardModifiers modifiers = keyEvent->modifiers() & ~Qt::KeypadModifier;
+    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    const bool alt = modifiers.testFlag(Qt::AltModifier);
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const QModelIndex current = m_view->currentIndex();
+
+    if (enter && ctrl) {
+        commitCurrentRow();
+        return true;
+    }
+    if (key == Qt::Key_E && ctrl && !shift) {
+        if (!current.isValid())
+            return false;
+        if (m_model->isNewRow(current.row()))
+            editNewRowInDialog();
+        else
+            editRowInDialog(current.row());
+        return true;
+    }
+    if (enter && alt) {
+        if (!current.isValid() || m_model->isNewRow(current.row()))
+            return false;
+        showDetails(current.row());
+        return true;
+    }
+    if (enter && !ctrl) {
+        if (!current.isValid() || openEditor() || isSplitCell(current)) {
+            advanceToNextField();
+            return true;
+        }
+        startEditingRow(current.row());
+        m_view->edit(current);
+        return true;
+    }
+    if (key == Qt::Key_D && ctrl) {
+        deleteCurrentRow();
+        return true;
+    }
+    if (key == Qt::Key_I && ctrl && !shift) {
+        focusNewRow();
+        return true;
+    }
+    if (key == Qt::Key_N && ctrl) {
+        newTransactionDialog();
+        return true;
+    }
+    if (key == Qt::Key_M && ctrl) {
+        if (!current.isValid() || m_model->isNewRow(current.row()))
+            return false;
+        memorize(current.row());
+        return true;
+    }
+    if (key == Qt::Key_Apostrophe && !ctrl) {
+        copyFromAbove();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RegisterScreen::showStatus(const QString &text, int milliseconds)
+{
+    m_statusLabel->setText(text);
+    QPointer<QLabel> label = m_statusLabel;
+    QTimer::singleShot(milliseconds, this, [label] {
+        if (label)
+            label->clear();
+    });
+}
+
+// ---- commit -------------------------------------------------------------------
+
+void RegisterScreen::commitCurrentRow()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (QWidget *editor = openEditor(); editor && current.isValid()) {
+        m_delegate->setModelData(editor, m_model, current);
+        if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+            const int item = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+            m_model->setEntryText(Slot::CategoryId, item >= 0 ? combo->itemData(item).toString() : QString());
+        }
+    }
+    {
+        // Leaving the cell closes the editor; the buffer already holds its text.
+        const QSignalBlocker blocker(m_view->selectionModel());
+        closeOpenEditor();
+        m_view->selectionModel()->clearCurrentIndex();
+    }
+    m_view->setFocus();
+
+    QString payee = m_model->entryText(Slot::Payee).trimmed();
+    if (payee.isEmpty()) {
+        showStatus(tr("Payee is required"), 3000);
+        return;
+    }
+    const QString paymentText = m_model->entryText(Slot::Payment).trimmed();
+    const QString depositText = m_model->entryText(Slot::Deposit).trimmed();
+    qint64 amount = 0;
+    if (!paymentText.isEmpty())
+        amount = static_cast<qint64>(quint64(0) - quint64(m_model->amountFromText(paymentText)));
+    else if (!depositText.isEmpty())
+        amount = m_model->amountFromText(depositText);
+    else {
+        showStatus(tr("Enter a payment or deposit amount"), 3000);
+        return;
+    }
+    QDate date = RegisterModel::dateFromText(m_model->entryText(Slot::Date));
+    if (!date.isValid())
+        date = Clock::today();
+
+    QString categoryId = m_model->entryText(Slot::CategoryId);
+    const QString categoryText = m_model->entryText(Slot::Category).trimmed();
+    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
+        std::optional<Category> category = m_appState->categoryRepository()->findByName(categoryText);
+        const qsizetype arrow = categoryText.indexOf(QLatin1String(" > "));
+        if (!category && arrow >= 0)
+            category = m_appState->categoryRepository()->findByName(categoryText.mid(arrow + 3));
+        if (category)
+            categoryId = category->id;
+    }
+    const QString mark = m_model->entryText(Slot::Cleared).trimmed().toUpper();
+    const bool cleared = mark == QLatin1String("C") || mark == QLatin1String("R");
+    const bool reconciled = mark == QLatin1String("R");
+
+    const int editRow = m_model->editRow();
+    const bool isNew = editRow < 0 || m_model->isNewRow(editRow);
+    const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
+
+    std::optional<Account> target;
+    if (payee.startsWith(transferPrefix())) {
+        const QString name = payee.mid(transferPrefix().size());
+        for (const Account &candidate : m_appState->accountRepository()->findAll()) {
+            if (candidate.name == name) {
+                target = candidate;
+                break;
+            }
+        }
+        if (!target) {
+            showStatus(tr("Transfer account not found"), 3000);
+            return;
+        }
+        if (account && target->currency != account->currency) {
+            Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
+            return;
+        }
+        payee = tr("Transfer to %1").arg(target->name);
+    }
+
+    TransferWriter transfers(m_appState->accountRepository(), m_appState->transactionRepository());
+    if (!isNew) {
+        const RegisterRow *row = m_model->rowAt(editRow);
+        if (!row)
+            return;
+        Transaction t = *row;
+        t.date = date;
+        t.payee = payee;
+        t.checkNumber = m_model->entryText(Slot::CheckNumber).trimmed();
+        t.memo = m_model->entryText(Slot::Memo).trimmed();
+        t.amount = amount;
+        t.categoryId = categoryId;
+        t.cleared = cleared;
+        t.reconciled = reconciled;
+        t.version += 1;
+        t.updatedAt = nowUtc();
+        t.syncStatus = SyncStatus::Pending;
+        // The other half of a transfer keeps the same date and the opposite amount.
+        if (!t.transferLinkId.isEmpty()) {
+            if (transfers.updateWithPartner(t) == TransferWriter::Result::CurrencyMismatch)
+                Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
+        } else {
+            m_appState->transactionRepository()->update(t);
+        }
+        m_model->setEditRow(-1);
+        reload();
+        const int row2 = rowForId(t.id);
+        if (row2 >= 0 && row2 + 1 < m_model->rowCount())
+            m_view->setCurrentIndex(m_model->index(row2 + 1, RegisterModel::Date));
+        return;
+    }
+
+    Transaction t;
+    t.id = newUuid();
+    t.accountId = m_accountId;
+    t.date = date;
+    t.payee = payee;
+    t.checkNumber = m_model->entryText(Slot::CheckNumber).trimmed();
+    t.memo = m_model->entryText(Slot::Memo).trimmed();
+    t.amount = amount;
+    t.categoryId = categoryId;
+    t.cleared = cleared;
+    t.reconciled = reconciled;
+    t.createdAt = t.updatedAt = nowUtc();
+    bool stored = false;
+    if (target && account) {
+        Transaction other;
+        other.id = newUuid();
+        other.accountId = target->id;
+        other.date = date;
+        other.payee = tr("Transfer from %1").arg(account->name);
+        other.amount = static_cast<qint64>(quint64(0) - quint64(amount));
+        other.cleared = cleared;
+        other.reconciled = reconciled;
+        other.transferLinkId = t.id;
+        other.transferDestAccountId = m_accountId;
+        other.createdAt = other.updatedAt = t.createdAt;
+        t.transferLinkId = other.id;
+        t.transferDestAccountId = target->id;
+        const TransferWriter::Result result = transfers.insertTransfer(t, other);
+        stored = result == TransferWriter::Result::Written;
+        if (result == TransferWriter::Result::CurrencyMismatch)
+            Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
+    } else {
+        stored = m_appState->transactionRepository()->insert(t);
+    }
+    if (stored)
+        m_model->setLastEntryDate(RegisterModel::dateText(date));
+    reload();
+    focusNewRowAfterChange();
+}
+
+// ---- deleting, copying, clearing ------------------------------------------------
+
+void RegisterScreen::deleteCurrentRow()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    if (m_model->isNewRow(current.row())) {
+        closeOpenEditor();
+        m_model->resetEntry();
+        m_model->refreshRow(current.row());
+        const QModelIndex first = m_model->index(current.row(), RegisterModel::Date);
+        m_view->setCurrentIndex(first);
+        m_view->edit(first);
+        showStatus(tr("Fields cleared"), 3000);
+        return;
+    }
+    deleteRow(current.row());
+}
+
+void RegisterScreen::deleteRow(int row)
+{
+    const RegisterRow *stored = m_model->rowAt(row);
+    if (!stored)
+        return;
+    const Transaction t = *stored;
+    const qint64 magnitude = t.amount < 0 ? static_cast<qint64>(quint64(0) - quint64(t.amount)) : t.amount;
+    // Shown in the account's own currency: a yen amount in dollars would misstate it.
+    const QString money = formatMoney(magnitude, accountCurrency());
+    const QString text = t.transferLinkId.isEmpty()
+                             ? tr("Delete \"%1\" for %2?").arg(t.payee, money)
+                             : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
+                                   .arg(t.payee, money);
+    closeOpenEditor();
+    if (MessageBox::question(this, tr("Delete Transaction"), text, QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    if (!t.transferLinkId.isEmpty()) {
+        TransferWriter(m_appState->accountRepository(), m_appState->transactionRepository())
+            .softDeleteWithPartner(t.id);
+    } else {
+        m_appState->transactionRepository()->softDelete(t.id);
+    }
+    m_model->setEditRow(-1);
+    reload();
+}
+
+void RegisterScreen::copyFromAbove()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid() || current.row() <= 0 || current.column() >= RegisterModel::Balance)
+        return;
+    const int above = current.row() - 1;
+    const QString text = m_model->isNewRow(above) ? QString()
+                                                  : m_model->index(above, current.column()).data(Qt::DisplayRole).toString();
+    startEditingRow(current.row());
+    m_model->setData(current, text, Qt::EditRole);
+    if (current.column() == RegisterModel::Category)
+        m_model->setEntryText(Slot::CategoryId, QString());
+    if (auto *edit = qobject_cast<QLineEdit *>(openEditor()))
+        edit->setText(text);
+}
+
+void RegisterScreen::toggleCleared(int row)
+{
+    const RegisterRow *stored = m_model->rowAt(row);
+    if (!stored)
+        return;
+    Transaction t = *stored;
+    t.cleared = !t.cleared;
+    t.updatedAt = nowUtc();
+    t.syncStatus = SyncStatus::Pending;
+    m_appState->transactionRepository()->update(t);
+    m_model->setEditRow(-1);
+    reload();
+}
+
+void RegisterScreen::memorize(int row)
+{
+    const RegisterRow *stored = m_model->rowAt(row);
+    if (!stored)
+        return;
+    if (!stored->date.isValid() || stored->date.year() < 2000) {
+        showStatus(tr("Cannot memorize: source transaction has an invalid date"), 5000);
+        return;
+    }
+    RecurringTransaction seed;
+    seed.accountId = m_accountId;
+    seed.payee = stored->payee;
+    seed.memo = stored->memo;
+    seed.amount = stored->amount;
+    seed.categoryId = stored->categoryId;
+    seed.frequency = Frequency::Monthly;
+    seed.startDate = stored->date;
+    seed.nextDueDate = stored->date;
+    seed.autoPost = false;
+    seed.leadDays = 0;
+    seed.isActive = true;
+    seed.transferDestAccountId = stored->transferDestAccountId;
+    seed.version = 1;
+    RecurringFormDialog dialog(m_appState, seed, RecurringFormDialog::Purpose::Memorize, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (m_appState->recurringRepository()->insert(dialog.recurring()))
+        showStatus(tr("Transaction memorized as recurring"), 3000);
+}
+
+// ---- menus --------------------------------------------------------------------
+
+void RegisterScreen::onContextMenu(const QPoint &pos)
+{
+    const QModelIndex index = m_view->indexAt(pos);
+    QMenu menu(this);
+    menu.addAction(tr("&Insert New"), this, &RegisterScreen::focusNewRow)
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
+    menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog)
+        ->setShortcut(QKeySequence::New);
+    const auto visibleKey = [](QAction *action, const QKeySequence &key) {
+        action->setShortcut(key);
+        action->setShortcutVisibleInContextMenu(true);
+        // The event filter acts on the key; the action only shows it.
+        action->setShortcutContext(Qt::WidgetShortcut);
+    };
+    if (index.isValid() && m_model->isNewRow(index.row())) {
+        visibleKey(menu.addAction(tr("&Edit in Dialog..."), this, &RegisterScreen::editNewRowInDialog),
+                   QKeySequence(QStringLiteral("Ctrl+E")));
+    } else if (const RegisterRow *row = index.isValid() ? m_model->rowAt(index.row()) : nullptr) {
+        const int viewRow = index.row();
+        menu.addSeparator();
+        visibleKey(menu.addAction(tr("Show &Details..."), this, [this, viewRow] { showDetails(viewRow); }),
+                   QKeySequence(QStringLiteral("Alt+Return")));
+        menu.addAction(row->isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."), this,
+                       [this, viewRow] { editSplits(viewRow); });
+        visibleKey(menu.addAction(tr("&Edit in Dialog..."), this, [this, viewRow] { editRowInDialog(viewRow); }),
+                   QKeySequence(QStringLiteral("Ctrl+E")));
+        menu.addAction(row->cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this,
+                       [this, viewRow] { toggleCleared(viewRow); });
+        visibleKey(menu.addAction(tr("&Delete"), this, [this, viewRow] { deleteRow(viewRow); }),
+                   QKeySequence(QStringLiteral("Ctrl+D")));
+    }
+    menu.exec(m_view->viewport()->mapToGlobal(pos));
+}
+
+// ---- dialogs ------------------------------------------------------------------
+
+namespace {
+
+void replaceSplitLines(AppState *state, const QString &transactionId, const QList<SplitLine> &lines)
+{
+    state->splitLineRepository()->deleteByTransaction(transactionId);
+    for (SplitLine line : lines) {
+        line.transactionId = transactionId;
+        if (line.id.isEmpty())
+            line.id = newUuid();
+        state->splitLineRepository()->insert(line);
+    }
+}
+
+} // namespace
+
+void RegisterScreen::presentNewTransactionDialog(const Transaction *seed)
+{
+    if (m_accountId.isEmpty())
+        return;
+    closeOpenEditor();
+    TransactionFormDialog dialog(m_appState, m_accountId, this);
+    if (seed)
+        dialog.setSeed(*seed);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Transaction t = dialog.transaction();
+    const QList<SplitLine> lines = dialog.splitLines();
+    {
+        SqlTransaction work;
+        if (m_appState->transactionRepository()->insert(t)) {
+            if (!lines.isEmpty())
+                replaceSplitLines(m_appState, t.id, lines);
+            work.commit();
+        }
+    }
+    if (seed)
+        m_model->resetEntry();
+    m_model->setEditRow(-1);
+    reload();
+    focusNewRowAfterChange();
+}
+
+void RegisterScreen::newTransactionDialog()
+{
+    presentNewTransactionDialog(nullptr);
+}
+
+void RegisterScreen::editNewRowInDialog()
+{
+    flushEditor();
+    const Transaction seed = m_model->entryToTransaction(m_accountId);
+    presentNewTransactionDialog(&seed);
+}
+
+void RegisterScreen::editRowInDialog(int row)
+{
+    const RegisterRow *stored = m_model->rowAt(row);
+    if (!stored)
+        return;
+    closeOpenEditor();
+    const Transaction original = *stored;
+    TransactionFormDialog dialog(m_appState, original, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Transaction t = dialog.transaction();
+    const QList<SplitLine> lines = dialog.splitLines();
+    {
+        SqlTransaction work;
+        bool written = false;
+        if (!t.transferLinkId.isEmpty()) {
+            const TransferWriter::Result result =
+                TransferWriter(m_appState->accountRepository(), m_appState->transactionRepository())
+                    .updateWithPartner(t);
+            written = result == TransferWriter::Result::Written;
+            if (result == TransferWriter::Result::CurrencyMismatch)
+                Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
+        } else {
+            written = m_appState->transactionRepository()->update(t);
+        }
+        if (written) {
+            replaceSplitLines(m_appState, t.id, lines);
+            work.commit();
+        }
+    }
+    m_model->setEditRow(-1);
+    reload();
+}
+
+void RegisterScreen::showDetails(int row)
+{
+    const RegisterRow *stored = m_model->rowAt(row);
+    if (!stored)
+        return;
+    closeOpenEditor();
+    const Transaction t = *stored;
+    bool editRequested = false;
+    {
+        TransactionDetailsDialog dialog(m_appState, t, this);
+        dialog.exec();
+        editRequested = dialog.editRequested() && !dialog.deleted();
+    }
+    m_model->setEditRow(-1);
+    reload();
+    if (editRequested) {
+        const int again = rowForId(t.id);
+        if (again >= 0)
+            editRowInDialog(again);
+    }
+}
+
+void RegisterScreen::editSplits(int row)
+{
+    const RegisterRow *stored = m_model->rowAt(row);
+    if (!stored)
+        return;
+    closeOpenEditor();
+    Transaction t = *stored;
+    const QList<SplitLine> current = m_appState->splitLineRepository()->findByTransaction(t.id);
+    SplitEditorDialog dialog(m_appState, t.amount, current, accountCurrency(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QList<SplitLine> lines = dialog.lines();
+    t.isSplit = !lines.isEmpty();
+    if (t.isSplit)
+        t.categoryId.clear();
+    t.updatedAt = nowUtc();
+    t.syncStatus = SyncStatus::Pending;
+    {
+        SqlTransaction work;
+        if (m_appState->transactionRepository()->update(t)) {
+            replaceSplitLines(m_appState, t.id, lines);
+            work.commit();
+        }
+    }
+    m_model->setEditRow(-1);
+    reload();
+}

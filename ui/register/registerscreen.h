@@ -1,0 +1,113 @@
+#pragma once
+
+#include "data/transaction.h"
+
+#include <QWidget>
+
+class AppState;
+class QLabel;
+class QPushButton;
+class RegisterDelegate;
+class RegisterModel;
+class RegisterTableView;
+
+// The register page: one account's header with its cleared, uncleared and
+// total balance, the register table and a footer with a status line and the
+// key hint. It owns every register command: field-by-field entry, the commit
+// of the entry buffer into a new or changed transaction (both halves of a
+// transfer together), deletion with confirmation, copy from above, memorize
+// as recurring, the row and header menus, the transaction, details and split
+// dialogs, and the column layout kept in the platform settings. Reconciling
+// is only requested; the main window decides what opens.
+class RegisterScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RegisterScreen(AppState *appState, QWidget *parent = nullptr);
+
+    void setAccount(const QString &accountId);
+    QString accountId() const { return m_accountId; }
+    // Reloads rows and totals, keeping the current cell and the scroll;
+    // nothing while an editor is open or when the account is gone.
+    void reload();
+    // Empties the new row, makes its first field current and opens it.
+    void focusNewRow();
+
+    // Field moves used by the view (Tab, Shift+Tab): never past the last
+    // field, and no commit.
+    void moveToNextField();
+    void moveToPreviousField();
+
+    RegisterTableView *view() const { return m_view; }
+    RegisterModel *model() const { return m_model; }
+    RegisterDelegate *delegate() const { return m_delegate; }
+    QLabel *statusLabel() const { return m_statusLabel; }
+    QLabel *titleLabel() const { return m_titleLabel; }
+    QLabel *subtitleLabel() const { return m_subtitleLabel; }
+    QLabel *clearedValueLabel() const { return m_clearedValue; }
+    QLabel *unclearedValueLabel() const { return m_unclearedValue; }
+    QLabel *balanceValueLabel() const { return m_balanceValue; }
+    QPushButton *reconcileButton() const { return m_reconcileButton; }
+
+    // Default width of a column at the current font scale.
+    static int defaultColumnWidth(int column);
+
+Q_SIGNALS:
+    void reconcileRequested(const QString &accountId);
+    void errorMessage(const QString &text);
+
+public Q_SLOTS:
+    void onContextMenu(const QPoint &pos);
+    void commitCurrentRow();
+    void deleteCurrentRow();
+    void copyFromAbove();
+    void advanceToNextField();
+    void advanceToPreviousField();
+    void startEditingRow(int row);
+    void newTransactionDialog();
+    void presentNewTransactionDialog(const Transaction *seed);
+    void editNewRowInDialog();
+    void showHeaderContextMenu(const QPoint &pos);
+    void resetColumnLayout();
+
+    void editRowInDialog(int row);
+    void showDetails(int row);
+    void editSplits(int row);
+    void toggleCleared(int row);
+    void deleteRow(int row);
+    void memorize(int row);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    friend class RegisterTableView;
+
+    void flushEditor();
+    int rowForId(const QString &id) const;
+    void showStatus(const QString &text, int milliseconds);
+    void applyTwoLineMode(bool on);
+    void restoreColumnLayout();
+    void focusNewRowAfterChange();
+    QWidget *openEditor() const;
+    void closeOpenEditor();
+    bool isSplitCell(const QModelIndex &index) const;
+    int nextField(int column, bool forward) const;
+    Currency accountCurrency() const;
+
+    bool m_restoringLayout = false;
+    AppState *m_appState;
+    QString m_accountId;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_clearedValue = nullptr;
+    QLabel *m_unclearedValue = nullptr;
+    QLabel *m_balanceValue = nullptr;
+    QLabel *m_subtitleLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QPushButton *m_reconcileButton = nullptr;
+    RegisterTableView *m_view = nullptr;
+    RegisterModel *m_model = nullptr;
+    RegisterDelegate *m_delegate = nullptr;
+};
