@@ -16,6 +16,7 @@
 #include "ui/accountcard.h"
 #include "ui/accountformdialog.h"
 #include "ui/messagebox.h"
+#include "ui/register/registerscreen.h"
 #include "ui/statusbar.h"
 #include "ui/screens/recurringscreen.h"
 #include "ui/welcomescreen.h"
@@ -82,11 +83,11 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setupMenuBar();
 
     m_welcomeScreen = new WelcomeScreen(m_state);
-    m_registerPage = buildRegisterPage();
+    m_registerScreen = new RegisterScreen(m_state);
     m_emptyPage = buildEmptyPage();
     m_pages = new QStackedWidget;
     m_pages->addWidget(m_welcomeScreen);
-    m_pages->addWidget(m_registerPage);
+    m_pages->addWidget(m_registerScreen);
     m_pages->addWidget(m_emptyPage);
 
     setupAccountList();
@@ -104,6 +105,17 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
             &MainWindow::refreshAccountList);
     connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+    connect(m_registerScreen, &RegisterScreen::errorMessage, this,
+            [this](const QString &text) { m_statusBar->showTimedMessage(text, 5000); });
+    connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, [this] {
+        m_statusBar->showTimedMessage(tr("Reconciliation opens in a later version"), 5000);
+    });
+    connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
+        static const QStringList registerKeys = {QStringLiteral("registerTwoLine"), QStringLiteral("registerNewestFirst"),
+                                                 QStringLiteral("weekStartDay"), QStringLiteral("theme")};
+        if (registerKeys.contains(key))
+            m_registerScreen->reload();
+    });
 
     updateAuthUI();
     refreshAccountList();
@@ -128,6 +140,7 @@ void MainWindow::processDueRecurring()
     if (posted > 0) {
         m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), 5000);
         refreshAccountList();
+        m_registerScreen->reload();
     }
 }
 
@@ -156,6 +169,7 @@ void MainWindow::showRecurringWindow()
     if (!m_recurringScreen) {
         m_recurringScreen = new RecurringScreen(m_state, m_state->recurringService());
         connect(m_recurringScreen, &RecurringScreen::transactionsChanged, this, &MainWindow::refreshAccountList);
+        connect(m_recurringScreen, &RecurringScreen::transactionsChanged, m_registerScreen, &RegisterScreen::reload);
         connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, m_recurringScreen, [this] {
             if (m_recurringScreen->isVisible())
                 m_recurringScreen->refresh();
@@ -170,7 +184,7 @@ MainWindow::~MainWindow() = default;
 MainWindow::Page MainWindow::currentPage() const
 {
     QWidget *page = m_pages->currentWidget();
-    if (page == m_registerPage)
+    if (page == m_registerScreen)
         return Page::Register;
     if (page == m_emptyPage)
         return Page::Empty;
@@ -199,8 +213,12 @@ void MainWindow::setupMenuBar()
 
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setToolTipsVisible(true);
-    addPendingEntry(file, tr("&New Transaction"), tr("Opens the register's new row"))
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    QAction *newTransaction = file->addAction(tr("&New Transaction"));
+    newTransaction->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    connect(newTransaction, &QAction::triggered, this, [this] {
+        if (m_pages->currentWidget() == m_registerScreen)
+            m_registerScreen->focusNewRow();
+    });
     QAction *newAccount = file->addAction(tr("New &Account"));
     newAccount->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+N")));
     connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
@@ -329,18 +347,6 @@ void MainWindow::applySidebarStyle()
             .arg(kSidebarBackground, kSidebarText, QStringLiteral("#1E3530"), QStringLiteral("#FFFFFF"),
                  QStringLiteral("#26574A"), QStringLiteral("#5A7A6E"))
             .arg(size));
-}
-
-QWidget *MainWindow::buildRegisterPage()
-{
-    auto *page = new QWidget;
-    auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(24, 20, 24, 20);
-    m_registerTitle = new QLabel;
-    applyFontRole(m_registerTitle, 4);
-    layout->addWidget(m_registerTitle);
-    layout->addStretch(1);
-    return page;
 }
 
 QWidget *MainWindow::buildEmptyPage()
@@ -504,9 +510,8 @@ void MainWindow::onAccountsChanged()
 void MainWindow::selectAccount(const QString &accountId)
 {
     m_state->setCurrentAccountId(accountId);
-    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
-    m_registerTitle->setText(account ? account->name : QString());
-    m_pages->setCurrentWidget(m_registerPage);
+    m_registerScreen->setAccount(accountId);
+    m_pages->setCurrentWidget(m_registerScreen);
     for (int row = 0; row < m_accountList->count(); ++row) {
         if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
             m_accountList->setCurrentRow(row);

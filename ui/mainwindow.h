@@ -14,6 +14,7 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class RecurringScreen;
+class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
 
@@ -39,6 +40,7 @@ public:
     QLabel *totalLabel() const { return m_totalLabel; }
     StatusBar *statusBarWidget() const { return m_statusBar; }
     WelcomeScreen *welcomeScreen() const { return m_welcomeScreen; }
+    RegisterScreen *registerScreen() const { return m_registerScreen; }
     QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
 
     // The total label's text for a set of balances: one total when every
@@ -77,7 +79,6 @@ private:
     void showAbout();
     void sendFeedback();
     QWidget *buildEmptyPage();
-    QWidget *buildRegisterPage();
     QAction *addPendingEntry(class QMenu *menu, const QString &text, const QString &opens);
 
     AppState *m_state;
@@ -86,8 +87,7 @@ private:
     QLabel *m_totalLabel = nullptr;
     QList<QShortcut *> m_accountShortcuts;
     WelcomeScreen *m_welcomeScreen = nullptr;
-    QWidget *m_registerPage = nullptr;
-    QLabel *m_registerTitle = nullptr;
+    RegisterScreen *m_registerScreen = nullptr;
     QWidget *m_emptyPage = nullptr;
     QStackedWidget *m_pages = nullptr;
     QAction *m_signOutAction = nullptr;
