@@ -3,6 +3,7 @@
 #include "data/category.h"
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
+#include "data/sqlitehandle.h"
 #include "data/sqltransaction.h"
 #include "data/timestamps.h"
 #include "data/transaction.h"
@@ -20,30 +21,12 @@
 #include <QSet>
 #include <QSignalBlocker>
 #include <QSqlDatabase>
-#include <QSqlDriver>
-
-#include <sqlite3.h>
 
 #include <optional>
 
 namespace {
 
 const QString kHintPrefix = QStringLiteral("[\u2192 ");
-
-// SQLite ends the whole transaction by itself after some failures (a trigger
-// raising ROLLBACK, a full disk). Writes after that would each commit on
-// their own, so an import asks after every failed write and stops.
-bool transactionStillOpen()
-{
-    const QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
-    if (!db.isOpen())
-        return false;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return true;
-    sqlite3 *native = *static_cast<sqlite3 *const *>(handle.data());
-    return native && sqlite3_get_autocommit(native) == 0;
-}
 
 QString fileName(const QString &path)
 {
@@ -486,7 +469,7 @@ bool QifImport::processEntry(int index)
         stored = entryTransaction->commit();
     if (!stored) {
         entryTransaction.reset();
-        if (!transactionStillOpen())
+        if (!SqliteHandle::inTransaction())
             return abort(QStringLiteral("the database transaction ended unexpectedly"));
         qWarning().noquote() << "QIF import: insert failed for" << dateToText(r.date) << payee << "amount"
                              << r.amount << "account" << entry.target;
@@ -671,7 +654,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         if (m_transactions->insert(t)) {
             ++result.imported;
             keys.insert(key);
-        } else if (!transactionStillOpen()) {
+        } else if (!SqliteHandle::inTransaction()) {
             failure = QStringLiteral("the database transaction ended unexpectedly");
         } else {
             ++result.dbErrorSkipped;
