@@ -105,10 +105,19 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     QStyle *style = widget ? widget->style() : QApplication::style();
     const int column = index.column();
     const bool selected = opt.state.testFlag(QStyle::State_Selected);
-    const QColor secondLine = opt.palette.color(index.row() % 2 ? QPalette::AlternateBase : QPalette::Base);
+    QColor secondLine = opt.palette.color(index.row() % 2 ? QPalette::AlternateBase : QPalette::Base);
 
     QRect top = opt.rect;
     top.setHeight(qMin(kFirstLineHeight, opt.rect.height()));
+    // The row being typed keeps its tint across both lines.
+    if (const RegisterModel *model = registerModel(index.model())) {
+        const int editRow = model->editRow();
+        if (index.row() == editRow || (editRow < 0 && model->isNewRow(index.row()))) {
+            secondLine = QColor(isDarkPalette() ? "#1A2E28" : "#E8F5E9");
+            if (!selected)
+                painter->fillRect(opt.rect, secondLine);
+        }
+    }
     if (column == RegisterModel::Payee) {
         style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, widget);
     } else {

@@ -135,6 +135,8 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     m_view->verticalHeader()->setMinimumSectionSize(kRowHeight);
     m_view->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_view->setShowGrid(false);
+    // Long texts are cut short with an ellipsis rather than wrapped out of the row.
+    m_view->setWordWrap(false);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     m_view->installEventFilter(this);
@@ -259,6 +261,45 @@ void RegisterScreen::restoreColumnLayout()
     }
     m_view->sortByColumn(column, order);
     m_restoringLayout = wasRestoring;
+    fitColumnsToWidth();
+}
+
+void RegisterScreen::fitColumnsToWidth()
+{
+    struct Flexible
+    {
+        int column;
+        int width;
+        int minimum;
+    };
+    QSettings settings;
+    QList<Flexible> flexible;
+    int total = 0;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        if (m_view->isColumnHidden(column))
+            continue;
+        if (settings.contains(widthKey(column))) {
+            total += m_view->horizontalHeader()->sectionSize(column);
+            continue;
+        }
+        const int width = defaultColumnWidth(column);
+        total += width;
+        if (column == RegisterModel::Payee || column == RegisterModel::Category || column == RegisterModel::Memo)
+            flexible.append({column, width, width / 2});
+    }
+    int excess = total - m_view->viewport()->width();
+    int room = 0;
+    for (const Flexible &f : flexible)
+        room += f.width - f.minimum;
+    const bool wasRestoring = m_restoringLayout;
+    m_restoringLayout = true;
+    for (const Flexible &f : flexible) {
+        int width = f.width;
+        if (excess > 0 && room > 0)
+            width -= qMin(f.width - f.minimum, int(qint64(excess) * (f.width - f.minimum) / room) + 1);
+        m_view->horizontalHeader()->resizeSection(f.column, width);
+    }
+    m_restoringLayout = wasRestoring;
 }
 
 void RegisterScreen::resetColumnLayout()
@@ -280,6 +321,7 @@ void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
         connect(action, &QAction::toggled, this, [this, column](bool shown) {
             m_view->setColumnHidden(column, !shown);
             QSettings().setValue(hiddenKey(column), !shown);
+            fitColumnsToWidth();
         });
     }
     menu.addSeparator();
@@ -299,6 +341,7 @@ void RegisterScreen::applyTwoLineMode(bool on)
     const int height = kRowHeight + kTwoLineExtra * (on ? 1 : 0);
     m_view->verticalHeader()->setMinimumSectionSize(height);
     m_view->verticalHeader()->setDefaultSectionSize(height);
+    fitColumnsToWidth();
     m_view->viewport()->update();
 }
 
@@ -604,6 +647,8 @@ bool RegisterScreen::focusNextPrevChild(bool next)
 
 bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+        fitColumnsToWidth();
     if ((watched != m_view && watched != m_view->viewport()) || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto *keyEvent = static_cast<QKeyEvent *>(event);

@@ -90,6 +90,10 @@ private:
     void showStatus(const QString &text, int milliseconds);
     void applyTwoLineMode(bool on);
     void restoreColumnLayout();
+    // Narrows the text columns that keep their default width so that every
+    // column fits the view; widths the user set are left alone and nothing
+    // is stored.
+    void fitColumnsToWidth();
     void focusNewRowAfterChange();
     QWidget *openEditor() const;
     void closeOpenEditor();

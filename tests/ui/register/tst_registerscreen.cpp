@@ -57,6 +57,7 @@ private Q_SLOTS:
     void newestFirstPutsNewRowOnTop();
     void columnWidthsFollowFontScale_data();
     void columnWidthsFollowFontScale();
+    void narrowWindowFitsEveryColumn();
     void splitEditorTotalsAndCommit();
     void memorizeOpensPrefilledForm();
     void memorizeRefusesBrokenDate();
@@ -70,7 +71,7 @@ private:
                        int sortOrder = 0);
     QString addTransaction(const QString &accountId, const QString &payee, qint64 amount, const QDate &date,
                            const QString &memo = QString(), const QString &categoryId = QString());
-    void openScreen(const QString &accountId);
+    void openScreen(const QString &accountId, int width = 1800);
     QWidget *focus() const { return QApplication::focusWidget(); }
     void type(const QString &text);
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -156,10 +157,10 @@ QString tst_RegisterScreen::addTransaction(const QString &accountId, const QStri
     return t.id;
 }
 
-void tst_RegisterScreen::openScreen(const QString &accountId)
+void tst_RegisterScreen::openScreen(const QString &accountId, int width)
 {
     m_screen = std::make_unique<RegisterScreen>(m_state.get());
-    m_screen->resize(1400, 700);
+    m_screen->resize(width, 700);
     m_screen->show();
     m_screen->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
@@ -486,6 +487,24 @@ void tst_RegisterScreen::columnWidthsFollowFontScale()
     m_screen.reset();
     openScreen(m_checking);
     QCOMPARE(m_screen->view()->horizontalHeader()->sectionSize(RegisterModel::Memo), 222);
+}
+
+void tst_RegisterScreen::narrowWindowFitsEveryColumn()
+{
+    openScreen(m_checking, 900);
+    QHeaderView *header = m_screen->view()->horizontalHeader();
+    const int right = header->sectionViewportPosition(RegisterModel::Balance) + header->sectionSize(RegisterModel::Balance);
+    QVERIFY2(right <= m_screen->view()->viewport()->width(), qPrintable(QString::number(right)));
+    QVERIFY(header->sectionSize(RegisterModel::Payee) < 250);
+    QCOMPARE(header->sectionSize(RegisterModel::Balance), 110);
+    QCOMPARE(header->sectionSize(RegisterModel::Payment), 100);
+    QVERIFY(!QSettings().contains("register/colWidth/2"));
+
+    // Room again: the defaults come back.
+    m_screen->resize(1800, 700);
+    QCoreApplication::processEvents();
+    QCOMPARE(header->sectionSize(RegisterModel::Payee), 250);
+    QVERIFY(!QSettings().contains("register/colWidth/2"));
 }
 
 void tst_RegisterScreen::splitEditorTotalsAndCommit()
