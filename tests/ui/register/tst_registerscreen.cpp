@@ -8,7 +8,9 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "data/uuids.h"
+#include "ui/mainwindow.h"
 #include "ui/messagebox.h"
+#include "ui/statusbar.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
@@ -24,6 +26,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -65,6 +68,10 @@ private Q_SLOTS:
     void yenAccountEntry();
     void payeeCompletionsAndAutoFill();
     void arrowKeysSkipBalanceAndDropTypedText();
+    void tabMovesFieldByField();
+    void twoLineModeEditsPayeeAndMemoTogether();
+    void editedRowMovesToFollowingRow();
+    void mainWindowHostsRegister();
 
 private:
     QString addAccount(const QString &name, Currency currency = Currency::USD, qint64 startingBalance = 0,
@@ -709,6 +716,139 @@ void tst_RegisterScreen::arrowKeysSkipBalanceAndDropTypedText()
     m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::Cleared));
     QTest::keyClick(m_screen->view(), Qt::Key_Right);
     QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Cleared));
+}
+
+void tst_RegisterScreen::tabMovesFieldByField()
+{
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    type("7/4/2024");
+    key(Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::CheckNumber));
+    QVERIFY(m_screen->view()->isEditing());
+    QCOMPARE(m_screen->model()->entryText(Slot::Date), QString("7/4/2024"));
+    type("77");
+    key(Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Payee));
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::CheckNumber));
+    QCOMPARE(qobject_cast<QLineEdit *>(focus())->text(), QString("77"));
+
+    // A hidden column is skipped.
+    m_screen->view()->setColumnHidden(RegisterModel::Category, true);
+    key(Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    key(Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Memo));
+    QCOMPARE(stored(m_checking).size(), 0);
+}
+
+void tst_RegisterScreen::twoLineModeEditsPayeeAndMemoTogether()
+{
+    m_state->preferencesRepository()->setBool("registerTwoLine", true);
+    openScreen(m_checking);
+    RegisterTableView *view = m_screen->view();
+    QVERIFY(view->isColumnHidden(RegisterModel::Memo));
+    QCOMPARE(view->rowHeight(0), 52);
+    QCOMPARE(m_screen->model()->headerData(RegisterModel::Payee, Qt::Horizontal).toString(), QString("Payee / Memo"));
+
+    m_screen->focusNewRow();
+    typeFields({"", ""});
+    QCOMPARE(focus()->objectName(), QString("payeeEdit"));
+    QWidget *container = focus()->parentWidget();
+    QCOMPARE(container->objectName(), QString("PayeeMemoEditor"));
+    QCOMPARE(container->height(), 52);
+    type("Cafe");
+    key(Qt::Key_Tab);
+    QCOMPARE(focus()->objectName(), QString("memoEdit"));
+    type("latte");
+    key(Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    QCOMPARE(view->currentIndex().column(), int(RegisterModel::Category));
+    QVERIFY(focus() != nullptr && focus()->objectName() != "memoEdit");
+    // Every other editor covers only the first line.
+    QWidget *category = focus();
+    while (category && category->parentWidget() != view->viewport())
+        category = category->parentWidget();
+    QVERIFY(category);
+    QCOMPARE(category->height(), 36);
+    key(Qt::Key_Return);
+    type("4.50");
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> rows = stored(m_checking);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.at(0).payee, QString("Cafe"));
+    QCOMPARE(rows.at(0).memo, QString("latte"));
+    QCOMPARE(rows.at(0).amount, qint64(-450));
+}
+
+void tst_RegisterScreen::editedRowMovesToFollowingRow()
+{
+    const QString first = addTransaction(m_checking, "First", -100, QDate(2024, 1, 1));
+    addTransaction(m_checking, "Second", -200, QDate(2024, 1, 2));
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    const int row = model->rowForId(first);
+    m_screen->view()->setCurrentIndex(model->index(row, RegisterModel::Payee));
+    QTest::keyClick(m_screen->view(), Qt::Key_Return);
+    qobject_cast<QLineEdit *>(focus())->selectAll();
+    type("Renamed");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    const std::optional<Transaction> t = m_state->transactionRepository()->findById(first);
+    QCOMPARE(t->payee, QString("Renamed"));
+    QCOMPARE(t->amount, qint64(-100));
+    QCOMPARE(t->version, 2);
+    QCOMPARE(m_screen->view()->currentIndex().row(), model->rowForId(first) + 1);
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Date));
+}
+
+void tst_RegisterScreen::mainWindowHostsRegister()
+{
+    MainWindow window(m_state.get());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.selectAccount(m_savings);
+    RegisterScreen *screen = window.registerScreen();
+    QVERIFY(screen);
+    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
+    QCOMPARE(screen->accountId(), m_savings);
+    QCOMPARE(screen->titleLabel()->text(), QString("Savings"));
+
+    QAction *newTransaction = nullptr;
+    for (QAction *menu : window.menuBar()->actions()) {
+        for (QAction *action : menu->menu() ? menu->menu()->actions() : QList<QAction *>()) {
+            if (action->text() == "&New Transaction")
+                newTransaction = action;
+        }
+    }
+    QVERIFY(newTransaction);
+    QVERIFY(newTransaction->isEnabled());
+    newTransaction->trigger();
+    QVERIFY(screen->view()->isEditing());
+    QCOMPARE(screen->view()->currentIndex().row(), screen->model()->newRowPosition());
+    QCOMPARE(screen->view()->currentIndex().column(), int(RegisterModel::Date));
+
+    // A transfer between currencies reaches the window's status bar.
+    const QString euro = addAccount("Euro Wallet", Currency::EUR, 0, 2);
+    typeFields({"", "", "[Transfer] Euro Wallet", "", ""});
+    type("20.00");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(window.statusBarWidget()->currentMessage(),
+             QString("Transfers require both accounts to use the same currency"));
+    QCOMPARE(stored(euro).size(), 0);
+
+    // Switching the two-line preference reloads the register.
+    QVERIFY(!screen->view()->isEditing());
+    QVERIFY(!screen->view()->isColumnHidden(RegisterModel::Memo));
+    m_state->preferencesRepository()->setBool("registerTwoLine", true);
+    QVERIFY(screen->view()->isColumnHidden(RegisterModel::Memo));
+    QCOMPARE(screen->view()->rowHeight(0), 52);
 }
 
 QTEST_MAIN(tst_RegisterScreen)
