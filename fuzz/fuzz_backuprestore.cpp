@@ -3,6 +3,11 @@
 // same ids. Every restore runs inside an outer savepoint that is rolled back,
 // so each input starts from the same data.
 //
+// An input that starts with "ENTRIES\n" is not an archive but a list of
+// entries, each "name\x01data" and separated by "\x00", which the target
+// zips itself. Mutations of raw archives almost always break a CRC and stop
+// at the reader; this form reaches the manifest and row handling.
+//
 // Run with QUILLBY_FUZZ_WRITE_SEEDS=<folder> to write a few valid archives
 // into that folder and exit; fuzz.sh uses them as the starting corpus.
 
@@ -99,17 +104,54 @@ QByteArray storedCopy(const QByteArray &archive)
     return buffer.data();
 }
 
+const QByteArray kEntriesMagic = QByteArrayLiteral("ENTRIES\n");
+
+QByteArray zipEntries(const QByteArray &list)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QZipWriter writer(&buffer);
+    writer.setCompressionPolicy(QZipWriter::AutoCompress);
+    for (const QByteArray &item : list.split('\0')) {
+        const qsizetype separator = item.indexOf('\x01');
+        if (separator < 0)
+            continue;
+        writer.addFile(QString::fromUtf8(item.first(separator)), item.sliced(separator + 1));
+    }
+    writer.close();
+    return buffer.data();
+}
+
+QByteArray entryList(const QByteArray &archive)
+{
+    ZipArchiveReader reader;
+    if (!reader.open(archive, BackupService::MaxEntries))
+        return QByteArray();
+    QByteArray list = kEntriesMagic;
+    for (const ZipArchiveReader::Entry &entry : reader.entries()) {
+        QByteArray data;
+        if (!reader.read(entry, &data))
+            return QByteArray();
+        if (list.size() > kEntriesMagic.size())
+            list.append('\0');
+        list.append(entry.name.toUtf8()).append('\x01').append(data);
+    }
+    return list;
+}
+
 int writeSeeds(const QString &folder)
 {
     QDir().mkpath(folder);
     const QByteArray deflated = g_service->exportBackup();
     const QByteArray stored = storedCopy(deflated);
-    if (deflated.isEmpty() || stored.isEmpty()) {
+    const QByteArray list = entryList(deflated);
+    if (deflated.isEmpty() || stored.isEmpty() || list.isEmpty()) {
         fprintf(stderr, "could not build the seed archives\n");
         return 1;
     }
     const std::pair<const char *, QByteArray> seeds[] = {{"export-deflated.zip", deflated},
-                                                          {"export-stored.zip", stored}};
+                                                          {"export-stored.zip", stored},
+                                                          {"export-entries.txt", list}};
     for (const auto &[name, bytes] : seeds) {
         QFile file(QDir(folder).filePath(QString::fromLatin1(name)));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
@@ -117,7 +159,7 @@ int writeSeeds(const QString &folder)
             return 1;
         }
     }
-    printf("wrote 2 seed archives to %s\n", qPrintable(folder));
+    printf("wrote 3 seed archives to %s\n", qPrintable(folder));
     return 0;
 }
 
@@ -145,7 +187,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray archive(reinterpret_cast<const char *>(data), qsizetype(size));
+    QByteArray archive(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (archive.startsWith(kEntriesMagic))
+        archive = zipEntries(archive.sliced(kEntriesMagic.size()));
     for (BackupImportMode mode :
          {BackupImportMode::SkipExisting, BackupImportMode::ReplaceAll, BackupImportMode::KeepNewer}) {
         SqlTransaction scope(g_database->connection());
