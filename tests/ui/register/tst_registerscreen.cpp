@@ -15,8 +15,10 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
+#include "ui/register/smartamountfield.h"
 #include "ui/register/spliteditordialog.h"
 #include "ui/register/splitlineswidget.h"
+#include "ui/register/transactionformdialog.h"
 #include "ui/screens/recurringformdialog.h"
 
 #include <QApplication>
@@ -26,6 +28,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
@@ -72,6 +75,8 @@ private Q_SLOTS:
     void twoLineModeEditsPayeeAndMemoTogether();
     void editedRowMovesToFollowingRow();
     void mainWindowHostsRegister();
+    void ctrlEOpensSeededForm();
+    void headerMenuHidesColumns();
 
 private:
     QString addAccount(const QString &name, Currency currency = Currency::USD, qint64 startingBalance = 0,
@@ -849,6 +854,65 @@ void tst_RegisterScreen::mainWindowHostsRegister()
     m_state->preferencesRepository()->setBool("registerTwoLine", true);
     QVERIFY(screen->view()->isColumnHidden(RegisterModel::Memo));
     QCOMPARE(screen->view()->rowHeight(0), 52);
+}
+
+void tst_RegisterScreen::ctrlEOpensSeededForm()
+{
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({"2/29/2024", "", "Bakery"});
+    QString seededPayee;
+    QDate seededDate;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<TransactionFormDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seededPayee = dialog->payeeEdit()->text();
+        seededDate = dialog->transaction().date;
+        dialog->amountField()->setFocus();
+        QTest::keyClicks(dialog->amountField(), "8.25");
+        dialog->accept();
+    });
+    key(Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(seededPayee, QString("Bakery"));
+    QCOMPARE(seededDate, QDate(2024, 2, 29));
+    const QList<Transaction> rows = stored(m_checking);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.at(0).payee, QString("Bakery"));
+    // The seed's texts are gone from the new row.
+    QCOMPARE(m_screen->model()->entryText(Slot::Payee), QString());
+    QCOMPARE(m_screen->view()->currentIndex().row(), m_screen->model()->newRowPosition());
+}
+
+void tst_RegisterScreen::headerMenuHidesColumns()
+{
+    openScreen(m_checking);
+    QStringList disabled;
+    QTimer::singleShot(0, this, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction *action : menu->actions()) {
+            if (action->isCheckable() && !action->isEnabled())
+                disabled << action->text();
+        }
+        for (QAction *action : menu->actions()) {
+            if (action->text() == "Chk #")
+                action->trigger();
+        }
+        menu->close();
+    });
+    m_screen->showHeaderContextMenu(QPoint(10, 5));
+    QCOMPARE(disabled, QStringList({"Date", "Balance"}));
+    QVERIFY(m_screen->view()->isColumnHidden(RegisterModel::CheckNumber));
+    QCOMPARE(QSettings().value("register/colHidden/1").toBool(), true);
+    // Hidden stays hidden on the next start; the reset brings it back.
+    m_screen.reset();
+    openScreen(m_checking);
+    QVERIFY(m_screen->view()->isColumnHidden(RegisterModel::CheckNumber));
+    m_screen->resetColumnLayout();
+    QVERIFY(!m_screen->view()->isColumnHidden(RegisterModel::CheckNumber));
+    QVERIFY(!QSettings().contains("register/colHidden/1"));
 }
 
 QTEST_MAIN(tst_RegisterScreen)
