@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "common/testappstate.h"
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/timestamps.h"
@@ -62,17 +63,14 @@ private:
     // Fills the next account form that opens and accepts it.
     void answerAccountForm(const QString &name, double balance, const QString &currency = "USD");
 
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<QTemporaryDir> m_dataDir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_state;
     QList<MessageBox::Request> m_boxes;
     QMessageBox::StandardButton m_answer = QMessageBox::Yes;
 };
 
 void tst_MainWindow::initTestCase()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    TestAppState::redirectSettings();
     QCoreApplication::setOrganizationName("Orlindo");
     QCoreApplication::setApplicationName("QuillbyTest");
     MessageBox::setResponder([this](const MessageBox::Request &request) {
@@ -86,16 +84,13 @@ void tst_MainWindow::init()
     QSettings().clear();
     m_boxes.clear();
     m_answer = QMessageBox::Yes;
-    m_dataDir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
+    m_state = std::make_unique<TestAppState>();
     QVERIFY(m_state->initialize());
 }
 
 void tst_MainWindow::cleanup()
 {
     m_state.reset();
-    m_dataDir.reset();
 }
 
 QString tst_MainWindow::addAccount(const QString &name, int sortOrder, Currency currency, qint64 startingBalance,

@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "common/testappstate.h"
 #include "app/uisettings.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -95,9 +96,7 @@ private:
         return m_state->transactionRepository()->findByAccount(accountId);
     }
 
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<QTemporaryDir> m_dataDir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_state;
     std::unique_ptr<RegisterScreen> m_screen;
     QList<MessageBox::Request> m_boxes;
     QString m_checking;
@@ -106,8 +105,7 @@ private:
 
 void tst_RegisterScreen::initTestCase()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    TestAppState::redirectSettings();
     QCoreApplication::setOrganizationName("Orlindo");
     QCoreApplication::setApplicationName("QuillbyRegisterTest");
     MessageBox::setResponder([this](const MessageBox::Request &request) {
@@ -122,9 +120,7 @@ void tst_RegisterScreen::init()
     m_boxes.clear();
     setFontScalePercent(100);
     Clock::setToday(QDate(2024, 6, 15));
-    m_dataDir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
+    m_state = std::make_unique<TestAppState>();
     QVERIFY(m_state->initialize());
     m_checking = addAccount("Checking", Currency::USD, 0, 0);
     m_savings = addAccount("Savings", Currency::USD, 0, 1);
@@ -134,7 +130,6 @@ void tst_RegisterScreen::cleanup()
 {
     m_screen.reset();
     m_state.reset();
-    m_dataDir.reset();
     Clock::setToday(QDate());
 }
 

@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "common/testappstate.h"
 #include "app/thememanager.h"
 #include "ui/messagebox.h"
 #include "data/categoryrepository.h"
@@ -37,29 +38,23 @@ private Q_SLOTS:
 private:
     SplitLine line(qint64 amount, const QString &categoryId = QString()) const;
 
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<QTemporaryDir> m_dataDir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_state;
 };
 
 void tst_SplitEditorDialog::initTestCase()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    TestAppState::redirectSettings();
 }
 
 void tst_SplitEditorDialog::init()
 {
-    m_dataDir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
+    m_state = std::make_unique<TestAppState>();
     QVERIFY(m_state->initialize());
 }
 
 void tst_SplitEditorDialog::cleanup()
 {
     m_state.reset();
-    m_dataDir.reset();
 }
 
 SplitLine tst_SplitEditorDialog::line(qint64 amount, const QString &categoryId) const

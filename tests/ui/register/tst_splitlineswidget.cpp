@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "common/testappstate.h"
 #include "data/categoryrepository.h"
 #include "ui/register/splitlineswidget.h"
 
@@ -38,23 +39,18 @@ private:
     QString categoryId(const QString &name, const QString &parentName = QString()) const;
     SplitLine line(const QString &categoryId, qint64 amount, const QString &memo = QString()) const;
 
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<QTemporaryDir> m_dataDir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_state;
     std::unique_ptr<SplitLinesWidget> m_widget;
 };
 
 void tst_SplitLinesWidget::initTestCase()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    TestAppState::redirectSettings();
 }
 
 void tst_SplitLinesWidget::init()
 {
-    m_dataDir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
+    m_state = std::make_unique<TestAppState>();
     QVERIFY(m_state->initialize());
     m_widget = std::make_unique<SplitLinesWidget>(m_state.get());
 }
@@ -63,7 +59,6 @@ void tst_SplitLinesWidget::cleanup()
 {
     m_widget.reset();
     m_state.reset();
-    m_dataDir.reset();
 }
 
 QString tst_SplitLinesWidget::categoryId(const QString &name, const QString &parentName) const

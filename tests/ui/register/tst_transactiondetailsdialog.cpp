@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "common/testappstate.h"
 #include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -47,9 +48,7 @@ private:
     Transaction stored(const QString &id) const;
     QStringList labelTexts(const QWidget &dialog) const;
 
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<QTemporaryDir> m_dataDir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_state;
     QString m_checking;
     QString m_savings;
     QList<MessageBox::Request> m_boxes;
@@ -58,8 +57,7 @@ private:
 
 void tst_TransactionDetailsDialog::initTestCase()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    TestAppState::redirectSettings();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication::setPalette(ThemeManager::lightPalette());
     MessageBox::setResponder([this](const MessageBox::Request &request) {
@@ -77,9 +75,7 @@ void tst_TransactionDetailsDialog::init()
 {
     m_boxes.clear();
     m_answer = QMessageBox::Yes;
-    m_dataDir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
+    m_state = std::make_unique<TestAppState>();
     QVERIFY(m_state->initialize());
     m_checking = addAccount("Checking");
     m_savings = addAccount("Savings");
@@ -88,7 +84,6 @@ void tst_TransactionDetailsDialog::init()
 void tst_TransactionDetailsDialog::cleanup()
 {
     m_state.reset();
-    m_dataDir.reset();
 }
 
 QString tst_TransactionDetailsDialog::addAccount(const QString &name, Currency currency)

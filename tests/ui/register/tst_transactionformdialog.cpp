@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "common/testappstate.h"
 #include "ui/messagebox.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -60,17 +61,14 @@ private:
     static void typeInto(QWidget *field, const QString &text);
     static void typeAmount(QDoubleSpinBox *spin, const QString &text);
 
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<QTemporaryDir> m_dataDir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_state;
     QString m_checking;
     QList<MessageBox::Request> m_boxes;
 };
 
 void tst_TransactionFormDialog::initTestCase()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    TestAppState::redirectSettings();
     MessageBox::setResponder([this](const MessageBox::Request &request) {
         m_boxes.append(request);
         return QMessageBox::Ok;
@@ -87,9 +85,7 @@ void tst_TransactionFormDialog::init()
     m_boxes.clear();
     Clock::setToday(QDate(2024, 3, 15));
     TransactionFormDialog::setLastDialogDate(QDate());
-    m_dataDir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
+    m_state = std::make_unique<TestAppState>();
     QVERIFY(m_state->initialize());
     m_checking = addAccount("Checking");
 }
@@ -97,7 +93,6 @@ void tst_TransactionFormDialog::init()
 void tst_TransactionFormDialog::cleanup()
 {
     m_state.reset();
-    m_dataDir.reset();
     Clock::setToday(QDate());
 }
 

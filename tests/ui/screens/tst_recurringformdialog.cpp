@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "common/testappstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/clock.h"
@@ -47,16 +48,13 @@ private:
         return dialog.findChild<T *>(QLatin1String(name));
     }
 
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<QTemporaryDir> m_dataDir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_state;
     const QDate m_today{2025, 6, 15};
 };
 
 void tst_RecurringFormDialog::initTestCase()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    TestAppState::redirectSettings();
     QCoreApplication::setOrganizationName("Orlindo");
     QCoreApplication::setApplicationName("QuillbyTest");
 }
@@ -64,9 +62,7 @@ void tst_RecurringFormDialog::initTestCase()
 void tst_RecurringFormDialog::init()
 {
     Clock::setToday(m_today);
-    m_dataDir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
+    m_state = std::make_unique<TestAppState>();
     QVERIFY(m_state->initialize());
     const QList<std::pair<QString, QString>> accounts{{"acc-1", "Checking"}, {"acc-2", "Savings"}};
     int order = 0;
@@ -83,7 +79,6 @@ void tst_RecurringFormDialog::init()
 void tst_RecurringFormDialog::cleanup()
 {
     m_state.reset();
-    m_dataDir.reset();
     Clock::setToday(QDate());
 }
 

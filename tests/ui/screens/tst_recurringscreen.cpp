@@ -1,4 +1,5 @@
 #include "app/appstate.h"
+#include "common/testappstate.h"
 #include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
@@ -59,9 +60,7 @@ private:
     // Runs `fill` on the next modal dialog that opens, then accepts it.
     void answerNextDialog(const std::function<void(RecurringFormDialog *)> &fill);
 
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<QTemporaryDir> m_dataDir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_state;
     std::unique_ptr<RecurringService> m_service;
     std::unique_ptr<RecurringScreen> m_screen;
     QList<MessageBox::Request> m_boxes;
@@ -71,8 +70,7 @@ private:
 
 void tst_RecurringScreen::initTestCase()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    TestAppState::redirectSettings();
     QCoreApplication::setOrganizationName("Orlindo");
     QCoreApplication::setApplicationName("QuillbyTest");
     MessageBox::setResponder([this](const MessageBox::Request &request) {
@@ -87,9 +85,7 @@ void tst_RecurringScreen::init()
     QApplication::setPalette(ThemeManager::lightPalette());
     m_boxes.clear();
     m_answer = QMessageBox::Yes;
-    m_dataDir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLBY_DATA_DIR", m_dataDir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
+    m_state = std::make_unique<TestAppState>();
     QVERIFY(m_state->initialize());
     Account account;
     account.id = "acc-1";
@@ -112,7 +108,6 @@ void tst_RecurringScreen::cleanup()
     m_screen.reset();
     m_service.reset();
     m_state.reset();
-    m_dataDir.reset();
     Clock::setToday(QDate());
 }
 
