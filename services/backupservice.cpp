@@ -24,7 +24,7 @@
 
 namespace {
 
-struct TableSpec
+struct BackupTable
 {
     const char *table;
     const char *folder;
@@ -33,7 +33,7 @@ struct TableSpec
 
 // Parents before children: the foreign keys need accounts and categories
 // before transactions, and transactions before split lines.
-constexpr TableSpec kTables[BackupImportResult::TableCount] = {
+constexpr BackupTable kTables[BackupImportResult::TableCount] = {
     {"accounts", "accounts", "accountCount"},
     {"categories", "categories", "categoryCount"},
     {"transactions", "transactions", "transactionCount"},
@@ -248,9 +248,9 @@ bool BackupService::writeArchive(QIODevice *target)
     manifest.insert(QStringLiteral("version"), kArchiveVersion);
     manifest.insert(QStringLiteral("exportedAt"), nowTimestamp());
     quint64 entries = 1;
-    for (const TableSpec &spec : kTables) {
-        const int count = exportTable(writer, QLatin1String(spec.table), QLatin1String(spec.folder));
-        manifest.insert(QLatin1String(spec.countKey), count);
+    for (const BackupTable &entry : kTables) {
+        const int count = exportTable(writer, QLatin1String(entry.table), QLatin1String(entry.folder));
+        manifest.insert(QLatin1String(entry.countKey), count);
         entries += quint64(count);
     }
     writer.addFile(kManifestName, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
