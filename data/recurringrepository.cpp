@@ -1,5 +1,6 @@
 #include "data/recurringrepository.h"
 
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/sqlhelpers.h"
 #include "data/timestamps.h"
@@ -74,7 +75,7 @@ std::optional<RecurringTransaction> RecurringRepository::findById(const QString 
 
 QList<RecurringTransaction> RecurringRepository::findDue() const
 {
-    return findDue(QDate::currentDate());
+    return findDue(Clock::today());
 }
 
 QList<RecurringTransaction> RecurringRepository::findDue(const QDate &today) const

@@ -1,5 +1,6 @@
 #include "data/transactionrepository.h"
 
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/sqlhelpers.h"
 #include "data/timestamps.h"
@@ -273,7 +274,7 @@ QList<RegisterRow> TransactionRepository::findRegisterRows(const QString &accoun
         row.categoryName = query.value(kCategoryNameColumn).toString();
     }
     if (hasOpening)
-        rows.first().date = rows.size() > 1 ? rows.at(1).date : QDate::currentDate();
+        rows.first().date = rows.size() > 1 ? rows.at(1).date : Clock::today();
     m_registerSizes.insert(accountId, rows.size());
     return rows;
 }

@@ -1,6 +1,7 @@
 #include "ui/accountformdialog.h"
 
 #include "app/thememanager.h"
+#include "data/clock.h"
 #include "data/timestamps.h"
 #include "data/uuids.h"
 
@@ -62,7 +63,7 @@ void AccountFormDialog::buildForm()
     m_startingBalance->setPrefix(QStringLiteral("$ "));
     m_startingBalance->setValue(0);
 
-    m_asOf = new QDateEdit(QDate::currentDate(), this);
+    m_asOf = new QDateEdit(Clock::today(), this);
     m_asOf->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     m_asOf->setCalendarPopup(true);
     auto *calendar = new QCalendarWidget(m_asOf);
