@@ -444,7 +444,7 @@ void tst_RegisterModel::openingRowAndBalancesFromRepository()
     // No transactions: the opening row alone, dated today by the repository.
     m_model->setRows(repository.findRegisterRows("acc"));
     QCOMPARE(m_model->rowCount(), 2);
-    QCOMPARE(text(0, RegisterModel::Date), RegisterModel::dateText(QDate::currentDate()));
+    QCOMPARE(text(0, RegisterModel::Date), RegisterModel::dateText(Clock::today()));
     QCOMPARE(text(0, RegisterModel::Payee), QStringLiteral("Opening Balance"));
     QCOMPARE(text(0, RegisterModel::Payment), QString());
     QCOMPARE(text(0, RegisterModel::Deposit), QStringLiteral("100.00"));
