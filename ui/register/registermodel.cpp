@@ -114,6 +114,15 @@ bool readNumber(QStringView text, qsizetype &pos, int &value, int &digits)
     return digits > 0;
 }
 
+int columnAlignment(int column)
+{
+    if (isAmountColumn(column))
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (column == RegisterModel::Cleared)
+        return int(Qt::AlignCenter);
+    return int(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 } // namespace
 
 RegisterModel::RegisterModel(QObject *parent)
@@ -241,6 +250,9 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
             return QColor(isDarkPalette() ? QStringLiteral("#1A2E28") : QStringLiteral("#E8F5E9"));
         return QVariant();
     }
+    // The new row has no stored row, yet its texts and placeholders line up with the column.
+    if (role == Qt::TextAlignmentRole)
+        return columnAlignment(column);
     if (!stored)
         return QVariant();
     return storedData(*stored, column, role);
@@ -284,12 +296,6 @@ QVariant RegisterModel::storedData(const RegisterRow &row, int column, int role)
         if (column == Balance)
             return QVariant();
         return storedText(row, column, role);
-    case Qt::TextAlignmentRole:
-        if (isAmountColumn(column))
-            return int(Qt::AlignRight | Qt::AlignVCenter);
-        if (column == Cleared)
-            return int(Qt::AlignCenter);
-        return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::FontRole:
         if (isAmountColumn(column))
             return fontForRole(FontRole::Amount);

@@ -296,17 +296,18 @@ void tst_RegisterModel::colorsFontsAndAlignment()
     QCOMPARE(m_model->index(0, RegisterModel::Payee).data(Qt::BackgroundRole).value<QColor>(), highlight);
     QVERIFY(!m_model->index(newRow, RegisterModel::Payee).data(Qt::BackgroundRole).isValid());
 
+    // The blank new row's placeholders ("Payment", "Deposit", ...) line up like the stored texts.
+    m_model->setEditRow(-1);
+    QCOMPARE(m_model->index(newRow, RegisterModel::Payment).data().toString(), QString("Payment"));
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
-        const QModelIndex cell = m_model->index(1, column);
-        const int alignment = cell.data(Qt::TextAlignmentRole).toInt();
         const bool amount = column == RegisterModel::Payment || column == RegisterModel::Deposit
                             || column == RegisterModel::Balance;
-        if (amount)
-            QCOMPARE(alignment, int(Qt::AlignRight | Qt::AlignVCenter));
-        else if (column == RegisterModel::Cleared)
-            QCOMPARE(alignment, int(Qt::AlignCenter));
-        else
-            QCOMPARE(alignment, int(Qt::AlignLeft | Qt::AlignVCenter));
+        const int expected = amount ? int(Qt::AlignRight | Qt::AlignVCenter)
+                             : column == RegisterModel::Cleared ? int(Qt::AlignCenter)
+                                                                : int(Qt::AlignLeft | Qt::AlignVCenter);
+        QCOMPARE(m_model->index(newRow, column).data(Qt::TextAlignmentRole).toInt(), expected);
+        const QModelIndex cell = m_model->index(1, column);
+        QCOMPARE(cell.data(Qt::TextAlignmentRole).toInt(), expected);
         QCOMPARE(cell.data(Qt::FontRole).isValid(), amount);
         if (amount)
             QCOMPARE(cell.data(Qt::FontRole).value<QFont>(), fontForRole(FontRole::Amount));

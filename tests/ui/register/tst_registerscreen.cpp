@@ -4,6 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/clock.h"
+#include "data/money.h"
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
@@ -19,11 +20,13 @@
 #include "ui/register/smartamountfield.h"
 #include "ui/register/spliteditordialog.h"
 #include "ui/register/splitlineswidget.h"
+#include "ui/register/transactiondetailsdialog.h"
 #include "ui/register/transactionformdialog.h"
 #include "ui/screens/recurringformdialog.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QCompleter>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
@@ -31,6 +34,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -78,6 +83,12 @@ private Q_SLOTS:
     void mainWindowHostsRegister();
     void ctrlEOpensSeededForm();
     void headerMenuHidesColumns();
+    void rowContextMenu_data();
+    void rowContextMenu();
+    void altReturnShowsDetails_data();
+    void altReturnShowsDetails();
+    void ctrlEEditsStoredRowInForm_data();
+    void ctrlEEditsStoredRowInForm();
 
 private:
     QString addAccount(const QString &name, Currency currency = Currency::USD, qint64 startingBalance = 0,
@@ -85,6 +96,9 @@ private:
     QString addTransaction(const QString &accountId, const QString &payee, qint64 amount, const QDate &date,
                            const QString &memo = QString(), const QString &categoryId = QString());
     void openScreen(const QString &accountId, int width = 1800);
+    // Stores a transfer of amount (negative: out of from) as two linked halves;
+    // returns the ids of the from half and of the to half.
+    QPair<QString, QString> addTransfer(const QString &from, const QString &to, qint64 amount, const QDate &date);
     QWidget *focus() const { return QApplication::focusWidget(); }
     void type(const QString &text);
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -162,6 +176,30 @@ QString tst_RegisterScreen::addTransaction(const QString &accountId, const QStri
     if (!m_state->transactionRepository()->insert(t))
         qFatal("cannot insert transaction");
     return t.id;
+}
+
+QPair<QString, QString> tst_RegisterScreen::addTransfer(const QString &from, const QString &to, qint64 amount,
+                                                        const QDate &date)
+{
+    Transaction out;
+    out.id = newUuid();
+    out.accountId = from;
+    out.date = date;
+    out.payee = "Transfer to " + m_state->accountRepository()->findById(to)->name;
+    out.amount = amount;
+    out.createdAt = out.updatedAt = QDateTime::currentDateTimeUtc();
+    Transaction in = out;
+    in.id = newUuid();
+    in.accountId = to;
+    in.payee = "Transfer from " + m_state->accountRepository()->findById(from)->name;
+    in.amount = -amount;
+    out.transferLinkId = in.id;
+    out.transferDestAccountId = to;
+    in.transferLinkId = out.id;
+    in.transferDestAccountId = from;
+    if (!m_state->transactionRepository()->insert(in) || !m_state->transactionRepository()->insert(out))
+        qFatal("cannot insert transfer");
+    return {out.id, in.id};
 }
 
 void tst_RegisterScreen::openScreen(const QString &accountId, int width)
@@ -908,6 +946,238 @@ void tst_RegisterScreen::headerMenuHidesColumns()
     m_screen->resetColumnLayout();
     QVERIFY(!m_screen->view()->isColumnHidden(RegisterModel::CheckNumber));
     QVERIFY(!QSettings().contains("register/colHidden/1"));
+}
+
+void tst_RegisterScreen::rowContextMenu_data()
+{
+    QTest::addColumn<bool>("onNewRow");
+    QTest::addColumn<bool>("cleared");
+    QTest::addColumn<QStringList>("entries");   // "" stands for a separator
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<int>("storedAfter");
+    QTest::addColumn<bool>("clearedAfter");
+
+    const QStringList common = {"&Insert New", "&New Transaction..."};
+    const auto rowEntries = [&common](const QString &clearedEntry) {
+        return common
+               + QStringList({"", "Show &Details...", "&Split Transaction...", "&Edit in Dialog...", clearedEntry,
+                              "&Delete"});
+    };
+    QTest::newRow("markCleared") << false << false << rowEntries("Mark &Cleared") << "Mark &Cleared" << 1 << true;
+    QTest::newRow("markUncleared") << false << true << rowEntries("Mark &Uncleared") << "Mark &Uncleared" << 1
+                                   << false;
+    QTest::newRow("delete") << false << false << rowEntries("Mark &Cleared") << "&Delete" << 0 << false;
+    QTest::newRow("newRowInsertNew") << true << false << (common + QStringList({"&Edit in Dialog..."}))
+                                     << "&Insert New" << 1 << false;
+}
+
+void tst_RegisterScreen::rowContextMenu()
+{
+    QFETCH(bool, onNewRow);
+    QFETCH(bool, cleared);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, choice);
+    QFETCH(int, storedAfter);
+    QFETCH(bool, clearedAfter);
+
+    const QString id = addTransaction(m_checking, "Gym", -3500, QDate(2024, 4, 20));
+    if (cleared) {
+        Transaction t = *m_state->transactionRepository()->findById(id);
+        t.cleared = true;
+        QVERIFY(m_state->transactionRepository()->update(t));
+    }
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    const int row = onNewRow ? model->newRowPosition() : model->rowForId(id);
+    QVERIFY(row >= 0);
+    const QPoint where = m_screen->view()->visualRect(model->index(row, RegisterModel::Payee)).center();
+
+    bool menuOpened = false;
+    QStringList shown;
+    QStringList disabled;
+    QMap<QString, QString> visibleKeys;
+    QTimer::singleShot(0, this, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        menuOpened = true;
+        QAction *chosen = nullptr;
+        for (QAction *action : menu->actions()) {
+            shown << (action->isSeparator() ? QString() : action->text());
+            if (!action->isSeparator() && !action->isEnabled())
+                disabled << action->text();
+            if (action->isShortcutVisibleInContextMenu())
+                visibleKeys.insert(action->text(), action->shortcut().toString());
+            if (action->text() == choice)
+                chosen = action;
+        }
+        if (!chosen) {
+            menu->close();
+            return;
+        }
+        menu->setActiveAction(chosen);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    // A right click, then the context-menu event the window system makes of it.
+    QTest::mouseClick(m_screen->view()->viewport(), Qt::RightButton, {}, where);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, where, m_screen->view()->viewport()->mapToGlobal(where));
+    QApplication::sendEvent(m_screen->view()->viewport(), &event);
+    QVERIFY(menuOpened);
+    QCOMPARE(shown, entries);
+    QCOMPARE(disabled, QStringList());
+
+    const QList<Transaction> rows = stored(m_checking);
+    QCOMPARE(rows.size(), storedAfter);
+    if (onNewRow) {
+        QVERIFY(visibleKeys.isEmpty() || visibleKeys.value("&Edit in Dialog...") == "Ctrl+E");
+        QVERIFY(m_screen->view()->isEditing());
+        QCOMPARE(m_screen->view()->currentIndex().row(), model->newRowPosition());
+        QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Date));
+    } else {
+        QCOMPARE(visibleKeys.value("Show &Details..."), QString("Alt+Return"));
+        QCOMPARE(visibleKeys.value("&Edit in Dialog..."), QString("Ctrl+E"));
+        QCOMPARE(visibleKeys.value("&Delete"), QString("Ctrl+D"));
+    }
+    if (storedAfter > 0) {
+        QCOMPARE(rows.at(0).cleared, clearedAfter);
+        QVERIFY(m_boxes.isEmpty());
+        QCOMPARE(model->index(model->rowForId(id), RegisterModel::Cleared).data().toString(),
+                 clearedAfter ? QString("C") : QString());
+    } else {
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes.at(0).title, QString("Delete Transaction"));
+        QCOMPARE(m_boxes.at(0).text, QString("Delete \"Gym\" for $35.00?"));
+        QVERIFY(model->rowForId(id) < 0);
+    }
+}
+
+void tst_RegisterScreen::altReturnShowsDetails_data()
+{
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("onNewRow");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("altReturn") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier) << false << true;
+    QTest::newRow("altKeypadEnter") << int(Qt::Key_Enter)
+                                    << Qt::KeyboardModifiers(Qt::AltModifier | Qt::KeypadModifier) << false << true;
+    QTest::newRow("newRow") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier) << true << false;
+}
+
+void tst_RegisterScreen::altReturnShowsDetails()
+{
+    QFETCH(int, pressed);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, onNewRow);
+    QFETCH(bool, opens);
+
+    addTransaction(m_checking, "Earlier", -100, QDate(2024, 4, 1));
+    const QString id = addTransaction(m_checking, "Gym", -3500, QDate(2024, 4, 20), "membership");
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(m_screen->view()->currentIndex().row(), model->newRowPosition());
+    // From the new row, the arrow key reaches the latest transaction.
+    if (!onNewRow) {
+        QTest::keyClick(m_screen->view(), Qt::Key_Up);
+        QCOMPARE(m_screen->view()->currentIndex().row(), model->rowForId(id));
+    }
+
+    bool opened = false;
+    QString payee;
+    QString memo;
+    QString amount;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        opened = true;
+        if (auto *dialog = qobject_cast<TransactionDetailsDialog *>(modal)) {
+            payee = dialog->valueText("Payee:");
+            memo = dialog->valueText("Memo:");
+            amount = dialog->valueText("Amount:");
+        }
+        modal->close();
+    });
+    QTest::keyClick(m_screen->view(), Qt::Key(pressed), modifiers);
+    QCoreApplication::processEvents();
+    QCOMPARE(opened, opens);
+    if (opens) {
+        QCOMPARE(payee, QString("Gym"));
+        QCOMPARE(memo, QString("membership"));
+        QVERIFY2(amount.contains("35.00"), qPrintable(amount));
+    }
+    QCOMPARE(stored(m_checking).size(), 2);
+}
+
+void tst_RegisterScreen::ctrlEEditsStoredRowInForm_data()
+{
+    QTest::addColumn<bool>("transfer");
+    QTest::addColumn<bool>("inSavings");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("checkingAfter");
+    QTest::newRow("payment") << false << false << "42.10" << qint64(-4210);
+    QTest::newRow("transferOutOfChecking") << true << false << "60.00" << qint64(-6000);
+    QTest::newRow("transferIntoSavings") << true << true << "12.34" << qint64(-1234);
+}
+
+void tst_RegisterScreen::ctrlEEditsStoredRowInForm()
+{
+    QFETCH(bool, transfer);
+    QFETCH(bool, inSavings);
+    QFETCH(QString, typed);
+    QFETCH(qint64, checkingAfter);
+
+    QString checkingId;
+    QString savingsId;
+    if (transfer)
+        std::tie(checkingId, savingsId) = addTransfer(m_checking, m_savings, -5000, QDate(2024, 5, 10));
+    else
+        checkingId = addTransaction(m_checking, "Gym", -3500, QDate(2024, 4, 20), "membership");
+    const QString edited = inSavings ? savingsId : checkingId;
+    openScreen(inSavings ? m_savings : m_checking);
+    RegisterModel *model = m_screen->model();
+    QTest::keyClick(m_screen->view(), Qt::Key_Up);
+    QCOMPARE(m_screen->view()->currentIndex().row(), model->rowForId(edited));
+
+    bool editMode = false;
+    QString payeeShown;
+    bool deposit = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<TransactionFormDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        editMode = dialog->isEditMode();
+        payeeShown = dialog->payeeEdit()->text();
+        deposit = dialog->depositButton()->isChecked();
+        dialog->amountField()->setFocus();
+        dialog->amountField()->selectAll();
+        QTest::keyClicks(dialog->amountField(), typed);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    QTest::keyClick(m_screen->view(), Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(editMode);
+    QCOMPARE(payeeShown, model->rowAt(model->rowForId(edited))->payee);
+    QCOMPARE(deposit, inSavings);
+
+    const std::optional<Transaction> checking = m_state->transactionRepository()->findById(checkingId);
+    QVERIFY(checking);
+    QCOMPARE(checking->amount, checkingAfter);
+    if (transfer) {
+        const std::optional<Transaction> savings = m_state->transactionRepository()->findById(savingsId);
+        QVERIFY(savings);
+        QCOMPARE(savings->amount, -checkingAfter);
+        QCOMPARE(savings->transferLinkId, checkingId);
+        QCOMPARE(checking->transferLinkId, savingsId);
+    } else {
+        QCOMPARE(checking->memo, QString("membership"));
+        QCOMPARE(checking->version, 2);
+    }
+    // The register shows the stored amount.
+    const qint64 shown = inSavings ? -checkingAfter : checkingAfter;
+    const int row = model->rowForId(edited);
+    QCOMPARE(model->index(row, shown < 0 ? RegisterModel::Payment : RegisterModel::Deposit).data().toString(),
+             formatAmount(shown < 0 ? -shown : shown, Currency::USD));
 }
 
 QTEST_MAIN(tst_RegisterScreen)
