@@ -11,8 +11,11 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/accountservice.h"
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
+#include "services/transactionservice.h"
+#include "services/undohistory.h"
 
 #include <QDebug>
 
@@ -42,6 +45,11 @@ bool AppState::initialize()
     m_reconciliations = new ReconciliationRepository(m_database, this);
     m_categoryService = new CategoryService(m_categories, this);
     m_recurringService = new RecurringService(m_recurring, m_transactions, m_accounts, this);
+    m_undoHistory = new UndoHistory(this);
+    m_transactionService = new TransactionService(m_accounts, m_transactions, m_splitLines, m_categories, this);
+    m_transactionService->setUndoHistory(m_undoHistory);
+    m_accountService = new AccountService(m_accounts, m_transactions, m_recurring, m_reconciliations, this);
+    m_accountService->setUndoHistory(m_undoHistory);
 
     applyStoredAppearance();
     m_categoryService->ensureDefaultCategories();

@@ -4,6 +4,7 @@
 #include <QString>
 
 class AccountRepository;
+class AccountService;
 class CategoryRepository;
 class CategoryService;
 class Database;
@@ -14,6 +15,8 @@ class RecurringService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
+class TransactionService;
+class UndoHistory;
 
 // The one application-wide state object: it owns the database and every
 // repository and service for the life of the process, in creation order, and
@@ -40,6 +43,11 @@ public:
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliations; }
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
+    // Every write made on a person's behalf goes through these services;
+    // the undoable ones are recorded in the undo history.
+    TransactionService *transactionService() const { return m_transactionService; }
+    AccountService *accountService() const { return m_accountService; }
+    UndoHistory *undoHistory() const { return m_undoHistory; }
     ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -62,6 +70,9 @@ private:
     ReconciliationRepository *m_reconciliations = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
+    UndoHistory *m_undoHistory = nullptr;
+    TransactionService *m_transactionService = nullptr;
+    AccountService *m_accountService = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

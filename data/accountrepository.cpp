@@ -1,8 +1,10 @@
 #include "data/accountrepository.h"
 
+#include "data/changejournal.h"
 #include "data/database.h"
 #include "data/sqlhelpers.h"
 #include "data/sqltransaction.h"
+#include "data/rowstamp.h"
 #include "data/timestamps.h"
 
 #include <QSqlQuery>
@@ -45,6 +47,10 @@ AccountRepository::AccountRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
 {
+    connect(m_database->changes(), &ChangeJournal::committed, this, [this](const ChangeSet &changes) {
+        if (changes.contains(ChangeSet::Entity::Account))
+            Q_EMIT accountsChanged();
+    });
 }
 
 QList<Account> AccountRepository::findList(const QString &sql) const
@@ -111,7 +117,7 @@ bool AccountRepository::insert(const Account &a)
          timestampToText(a.updatedAt)});
     if (!Sql::exec(query, "AccountRepository::insert"))
         return false;
-    Q_EMIT accountsChanged();
+    m_database->changes()->record(ChangeSet::Entity::Account, a.id);
     return true;
 }
 
@@ -127,7 +133,7 @@ bool AccountRepository::update(const Account &a)
          syncStatusToString(a.syncStatus), a.serverId, timestampToText(a.updatedAt), a.id});
     if (!Sql::exec(query, "AccountRepository::update"))
         return false;
-    Q_EMIT accountsChanged();
+    m_database->changes()->record(ChangeSet::Entity::Account, a.id);
     return true;
 }
 
@@ -136,11 +142,12 @@ bool AccountRepository::softDelete(const QString &id)
     const QString now = nowTimestamp();
     QSqlQuery query = Sql::prepare(
         m_database->connection(),
-        QStringLiteral("UPDATE accounts SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"),
+        QLatin1String("UPDATE accounts SET deleted_at = ?, ") + RowStamp::sqlAssignments()
+            + QLatin1String(" WHERE id = ?"),
         {now, now, id});
     if (!Sql::exec(query, "AccountRepository::softDelete"))
         return false;
-    Q_EMIT accountsChanged();
+    m_database->changes()->record(ChangeSet::Entity::Account, id);
     return true;
 }
 
@@ -148,11 +155,12 @@ bool AccountRepository::restore(const QString &id)
 {
     QSqlQuery query = Sql::prepare(
         m_database->connection(),
-        QStringLiteral("UPDATE accounts SET deleted_at=NULL, sync_status='pending', updated_at=? WHERE id=?"),
+        QLatin1String("UPDATE accounts SET deleted_at = NULL, ") + RowStamp::sqlAssignments()
+            + QLatin1String(" WHERE id = ?"),
         {nowTimestamp(), id});
     if (!Sql::exec(query, "AccountRepository::restore"))
         return false;
-    Q_EMIT accountsChanged();
+    m_database->changes()->record(ChangeSet::Entity::Account, id);
     return true;
 }
 
@@ -167,7 +175,7 @@ int AccountRepository::markAllPendingForResync()
     const int changed = query.numRowsAffected();
     if (changed <= 0)
         return 0;
-    Q_EMIT accountsChanged();
+    m_database->changes()->record(ChangeSet::Entity::Account, QString());
     return changed;
 }
 
@@ -186,13 +194,12 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>> &order
         return false;
     for (const QPair<QString, int> &entry : order) {
         QSqlQuery query = Sql::prepare(m_database->connection(),
-                                       QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
+                                       QLatin1String("UPDATE accounts SET sort_order = ?, ")
+                                           + RowStamp::sqlAssignments() + QLatin1String(" WHERE id = ?"),
                                        {entry.second, nowTimestamp(), entry.first});
         if (!Sql::exec(query))
             return false;   // the transaction rolls back every earlier pair
+        m_database->changes()->record(ChangeSet::Entity::Account, entry.first);
     }
-    if (!transaction.commit())
-        return false;
-    Q_EMIT accountsChanged();
-    return true;
+    return transaction.commit();
 }

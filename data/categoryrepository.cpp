@@ -1,7 +1,9 @@
 #include "data/categoryrepository.h"
 
+#include "data/changejournal.h"
 #include "data/database.h"
 #include "data/sqlhelpers.h"
+#include "data/rowstamp.h"
 #include "data/timestamps.h"
 
 #include <QSqlQuery>
@@ -45,6 +47,10 @@ CategoryRepository::CategoryRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
 {
+    connect(m_database->changes(), &ChangeJournal::committed, this, [this](const ChangeSet &changes) {
+        if (changes.contains(ChangeSet::Entity::Category))
+            m_database->changes()->record(ChangeSet::Entity::Category, QString());
+    });
 }
 
 int CategoryRepository::count() const
@@ -111,7 +117,7 @@ bool CategoryRepository::insert(const Category &c)
          timestampToText(c.updatedAt)});
     if (!Sql::exec(query, "CategoryRepository::insert"))
         return false;
-    Q_EMIT categoriesChanged();
+    m_database->changes()->record(ChangeSet::Entity::Category, c.id);
     return true;
 }
 
@@ -127,7 +133,7 @@ bool CategoryRepository::update(const Category &c)
          syncStatusToString(c.syncStatus), c.serverId, timestampToText(c.updatedAt), c.id});
     if (!Sql::exec(query, "CategoryRepository::update"))
         return false;
-    Q_EMIT categoriesChanged();
+    m_database->changes()->record(ChangeSet::Entity::Category, c.id);
     return true;
 }
 
@@ -136,11 +142,12 @@ bool CategoryRepository::softDelete(const QString &id)
     const QString now = nowTimestamp();
     QSqlQuery query = Sql::prepare(
         m_database->connection(),
-        QStringLiteral("UPDATE categories SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"),
+        QLatin1String("UPDATE categories SET deleted_at = ?, ") + RowStamp::sqlAssignments()
+            + QLatin1String(" WHERE id = ?"),
         {now, now, id});
     if (!Sql::exec(query, "CategoryRepository::softDelete"))
         return false;
-    Q_EMIT categoriesChanged();
+    m_database->changes()->record(ChangeSet::Entity::Category, id);
     return true;
 }
 
@@ -155,7 +162,7 @@ int CategoryRepository::markAllPendingForResync()
     const int changed = query.numRowsAffected();
     if (changed <= 0)
         return 0;
-    Q_EMIT categoriesChanged();
+    m_database->changes()->record(ChangeSet::Entity::Category, QString());
     return changed;
 }
 

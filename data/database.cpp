@@ -1,5 +1,6 @@
 #include "data/database.h"
 
+#include "data/changejournal.h"
 #include "data/sqlhelpers.h"
 #include "data/sqlitehandle.h"
 #include "data/sqlstatementsplitter.h"
@@ -42,6 +43,7 @@ bool looksLikeSqliteFile(const QString &path, QString *error)
 
 Database::Database(QObject *parent)
     : QObject(parent)
+    , m_changes(new ChangeJournal(kConnectionName, this))
 {
 }
 

@@ -4,6 +4,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+class ChangeJournal;
+
 // Owns the program's single SQLite connection (Qt's default connection, so
 // QSqlDatabase::database() reaches it too) and brings its schema up to date
 // from the migration scripts compiled into the resources.
@@ -30,6 +32,8 @@ public:
     bool runMigrations();
     QSqlDatabase connection() const { return m_db; }
     bool isOpen() const { return m_open; }
+    // What repositories change on the connection, announced after commit.
+    ChangeJournal *changes() const { return m_changes; }
 
     static const QList<Migration> &migrations();
     // The version recorded in schema_version, 0 for a new file, -1 on failure.
@@ -46,5 +50,6 @@ protected:
 
 private:
     QSqlDatabase m_db;
+    ChangeJournal *m_changes = nullptr;
     bool m_open = false;
 };

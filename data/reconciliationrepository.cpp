@@ -1,7 +1,9 @@
 #include "data/reconciliationrepository.h"
 
+#include "data/changejournal.h"
 #include "data/database.h"
 #include "data/sqlhelpers.h"
+#include "data/rowstamp.h"
 #include "data/timestamps.h"
 
 namespace {
@@ -28,6 +30,10 @@ ReconciliationRepository::ReconciliationRepository(Database *database, QObject *
     : QObject(parent)
     , m_database(database)
 {
+    connect(m_database->changes(), &ChangeJournal::committed, this, [this](const ChangeSet &changes) {
+        if (changes.contains(ChangeSet::Entity::Reconciliation))
+            Q_EMIT reconciliationsChanged();
+    });
 }
 
 QList<Reconciliation> ReconciliationRepository::findByAccount(const QString &accountId) const
@@ -81,7 +87,7 @@ bool ReconciliationRepository::insert(const Reconciliation &r)
          createdAt, updatedAt});
     if (!Sql::exec(query, "ReconciliationRepository::insert"))
         return false;
-    Q_EMIT reconciliationsChanged();
+    m_database->changes()->record(ChangeSet::Entity::Reconciliation, r.id);
     return true;
 }
 
@@ -97,7 +103,7 @@ bool ReconciliationRepository::update(const Reconciliation &r)
          timestampToText(r.updatedAt), r.id});
     if (!Sql::exec(query, "ReconciliationRepository::update"))
         return false;
-    Q_EMIT reconciliationsChanged();
+    m_database->changes()->record(ChangeSet::Entity::Reconciliation, r.id);
     return true;
 }
 
@@ -105,8 +111,9 @@ int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
 {
     const QString now = nowTimestamp();
     QSqlQuery query = Sql::prepare(m_database->connection(),
-                                   QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, "
-                                                  "sync_status = 'pending' WHERE account_id = ? AND deleted_at IS NULL"),
+                                   QLatin1String("UPDATE reconciliations SET deleted_at = ?, ")
+                                       + RowStamp::sqlAssignments()
+                                       + QLatin1String(" WHERE account_id = ? AND deleted_at IS NULL"),
                                    {now, now, accountId});
     return execCounted(query, "ReconciliationRepository::softDeleteByAccount");
 }
@@ -114,8 +121,9 @@ int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
 int ReconciliationRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
 {
     QSqlQuery query = Sql::prepare(m_database->connection(),
-                                   QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, "
-                                                  "sync_status = 'pending' WHERE account_id = ? AND deleted_at >= ?"),
+                                   QLatin1String("UPDATE reconciliations SET deleted_at = NULL, ")
+                                       + RowStamp::sqlAssignments()
+                                       + QLatin1String(" WHERE account_id = ? AND deleted_at >= ?"),
                                    {nowTimestamp(), accountId, deletedSince});
     return execCounted(query, "ReconciliationRepository::restoreByAccount");
 }
@@ -167,9 +175,9 @@ Reconciliation ReconciliationRepository::fromRow(const QSqlQuery &query)
 int ReconciliationRepository::execCounted(QSqlQuery &query, const char *operation)
 {
     if (!Sql::exec(query, operation))
-        return 0;
+        return -1;
     const int changed = query.numRowsAffected();
     if (changed > 0)
-        Q_EMIT reconciliationsChanged();
-    return changed;
+        m_database->changes()->record(ChangeSet::Entity::Reconciliation, QString());
+    return qMax(0, changed);
 }

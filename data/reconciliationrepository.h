@@ -30,6 +30,8 @@ public:
     // Fills in the current time for an invalid createdAt or updatedAt.
     bool insert(const Reconciliation &r);
     bool update(const Reconciliation &r);
+    // The bulk writes return the number of rows changed, -1 when the
+    // statement failed.
     int softDeleteByAccount(const QString &accountId);
     // Brings back the account's reconciliations deleted at or after deletedSince.
     int restoreByAccount(const QString &accountId, const QString &deletedSince);

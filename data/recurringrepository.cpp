@@ -1,8 +1,10 @@
 #include "data/recurringrepository.h"
 
+#include "data/changejournal.h"
 #include "data/clock.h"
 #include "data/database.h"
 #include "data/sqlhelpers.h"
+#include "data/rowstamp.h"
 #include "data/timestamps.h"
 
 #include <QDebug>
@@ -53,6 +55,10 @@ RecurringRepository::RecurringRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
 {
+    connect(m_database->changes(), &ChangeJournal::committed, this, [this](const ChangeSet &changes) {
+        if (changes.contains(ChangeSet::Entity::Recurring))
+            Q_EMIT recurringChanged();
+    });
 }
 
 QList<RecurringTransaction> RecurringRepository::findAll() const
@@ -111,7 +117,7 @@ bool RecurringRepository::insert(const RecurringTransaction &r)
          timestampToText(r.updatedAt), r.leadDays});
     if (!Sql::exec(query, "RecurringRepository::insert"))
         return false;
-    Q_EMIT recurringChanged();
+    m_database->changes()->record(ChangeSet::Entity::Recurring, r.id);
     return true;
 }
 
@@ -130,7 +136,7 @@ bool RecurringRepository::update(const RecurringTransaction &r)
          text(r.serverId), timestampToText(r.updatedAt), r.leadDays, r.id});
     if (!Sql::exec(query, "RecurringRepository::update"))
         return false;
-    Q_EMIT recurringChanged();
+    m_database->changes()->record(ChangeSet::Entity::Recurring, r.id);
     return true;
 }
 
@@ -139,11 +145,12 @@ bool RecurringRepository::softDelete(const QString &id)
     const QString now = nowTimestamp();
     QSqlQuery query = Sql::prepare(
         m_database->connection(),
-        QStringLiteral("UPDATE recurring_transactions SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"),
+        QLatin1String("UPDATE recurring_transactions SET deleted_at = ?, ") + RowStamp::sqlAssignments()
+            + QLatin1String(" WHERE id = ?"),
         {now, now, id});
-    if (!Sql::exec(query))
+    if (!Sql::exec(query, "RecurringRepository::softDelete"))
         return false;
-    Q_EMIT recurringChanged();
+    m_database->changes()->record(ChangeSet::Entity::Recurring, id);
     return true;
 }
 
@@ -151,8 +158,9 @@ int RecurringRepository::softDeleteByAccount(const QString &accountId)
 {
     const QString now = nowTimestamp();
     QSqlQuery query = Sql::prepare(m_database->connection(),
-                                   QStringLiteral("UPDATE recurring_transactions SET deleted_at = ?, updated_at = ?, "
-                                                  "sync_status = 'pending' WHERE account_id = ? AND deleted_at IS NULL"),
+                                   QLatin1String("UPDATE recurring_transactions SET deleted_at = ?, ")
+                                       + RowStamp::sqlAssignments()
+                                       + QLatin1String(" WHERE account_id = ? AND deleted_at IS NULL"),
                                    {now, now, accountId});
     return execCounted(query, "RecurringRepository::softDeleteByAccount");
 }
@@ -160,8 +168,9 @@ int RecurringRepository::softDeleteByAccount(const QString &accountId)
 int RecurringRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
 {
     QSqlQuery query = Sql::prepare(m_database->connection(),
-                                   QStringLiteral("UPDATE recurring_transactions SET deleted_at = NULL, updated_at = ?, "
-                                                  "sync_status = 'pending' WHERE account_id = ? AND deleted_at >= ?"),
+                                   QLatin1String("UPDATE recurring_transactions SET deleted_at = NULL, ")
+                                       + RowStamp::sqlAssignments()
+                                       + QLatin1String(" WHERE account_id = ? AND deleted_at >= ?"),
                                    {nowTimestamp(), accountId, deletedSince});
     return execCounted(query, "RecurringRepository::restoreByAccount");
 }
@@ -224,9 +233,9 @@ RecurringTransaction RecurringRepository::fromRow(const QSqlQuery &query)
 int RecurringRepository::execCounted(QSqlQuery &query, const char *operation)
 {
     if (!Sql::exec(query, operation))
-        return 0;
+        return -1;
     const int changed = query.numRowsAffected();
     if (changed > 0)
-        Q_EMIT recurringChanged();
-    return changed;
+        m_database->changes()->record(ChangeSet::Entity::Recurring, QString());
+    return qMax(0, changed);
 }

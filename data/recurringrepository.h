@@ -32,6 +32,8 @@ public:
     bool insert(const RecurringTransaction &r);
     bool update(const RecurringTransaction &r);
     bool softDelete(const QString &id);
+    // The bulk writes return the number of rows changed, -1 when the
+    // statement failed.
     int softDeleteByAccount(const QString &accountId);
     // Brings back the account's templates deleted at or after deletedSince.
     int restoreByAccount(const QString &accountId, const QString &deletedSince);

@@ -1,5 +1,7 @@
 #include "data/sqltransaction.h"
 
+#include "data/changejournal.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -12,6 +14,11 @@ SqlTransaction::SqlTransaction(const QSqlDatabase &db)
     , m_name(QStringLiteral("quillby_sp_%1").arg(++g_savepointCounter))
 {
     m_active = exec(QStringLiteral("SAVEPOINT %1").arg(m_name));
+    if (m_active) {
+        m_journal = ChangeJournal::forConnection(m_db);
+        if (m_journal)
+            m_journalMark = m_journal->enter();
+    }
 }
 
 SqlTransaction::~SqlTransaction()
@@ -31,6 +38,7 @@ bool SqlTransaction::commit()
         return false;
     }
     m_active = false;
+    leaveJournal(true);
     return true;
 }
 
@@ -43,6 +51,14 @@ void SqlTransaction::rollback()
     exec(QStringLiteral("ROLLBACK TO SAVEPOINT %1").arg(m_name));
     exec(QStringLiteral("RELEASE SAVEPOINT %1").arg(m_name));
     m_active = false;
+    leaveJournal(false);
+}
+
+void SqlTransaction::leaveJournal(bool committed)
+{
+    if (m_journal)
+        m_journal->leave(m_journalMark, committed);
+    m_journal = nullptr;
 }
 
 bool SqlTransaction::exec(const QString &sql)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QSqlDatabase>
 #include <QString>
+
+class ChangeJournal;
 
 // A scoped database transaction: whatever it covers commits together or not
 // at all. It rolls back on destruction unless commit() succeeded.
@@ -11,6 +14,10 @@
 // work, and nothing is durable until the outermost one commits. All code that
 // groups writes uses this class rather than QSqlDatabase::transaction(), which
 // cannot nest.
+//
+// The connection's change journal follows it: what repositories record
+// inside is announced once the outermost transaction commits, and dropped
+// when this one rolls back.
 class SqlTransaction
 {
 public:
@@ -31,7 +38,11 @@ public:
 private:
     bool exec(const QString &sql);
 
+    void leaveJournal(bool committed);
+
     QSqlDatabase m_db;
+    QPointer<ChangeJournal> m_journal;
+    qsizetype m_journalMark = 0;
     QString m_name;
     QString m_error;
     bool m_active = false;

@@ -1,8 +1,9 @@
 #include "data/timestamps.h"
+#include "data/clock.h"
 
 QString nowTimestamp()
 {
-    return timestampToText(QDateTime::currentDateTimeUtc());
+    return timestampToText(Clock::now());
 }
 
 QString timestampToText(const QDateTime &timestamp)

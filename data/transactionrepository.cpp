@@ -1,8 +1,10 @@
 #include "data/transactionrepository.h"
 
+#include "data/changejournal.h"
 #include "data/clock.h"
 #include "data/database.h"
 #include "data/sqlhelpers.h"
+#include "data/rowstamp.h"
 #include "data/timestamps.h"
 
 #include <QDebug>
@@ -167,6 +169,16 @@ TransactionRepository::TransactionRepository(Database *database, QObject *parent
     : QObject(parent)
     , m_database(database)
 {
+    connect(m_database->changes(), &ChangeJournal::committed, this, [this](const ChangeSet &changes) {
+        if (!changes.contains(ChangeSet::Entity::Transaction))
+            return;
+        if (changes.allRegisters()) {
+            Q_EMIT transactionsChanged(QString());
+            return;
+        }
+        for (const QString &accountId : changes.registerAccounts())
+            Q_EMIT transactionsChanged(accountId);
+    });
 }
 
 QList<Transaction> TransactionRepository::findByAccount(const QString &accountId) const
@@ -383,7 +395,7 @@ bool TransactionRepository::insert(const Transaction &t)
          timestampToText(t.createdAt), timestampToText(t.updatedAt)},
         "TransactionRepository::insert"))
         return false;
-    Q_EMIT transactionsChanged(t.accountId);
+    m_database->changes()->recordTransaction(t.id, t.accountId);
     return true;
 }
 
@@ -402,7 +414,7 @@ bool TransactionRepository::update(const Transaction &t)
          textOrEmpty(t.serverId), timestampToText(t.updatedAt), textOrEmpty(t.id)},
         "TransactionRepository::update"))
         return false;
-    Q_EMIT transactionsChanged(t.accountId);
+    m_database->changes()->recordTransaction(t.id, t.accountId);
     return true;
 }
 
@@ -414,11 +426,27 @@ bool TransactionRepository::softDelete(const QString &id)
     const QString now = nowTimestamp();
     QSqlQuery query = Sql::prepare(
         m_database->connection(),
-        QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"),
+        QLatin1String("UPDATE transactions SET deleted_at = ?, ") + RowStamp::sqlAssignments()
+            + QLatin1String(" WHERE id = ?"),
         {now, now, id});
     if (!Sql::exec(query, "TransactionRepository::softDelete"))
         return false;
-    Q_EMIT transactionsChanged(existing->accountId);
+    m_database->changes()->recordTransaction(id, existing->accountId);
+    return true;
+}
+
+bool TransactionRepository::restore(const QString &id)
+{
+    const std::optional<Transaction> existing = findById(id);
+    if (!existing)
+        return false;
+    QSqlQuery query = Sql::prepare(m_database->connection(),
+                                   QLatin1String("UPDATE transactions SET deleted_at = NULL, ")
+                                       + RowStamp::sqlAssignments() + QLatin1String(" WHERE id = ?"),
+                                   {nowTimestamp(), id});
+    if (!Sql::exec(query, "TransactionRepository::restore"))
+        return false;
+    m_database->changes()->recordTransaction(id, existing->accountId);
     return true;
 }
 
@@ -426,28 +454,26 @@ int TransactionRepository::softDeleteByAccount(const QString &accountId)
 {
     const QString now = nowTimestamp();
     QSqlQuery query = Sql::prepare(m_database->connection(),
-                                   QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, "
-                                                  "sync_status = 'pending' WHERE account_id = ? AND "
-                                                  "deleted_at IS NULL"),
+                                   QLatin1String("UPDATE transactions SET deleted_at = ?, ")
+                                       + RowStamp::sqlAssignments()
+                                       + QLatin1String(" WHERE account_id = ? AND deleted_at IS NULL"),
                                    {now, now, accountId});
     const int changed = execCounting(query, "TransactionRepository::softDeleteByAccount");
-    if (changed <= 0)
-        return 0;
-    Q_EMIT transactionsChanged(accountId);
+    if (changed > 0)
+        m_database->changes()->recordTransaction(QString(), accountId);
     return changed;
 }
 
 int TransactionRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
 {
     QSqlQuery query = Sql::prepare(m_database->connection(),
-                                   QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, "
-                                                  "sync_status = 'pending' WHERE account_id = ? AND "
-                                                  "deleted_at >= ?"),
+                                   QLatin1String("UPDATE transactions SET deleted_at = NULL, ")
+                                       + RowStamp::sqlAssignments()
+                                       + QLatin1String(" WHERE account_id = ? AND deleted_at >= ?"),
                                    {nowTimestamp(), accountId, deletedSince});
     const int changed = execCounting(query, "TransactionRepository::restoreByAccount");
-    if (changed <= 0)
-        return 0;
-    Q_EMIT transactionsChanged(accountId);
+    if (changed > 0)
+        m_database->changes()->recordTransaction(QString(), accountId);
     return changed;
 }
 
@@ -457,9 +483,8 @@ int TransactionRepository::markAllPendingForResync()
                                    QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE "
                                                   "deleted_at IS NULL AND sync_status != 'pending'"));
     const int changed = execCounting(query, "TransactionRepository::markAllPendingForResync");
-    if (changed <= 0)
-        return 0;
-    Q_EMIT transactionsChanged(QString());
+    if (changed > 0)
+        m_database->changes()->recordTransaction(QString(), QString());
     return changed;
 }
 

@@ -42,6 +42,10 @@ public:
     bool insert(const Transaction &t);
     bool update(const Transaction &t);
     bool softDelete(const QString &id);
+    // Brings back one soft-deleted transaction (undo of a delete).
+    bool restore(const QString &id);
+    // The bulk writes return the number of rows changed, -1 when the
+    // statement failed.
     int softDeleteByAccount(const QString &accountId);
     int restoreByAccount(const QString &accountId, const QString &deletedSince);
     int markAllPendingForResync();

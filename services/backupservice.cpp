@@ -1,5 +1,6 @@
 #include "services/backupservice.h"
 
+#include "data/changejournal.h"
 #include "data/database.h"
 #include "data/sqlhelpers.h"
 #include "data/sqltransaction.h"
@@ -459,6 +460,14 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
         result.skipped[t] += int(refused.size());
     }
 
+    // Rows arrive by the restore's own statements, not the repositories':
+    // every open screen reloads once the restore has committed.
+    if (ChangeJournal *changes = m_database->changes()) {
+        for (ChangeSet::Entity entity : {ChangeSet::Entity::Account, ChangeSet::Entity::Category,
+                                         ChangeSet::Entity::Recurring, ChangeSet::Entity::Reconciliation})
+            changes->record(entity, QString());
+        changes->recordTransaction(QString(), QString());
+    }
     if (!transaction.commit())
         return abandon(tr("The backup could not be restored: %1").arg(transaction.errorText()));
     return result;

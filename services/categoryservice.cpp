@@ -1,5 +1,6 @@
 #include "services/categoryservice.h"
 
+#include "data/clock.h"
 #include "data/categoryrepository.h"
 #include "data/enums.h"
 #include "data/sqltransaction.h"
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -98,15 +98,10 @@ void CategoryService::ensureDefaultCategories()
     if (m_repository->count() > 0)
         return;
 
-    // The tree is stored whole or not at all, and listeners hear of it once,
-    // after the commit, rather than once per row of a tree that may yet be
-    // rolled back.
+    // The tree is stored whole or not at all; listeners hear of it once the
+    // transaction has committed.
     SqlTransaction transaction;
-    bool seeded = false;
-    {
-        const QSignalBlocker blocker(m_repository);
-        seeded = transaction.isActive() && seedDefaultTree() && transaction.commit();
-    }
+    const bool seeded = transaction.isActive() && seedDefaultTree() && transaction.commit();
     if (!seeded) {
         transaction.rollback();
         qWarning().noquote() << "CategoryService::ensureDefaultCategories failed:"
@@ -114,7 +109,6 @@ void CategoryService::ensureDefaultCategories()
                                                                    : transaction.errorText());
         return;
     }
-    Q_EMIT m_repository->categoriesChanged();
 }
 
 bool CategoryService::seedDefaultTree()
@@ -150,7 +144,7 @@ bool CategoryService::createDefault(const QString &name, CategoryType type, cons
     category.isDefault = true;
     category.version = 1;
     category.syncStatus = SyncStatus::Pending;
-    category.createdAt = QDateTime::currentDateTimeUtc();
+    category.createdAt = Clock::now();
     category.updatedAt = category.createdAt;
 
     m_nameToId.insert(name, category.id);

@@ -1,5 +1,6 @@
 #include "services/importservice.h"
 
+#include "data/clock.h"
 #include "data/category.h"
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <QSignalBlocker>
 #include <QSqlDatabase>
 
 #include <optional>
@@ -133,7 +133,7 @@ class QifImport
 public:
     QifImport(ImportService *service, const QMap<QString, QString> &mapping)
         : m_service(service)
-        , m_now(QDateTime::currentDateTimeUtc())
+        , m_now(Clock::now())
         , m_categories(service->m_categories, m_now)
     {
         for (auto it = mapping.constBegin(); it != mapping.constEnd(); ++it) {
@@ -504,7 +504,6 @@ ImportResult QifImport::run(const QStringList &filePaths)
 
     const int total = int(m_entries.size());
     Q_EMIT m_service->importStarted(total);
-    QSignalBlocker quiet(m_service->m_transactions);
     SqlTransaction transaction(QSqlDatabase::database());
     bool ok = transaction.isActive();
     if (!ok)
@@ -522,8 +521,6 @@ ImportResult QifImport::run(const QStringList &filePaths)
         transaction.rollback();
         markFailed(m_result, m_abortReason);
     }
-    quiet.unblock();
-    m_service->announceChanges();
     Q_EMIT m_service->importProgress(total, total);
     return m_result;
 }
@@ -579,12 +576,6 @@ void ImportService::stepProgress(int current, int total)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
 }
 
-void ImportService::announceChanges()
-{
-    if (!m_transactions->signalsBlocked())
-        Q_EMIT m_transactions->transactionsChanged(QString());
-}
-
 ImportResult ImportService::importCsv(const QString &filePath, const QString &accountId, const CsvMapping &mapping)
 {
     ImportResult result;
@@ -601,7 +592,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
     const QList<Transaction> existing = m_transactions->findByAccount(accountId);
     for (const Transaction &t : existing)
         keys.insert(duplicateKey(t.date, t.amount, t.payee));
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::now();
     CategoryMap categories(m_categories, now);
 
     const int first = mapping.firstRowIsHeader ? 1 : 0;
@@ -612,7 +603,6 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         return column >= 0 && column < row.size() ? &row[column] : nullptr;
     };
 
-    QSignalBlocker quiet(m_transactions);
     SqlTransaction transaction(QSqlDatabase::database());
     QString failure;
     if (!transaction.isActive())
@@ -667,8 +657,6 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         transaction.rollback();
         markFailed(result, failure);
     }
-    quiet.unblock();
-    announceChanges();
     Q_EMIT importProgress(total, total);
     return result;
 }

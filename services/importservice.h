@@ -99,9 +99,6 @@ private:
     QString tooLargeText(const QString &path) const;
     // Every 100th record: report and let the progress display repaint.
     void stepProgress(int current, int total);
-    // The repository announces one change for the whole import instead of
-    // one per row, so open screens reload once.
-    void announceChanges();
 
     TransactionRepository *m_transactions;
     CategoryRepository *m_categories;

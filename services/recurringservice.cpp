@@ -2,6 +2,7 @@
 
 #include "data/account.h"
 #include "data/accountrepository.h"
+#include "data/changejournal.h"
 #include "data/clock.h"
 #include "data/recurringrepository.h"
 #include "data/sqlitehandle.h"
@@ -15,7 +16,6 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QScopeGuard>
-#include <QSignalBlocker>
 #include <QSqlDatabase>
 
 #include <algorithm>
@@ -73,7 +73,7 @@ bool RecurringService::confirm(const RecurringTransaction &recurring)
     if (!r)
         return false;
 
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::now();
     if (isBrokenDate(r->nextDueDate)) {
         qWarning().noquote() << "RecurringService::confirm refusing record with broken date:" << r->id << r->payee
                              << dateText(r->nextDueDate) << "— quarantining (deactivating)";
@@ -90,17 +90,11 @@ bool RecurringService::confirm(const RecurringTransaction &recurring)
     // interruption can neither lose the occurrence nor post it twice.
     Changes changes;
     SqlTransaction transaction;
-    {
-        const QSignalBlocker blockTransactions(m_transactions);
-        const QSignalBlocker blockRecurring(m_recurring);
-        if (!transaction.isActive() || !writeOccurrence(*r, now, changes))
-            return false;
-        advance(*r, now);
-        if (!m_recurring->update(*r) || !transaction.commit())
-            return false;
-    }
-    changes.recurring = true;
-    announce(changes);
+    if (!transaction.isActive() || !writeOccurrence(*r, now, changes))
+        return false;
+    advance(*r, now);
+    if (!m_recurring->update(*r) || !transaction.commit())
+        return false;
     Q_EMIT pendingCountChanged(pendingCount());
     return true;
 }
@@ -110,7 +104,7 @@ bool RecurringService::skip(const RecurringTransaction &recurring)
     std::optional<RecurringTransaction> r = findLive(recurring.id);
     if (!r)
         return false;
-    advance(*r, QDateTime::currentDateTimeUtc());
+    advance(*r, Clock::now());
     if (!m_recurring->update(*r))
         return false;
     Q_EMIT pendingCountChanged(pendingCount());
@@ -146,7 +140,6 @@ int RecurringService::enterDueThrough(const QDate &limit)
         if (result.posted > 0)
             yieldToEventLoop();
     }
-    announce(changes);
     if (posted > 0)
         Q_EMIT pendingCountChanged(pendingCount());
     return posted;
@@ -156,6 +149,20 @@ int RecurringService::processDue()
 {
     if (m_inBatchRun)
         return 0;
+    // Another operation's transaction is open and lets the event loop run
+    // (an import): posting now would write into it, and its rollback would
+    // take the postings along. The run waits until that work has ended.
+    if (ChangeJournal *journal = ChangeJournal::forConnection(QSqlDatabase::database());
+        journal && journal->isWriting()) {
+        if (!m_runWaiting) {
+            m_runWaiting = true;
+            journal->whenIdle(this, [this] {
+                m_runWaiting = false;
+                processDue();
+            });
+        }
+        return 0;
+    }
     m_inBatchRun = true;
     const auto endRun = qScopeGuard([this] { m_inBatchRun = false; });
 
@@ -182,9 +189,10 @@ int RecurringService::processDue()
         if (result.posted > 0)
             yieldToEventLoop();
     }
-    announce(changes);
-    if (posted > 0)
+    if (posted > 0) {
         Q_EMIT pendingCountChanged(pendingCount());
+        Q_EMIT autoPosted(posted);
+    }
     return posted;
 }
 
@@ -291,14 +299,12 @@ RecurringService::CatchUp RecurringService::catchUp(const QString &id, const QDa
 
     // One transaction per template: its postings and its final due date
     // commit together, and the register hears of them once.
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::now();
     Changes written;
     SqlTransaction transaction;
     if (!transaction.isActive())
         return result;
     {
-        const QSignalBlocker blockTransactions(m_transactions);
-        const QSignalBlocker blockRecurring(m_recurring);
         QDate previous;
         while (result.posted < kMaxPostingsPerRun && r->isActive && r->nextDueDate <= horizon
                && r->nextDueDate != previous) {
@@ -327,19 +333,10 @@ void RecurringService::quarantine(const RecurringTransaction &r, const QString &
     if (!current)
         return;
     current->isActive = false;
-    current->updatedAt = QDateTime::currentDateTimeUtc();
+    current->updatedAt = Clock::now();
     current->syncStatus = SyncStatus::Pending;
-    const QSignalBlocker blocker(m_recurring);
     if (m_recurring->update(*current))
         changes.recurring = true;
-}
-
-void RecurringService::announce(const Changes &changes)
-{
-    for (const QString &accountId : changes.accountIds)
-        Q_EMIT m_transactions->transactionsChanged(accountId);
-    if (changes.recurring)
-        Q_EMIT m_recurring->recurringChanged();
 }
 
 void RecurringService::yieldToEventLoop()

@@ -61,6 +61,9 @@ public:
 
 Q_SIGNALS:
     void pendingCountChanged(int count);
+    // processDue() posted this many occurrences (also when it ran later,
+    // having waited for another operation's transaction to end).
+    void autoPosted(int count);
 
 private:
     // What a batch of writes changed, announced once it has committed.
@@ -86,7 +89,6 @@ private:
     // kMaxPostingsPerRun, in one database transaction.
     CatchUp catchUp(const QString &id, const QDate &horizon, bool quarantineBrokenAdvance, Changes &changes);
     void quarantine(const RecurringTransaction &r, const QString &reason, Changes &changes);
-    void announce(const Changes &changes);
     // Lets the window repaint between templates of a long run.
     static void yieldToEventLoop();
 
@@ -94,4 +96,5 @@ private:
     TransactionRepository *m_transactions;
     AccountRepository *m_accounts;
     bool m_inBatchRun = false;
+    bool m_runWaiting = false;
 };

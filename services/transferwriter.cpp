@@ -1,43 +1,13 @@
 #include "services/transferwriter.h"
 
 #include "data/accountrepository.h"
+#include "data/rowstamp.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
 
-#include <QSet>
-#include <QSignalBlocker>
 
 #include <optional>
 
-namespace {
-
-// Holds back the repository's change signals while a group of writes is open
-// and announces each touched account once the group has committed.
-class DeferredAnnouncements
-{
-public:
-    explicit DeferredAnnouncements(TransactionRepository *repository)
-        : m_repository(repository)
-        , m_blocker(repository)
-    {
-    }
-
-    void touch(const QString &accountId) { m_accounts.insert(accountId); }
-
-    void announce()
-    {
-        m_blocker.unblock();
-        for (const QString &accountId : std::as_const(m_accounts))
-            Q_EMIT m_repository->transactionsChanged(accountId);
-    }
-
-private:
-    TransactionRepository *m_repository;
-    QSignalBlocker m_blocker;
-    QSet<QString> m_accounts;
-};
-
-} // namespace
 
 TransferWriter::TransferWriter(AccountRepository *accounts, TransactionRepository *transactions)
     : m_accounts(accounts)
@@ -73,14 +43,10 @@ TransferWriter::Result TransferWriter::insertTransfer(Transaction source, Transa
     destination.date = source.date;
     destination.amount = -source.amount;
 
-    DeferredAnnouncements announcements(m_transactions);
     SqlTransaction work;
     if (!work.isActive() || !m_transactions->insert(destination) || !m_transactions->insert(source)
         || !work.commit())
         return Result::Failed;
-    announcements.touch(destination.accountId);
-    announcements.touch(source.accountId);
-    announcements.announce();
     return Result::Written;
 }
 
@@ -107,20 +73,13 @@ TransferWriter::Result TransferWriter::updateWithPartner(const Transaction &tran
     if (partner) {
         partner->date = transaction.date;
         partner->amount = -transaction.amount;
-        partner->version += 1;
-        partner->updatedAt = QDateTime::currentDateTimeUtc();
-        partner->syncStatus = SyncStatus::Pending;
+        RowStamp::touch(*partner);
     }
 
-    DeferredAnnouncements announcements(m_transactions);
     SqlTransaction work;
     if (!work.isActive() || !m_transactions->update(transaction) || (partner && !m_transactions->update(*partner))
         || !work.commit())
         return Result::Failed;
-    announcements.touch(transaction.accountId);
-    if (partner)
-        announcements.touch(partner->accountId);
-    announcements.announce();
     return Result::Written;
 }
 
@@ -136,14 +95,9 @@ TransferWriter::Result TransferWriter::softDeleteWithPartner(const QString &id)
             partner.reset();
     }
 
-    DeferredAnnouncements announcements(m_transactions);
     SqlTransaction work;
     if (!work.isActive() || (partner && !m_transactions->softDelete(partner->id))
         || !m_transactions->softDelete(transaction->id) || !work.commit())
         return Result::Failed;
-    if (partner)
-        announcements.touch(partner->accountId);
-    announcements.touch(transaction->accountId);
-    announcements.announce();
     return Result::Written;
 }

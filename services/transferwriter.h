@@ -9,9 +9,8 @@ class TransactionRepository;
 
 // Writes both halves of a transfer together: each operation runs in one
 // SqlTransaction (nested inside the caller's, when there is one), so a failure
-// part-way leaves neither half changed. The transaction repository's change
-// signals are held back until the work has committed, so nothing reloads a
-// half-written pair. It does not touch split lines or check anything beyond
+// part-way leaves neither half changed, and the change is announced only
+// once both halves are stored. It does not touch split lines or check anything beyond
 // the pairing and the currencies.
 class TransferWriter
 {
