@@ -5,14 +5,12 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/money.h"
-#include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
-#include "data/sqltransaction.h"
-#include "data/timestamps.h"
 #include "data/transactionrepository.h"
-#include "data/uuids.h"
 #include "data/preferencesrepository.h"
+#include "services/accountservice.h"
 #include "services/recurringservice.h"
+#include "services/undohistory.h"
 #include "ui/accountcard.h"
 #include "ui/accountformdialog.h"
 #include "ui/messagebox.h"
@@ -120,6 +118,9 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     updateAuthUI();
     refreshAccountList();
 
+    connect(m_state->recurringService(), &RecurringService::autoPosted, this, [this](int posted) {
+        m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), 5000);
+    });
     processDueRecurring();
     auto *recurringTimer = new QTimer(this);
     recurringTimer->setInterval(3600000);
@@ -134,14 +135,27 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     selectInitialAccount();
 }
 
+void MainWindow::updateUndoActions()
+{
+    const UndoHistory *history = m_state->undoHistory();
+    m_undoAction->setEnabled(history->canUndo());
+    m_undoAction->setText(history->canUndo() ? tr("&Undo %1").arg(history->undoText()) : tr("&Undo"));
+    m_redoAction->setEnabled(history->canRedo());
+    m_redoAction->setText(history->canRedo() ? tr("&Redo %1").arg(history->redoText()) : tr("&Redo"));
+}
+
+void MainWindow::runUndoStep(bool undo)
+{
+    // An entry half-typed in the register is not part of the history; it
+    // is left as it is.
+    const Result<void> done = undo ? m_state->undoHistory()->undo() : m_state->undoHistory()->redo();
+    if (!done)
+        m_statusBar->showTimedMessage(done.error(), 5000);
+}
+
 void MainWindow::processDueRecurring()
 {
-    const int posted = m_state->recurringService()->processDue();
-    if (posted > 0) {
-        m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), 5000);
-        refreshAccountList();
-        m_registerScreen->reload();
-    }
+    m_state->recurringService()->processDue();
 }
 
 void MainWindow::updateRecurringDue()
@@ -237,6 +251,15 @@ void MainWindow::setupMenuBar()
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setToolTipsVisible(true);
+    m_undoAction = edit->addAction(tr("&Undo"));
+    m_undoAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    connect(m_undoAction, &QAction::triggered, this, [this] { runUndoStep(true); });
+    m_redoAction = edit->addAction(tr("&Redo"));
+    m_redoAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    connect(m_redoAction, &QAction::triggered, this, [this] { runUndoStep(false); });
+    connect(m_state->undoHistory(), &UndoHistory::changed, this, &MainWindow::updateUndoActions);
+    updateUndoActions();
+    edit->addSeparator();
     addPendingEntry(edit, tr("&Find..."), tr("Opens the transaction search"))->setShortcut(QKeySequence::Find);
     edit->addSeparator();
     addPendingEntry(edit, tr("&Preferences..."), tr("Opens the preferences"))
@@ -545,7 +568,8 @@ void MainWindow::saveAccountOrder()
         if (!id.isEmpty())
             order.append({id, row});
     }
-    m_state->accountRepository()->updateSortOrders(order);
+    if (const Result<void> saved = m_state->accountService()->reorder(order); !saved)
+        m_statusBar->showTimedMessage(saved.error(), 5000);
 }
 
 void MainWindow::fitAccountItems()
@@ -569,40 +593,15 @@ void MainWindow::showNewAccountDialog()
     if (account.name.isEmpty())
         return;
 
-    // The opening amount becomes a transaction of its own, so the account
-    // and that transaction are stored together or not at all.
-    const qint64 openingAmount = account.startingBalance;
-    account.startingBalance = 0;
-    SqlTransaction transaction(m_state->database()->connection());
-    if (!m_state->accountRepository()->insert(account)) {
-        m_statusBar->showTimedMessage(tr("Could not create the account"), 5000);
+    // The dialog's starting balance is the opening amount, stored as a
+    // transaction of its own together with the account.
+    const Result<Account> created =
+        m_state->accountService()->create(account, account.startingBalance, dialog.openingBalanceDate());
+    if (!created) {
+        m_statusBar->showTimedMessage(created.error(), 5000);
         return;
     }
-    if (openingAmount != 0) {
-        Transaction opening;
-        opening.id = newUuid();
-        opening.accountId = account.id;
-        opening.date = dialog.openingBalanceDate();
-        opening.payee = tr("Opening Balance");
-        opening.amount = openingAmount;
-        opening.cleared = true;
-        opening.reconciled = true;
-        opening.createdAt = timestampFromText(nowTimestamp());
-        opening.updatedAt = opening.createdAt;
-        if (!m_state->transactionRepository()->insert(opening)) {
-            transaction.rollback();
-            refreshAccountList();
-            m_statusBar->showTimedMessage(tr("Could not create the account"), 5000);
-            return;
-        }
-    }
-    if (!transaction.commit()) {
-        refreshAccountList();
-        m_statusBar->showTimedMessage(tr("Could not create the account"), 5000);
-        return;
-    }
-    refreshAccountList();
-    selectAccount(account.id);
+    selectAccount(created->id);
 }
 
 void MainWindow::showEditAccountDialog()
@@ -618,7 +617,10 @@ void MainWindow::showEditAccountDialog()
     AccountFormDialog dialog(*account, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_state->accountRepository()->update(dialog.account());
+    if (const Result<Account> saved = m_state->accountService()->edit(dialog.account()); !saved) {
+        m_statusBar->showTimedMessage(saved.error(), 5000);
+        return;
+    }
     selectAccount(id);
 }
 
@@ -664,26 +666,14 @@ void MainWindow::deleteAccount(const QString &accountId)
     if (answer != QMessageBox::Yes)
         return;
 
-    // The account and everything in it go together: a failure part-way
-    // leaves the account whole.
-    SqlTransaction transaction(m_state->database()->connection());
-    const int transactions = m_state->transactionRepository()->softDeleteByAccount(accountId);
-    const int recurrings = m_state->recurringRepository()->softDeleteByAccount(accountId);
-    const int reconciliations = m_state->reconciliationRepository()->softDeleteByAccount(accountId);
-    if (!m_state->accountRepository()->softDelete(accountId) || !transaction.commit()) {
-        transaction.rollback();
-        refreshAccountList();
-        m_statusBar->showTimedMessage(tr("Could not delete the account"), 5000);
+    if (const Result<void> removed = m_state->accountService()->remove(accountId); !removed) {
+        m_statusBar->showTimedMessage(removed.error(), 5000);
         return;
     }
-    qInfo() << "Cascade delete account" << accountId << "→ transactions:" << transactions
-            << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
-
     if (accountId == m_state->currentAccountId()) {
         m_state->setCurrentAccountId(QString());
         showEmptyPage();
     }
-    refreshAccountList();
 }
 
 void MainWindow::deleteCurrentAccount()

@@ -72,6 +72,9 @@ private:
     void fitAccountItems();
     void showEmptyPage();
     void processDueRecurring();
+    void updateUndoActions();
+    // Undoes (or redoes) the newest step; a failure shows in the status bar.
+    void runUndoStep(bool undo);
     void updateRecurringDue();
     void showScreenWindow(QWidget *screen, const QString &title, QSize defaultSize);
     void applySidebarStyle();
@@ -92,6 +95,8 @@ private:
     QStackedWidget *m_pages = nullptr;
     QAction *m_signOutAction = nullptr;
     QAction *m_accountAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     StatusBar *m_statusBar = nullptr;
     RecurringScreen *m_recurringScreen = nullptr;
     bool m_signedIn = false;

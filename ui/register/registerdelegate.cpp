@@ -50,38 +50,88 @@ RegisterDelegate::RegisterDelegate(AppState *appState, QObject *parent)
 QStringList RegisterDelegate::payeeCompletions() const
 {
     QStringList items = m_appState->transactionRepository()->distinctPayees();
+    m_transferTargets.clear();
     for (const Account &account : m_appState->accountRepository()->findAll()) {
         if (account.id == m_accountId)
             continue;
         const QString entry = tr("[Transfer] %1").arg(account.name);
+        // Two accounts of one name offer one entry; the first keeps it.
+        if (m_transferTargets.contains(entry))
+            continue;
+        m_transferTargets.insert(entry, account.id);
         if (!items.contains(entry))
             items.prepend(entry);
     }
     return items;
 }
 
+void RegisterDelegate::storePayee(RegisterModel *model, const QString &text) const
+{
+    using Slot = RegisterModel::EntrySlot;
+    // A transfer entry names its account by id; any other new text makes
+    // the row a plain transaction again. Unchanged text keeps what the row
+    // was, so editing another field of a transfer leaves it a transfer.
+    if (const auto target = m_transferTargets.constFind(text.trimmed()); target != m_transferTargets.cend())
+        model->setEntryText(Slot::TransferAccountId, *target);
+    else if (text != model->entryText(Slot::Payee))
+        model->setEntryText(Slot::TransferAccountId, QString());
+    model->setEntryText(Slot::Payee, text);
+}
+
+int RegisterDelegate::matchCategoryItem(const QComboBox *combo, const QString &typed)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return -1;
+    const auto childName = [](const QString &item) {
+        const qsizetype arrow = item.lastIndexOf(QLatin1String(" > "));
+        return arrow < 0 ? item : item.mid(arrow + 3);
+    };
+    int prefixMatch = -1;
+    int prefixMatches = 0;
+    for (int i = 1; i < combo->count(); ++i) {
+        const QString item = combo->itemText(i);
+        if (item.compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+        if (item.startsWith(text, Qt::CaseInsensitive) || childName(item).startsWith(text, Qt::CaseInsensitive)) {
+            prefixMatch = i;
+            ++prefixMatches;
+        }
+    }
+    // An exact child name wins over prefixes ("Gas" over "Gas & Fuel").
+    for (int i = 1; i < combo->count(); ++i) {
+        if (childName(combo->itemText(i)).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return prefixMatches == 1 ? prefixMatch : -1;
+}
+
 void RegisterDelegate::autoFillFromPayee(RegisterModel *model, const QString &payee, QWidget *editor) const
 {
-    if (!model || payee.isEmpty())
+    if (!model || payee.isEmpty() || model->isAutoFilled())
         return;
     const std::optional<Transaction> last = m_appState->transactionRepository()->findLastByPayee(payee, m_accountId);
     if (!last)
         return;
+    // Once per entry, and never over what the person typed.
+    model->setAutoFilled(true);
     using Slot = RegisterModel::EntrySlot;
-    if (last->amount < 0) {
-        model->setEntryText(Slot::Payment, model->amountText(last->amount).mid(1));
-        model->setEntryText(Slot::Deposit, QString());
-    } else {
-        model->setEntryText(Slot::Deposit, model->amountText(last->amount));
-        model->setEntryText(Slot::Payment, QString());
+    if (!model->isTouched(Slot::Payment) && !model->isTouched(Slot::Deposit)) {
+        if (last->amount < 0) {
+            model->setEntryText(Slot::Payment, model->amountText(last->amount).mid(1));
+            model->setEntryText(Slot::Deposit, QString());
+        } else {
+            model->setEntryText(Slot::Deposit, model->amountText(last->amount));
+            model->setEntryText(Slot::Payment, QString());
+        }
     }
-    if (!last->categoryId.isEmpty()) {
+    if (!last->categoryId.isEmpty() && !model->isTouched(Slot::Category)) {
         if (const std::optional<Category> category = m_appState->categoryRepository()->findById(last->categoryId)) {
             model->setEntryText(Slot::Category, category->name);
             model->setEntryText(Slot::CategoryId, category->id);
         }
     }
-    if (!last->memo.isEmpty()) {
+    if (!last->memo.isEmpty() && !model->isTouched(Slot::Memo)) {
         model->setEntryText(Slot::Memo, last->memo);
         if (editor && editor->objectName() == payeeMemoName()) {
             if (auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit")))
@@ -282,6 +332,8 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 {
     QWidget *editor = makeEditor(parent, index);
     m_lastEditor = editor;
+    if (editor)
+        Q_EMIT editorOpened(editor);
     return editor;
 }
 
@@ -349,23 +401,30 @@ void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, 
         auto *payee = editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
         auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
         using Slot = RegisterModel::EntrySlot;
-        if (memo)
+        if (memo && memo->text() != registerModelPtr->entryText(Slot::Memo)) {
             registerModelPtr->setEntryText(Slot::Memo, memo->text());
+            registerModelPtr->markTouched(Slot::Memo);
+        }
         if (payee)
-            registerModelPtr->setEntryText(Slot::Payee, payee->text());
+            storePayee(registerModelPtr, payee->text());
         registerModelPtr->refreshRow(index.row());
         if (newRow && payee)
             autoFillFromPayee(registerModelPtr, payee->text().trimmed(), editor);
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-        model->setData(index, combo->currentText(), Qt::EditRole);
-        if (registerModelPtr) {
-            // A typed text that is no item's keeps no id: the commit finds it by name.
-            const int item = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        // A half-typed name takes the one category it can only mean; a text
+        // that is no category's keeps no id, and the commit refuses it.
+        const int item = matchCategoryItem(combo, combo->currentText());
+        model->setData(index, item >= 0 ? combo->itemText(item) : combo->currentText(), Qt::EditRole);
+        if (registerModelPtr)
             registerModelPtr->setEntryText(RegisterModel::EntrySlot::CategoryId,
                                            item >= 0 ? combo->itemData(item).toString() : QString());
-        }
     } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
-        model->setData(index, line->text(), Qt::EditRole);
+        if (index.column() == RegisterModel::Payee && registerModelPtr) {
+            storePayee(registerModelPtr, line->text());
+            registerModelPtr->refreshRow(index.row());
+        } else {
+            model->setData(index, line->text(), Qt::EditRole);
+        }
         if (index.column() == RegisterModel::Payee && newRow)
             autoFillFromPayee(registerModelPtr, line->text().trimmed(), editor);
     }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QHash>
 #include <QPointer>
 #include <QString>
 #include <QStyledItemDelegate>
 
 class AppState;
+class QComboBox;
 class QAbstractItemModel;
 class RegisterModel;
 
@@ -31,6 +33,12 @@ public:
     // Fills amount, category and memo of the new row from the payee's last
     // transaction in this account; nothing when there is none.
     void autoFillFromPayee(RegisterModel *model, const QString &payee, QWidget *editor) const;
+    // Writes a payee text into the entry buffer: a transfer entry of the
+    // completer also sets the transfer account's id.
+    void storePayee(RegisterModel *model, const QString &text) const;
+    // The item of the category editor a typed text stands for: the item of
+    // that name, or the only one it begins; -1 when there is none or several.
+    static int matchCategoryItem(const QComboBox *combo, const QString &typed);
     // The editor made last; the view has at most one open at a time.
     QWidget *lastEditor() const { return m_lastEditor; }
 
@@ -42,6 +50,10 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
+
+Q_SIGNALS:
+    // A cell editor was made, so the register can hear its keys.
+    void editorOpened(QWidget *editor) const;
 
 protected:
     // Return and Enter pass through to the view untouched: the register
@@ -57,4 +69,6 @@ private:
     QString m_accountId;
     bool m_twoLineMode = false;
     mutable QPointer<QWidget> m_lastEditor;
+    // Transfer entries of the payee completer, display text to account id.
+    mutable QHash<QString, QString> m_transferTargets;
 };

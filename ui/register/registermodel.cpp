@@ -341,7 +341,10 @@ bool RegisterModel::setData(const QModelIndex &index, const QVariant &value, int
     // Balance has no slot: the running balance is never typed.
     if (role != Qt::EditRole || !index.isValid() || index.column() >= Balance)
         return false;
-    m_entry[size_t(index.column())] = value.toString();
+    QString &slot = m_entry[size_t(index.column())];
+    if (slot != value.toString())
+        m_touched[size_t(index.column())] = true;
+    slot = value.toString();
     Q_EMIT dataChanged(index, index);
     return true;
 }
@@ -472,12 +475,15 @@ void RegisterModel::refreshRow(int row)
 void RegisterModel::loadEntry(const RegisterRow &row)
 {
     auto slot = [this](EntrySlot s) -> QString & { return m_entry[size_t(s)]; };
+    m_touched = {};
+    m_autoFilled = false;
     slot(EntrySlot::Date) = dateText(row.date);
     slot(EntrySlot::CheckNumber) = row.checkNumber;
     slot(EntrySlot::Payee) = row.payee;
     slot(EntrySlot::Memo) = row.memo;
     slot(EntrySlot::Category) = row.categoryName;
     slot(EntrySlot::CategoryId) = row.categoryId;
+    slot(EntrySlot::TransferAccountId) = row.transferLinkId.isEmpty() ? QString() : row.transferDestAccountId;
     if (row.amount < 0) {
         slot(EntrySlot::Payment) = amountText(row.amount).mid(1);
         slot(EntrySlot::Deposit).clear();
@@ -502,6 +508,8 @@ void RegisterModel::clearEntry()
 {
     for (QString &text : m_entry)
         text.clear();
+    m_touched = {};
+    m_autoFilled = false;
     m_entry[size_t(EntrySlot::Date)] = m_lastEntryDate.isEmpty() ? dateText(Clock::today()) : m_lastEntryDate;
 }
 
@@ -522,6 +530,7 @@ Transaction RegisterModel::entryToTransaction(const QString &accountId) const
     t.memo = slot(EntrySlot::Memo);
     t.checkNumber = slot(EntrySlot::CheckNumber).trimmed();
     t.categoryId = slot(EntrySlot::CategoryId);
+    t.transferDestAccountId = slot(EntrySlot::TransferAccountId);
     const QString payment = slot(EntrySlot::Payment).trimmed();
     const QString deposit = slot(EntrySlot::Deposit).trimmed();
     if (!payment.isEmpty()) {

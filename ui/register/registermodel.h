@@ -30,8 +30,10 @@ public:
 
     // Slots of the entry buffer. The first eight hold the texts of the
     // columns with the same number; the last is the chosen category's id.
+    // CategoryId and TransferAccountId hold the ids behind the texts shown
+    // in the Category and Payee fields; the texts are display only.
     enum class EntrySlot { Date, CheckNumber, Payee, Category, Memo, Payment, Deposit, Cleared,
-                           CategoryId, Count };
+                           CategoryId, TransferAccountId, Count };
 
     explicit RegisterModel(QObject *parent = nullptr);
 
@@ -83,6 +85,13 @@ public:
     QString entryText(EntrySlot slot) const { return m_entry[size_t(slot)]; }
     // Writes a slot without announcing it; follow with refreshRow().
     void setEntryText(EntrySlot slot, const QString &text) { m_entry[size_t(slot)] = text; }
+    // Slots the person changed since the buffer was last filled or cleared
+    // (setData marks them), and whether the payee's auto-fill already ran:
+    // auto-fill runs once and never overwrites a touched slot.
+    bool isTouched(EntrySlot slot) const { return m_touched[size_t(slot)]; }
+    void markTouched(EntrySlot slot) { m_touched[size_t(slot)] = true; }
+    bool isAutoFilled() const { return m_autoFilled; }
+    void setAutoFilled(bool filled) { m_autoFilled = filled; }
     // Announces every column of a row, after buffer slots changed behind it.
     void refreshRow(int row);
 
@@ -127,6 +136,8 @@ private:
     bool m_twoLineMode = false;
     int m_editRow = -1;
     std::array<QString, size_t(EntrySlot::Count)> m_entry;
+    std::array<bool, size_t(EntrySlot::Count)> m_touched{};
+    bool m_autoFilled = false;
     QString m_lastEntryDate;
     Currency m_currency = Currency::USD;
 

@@ -10,11 +10,9 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
-#include "data/sqltransaction.h"
-#include "data/timestamps.h"
+#include "services/recurringservice.h"
+#include "services/transactionservice.h"
 #include "data/transactionrepository.h"
-#include "data/uuids.h"
-#include "services/transferwriter.h"
 #include "ui/messagebox.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
@@ -54,14 +52,6 @@ QString widthKey(int column) { return QStringLiteral("register/colWidth/%1").arg
 QString hiddenKey(int column) { return QStringLiteral("register/colHidden/%1").arg(column); }
 QString sortColumnKey() { return QStringLiteral("register/sortColumn"); }
 QString sortOrderKey() { return QStringLiteral("register/sortOrder"); }
-
-QDateTime nowUtc()
-{
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    return now.addMSecs(-now.time().msec());
-}
-
-QString transferPrefix() { return QStringLiteral("[Transfer] "); }
 
 bool isPayeeMemoEditor(const QWidget *widget)
 {
@@ -122,6 +112,7 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
 
     m_model = new RegisterModel(this);
     m_delegate = new RegisterDelegate(m_appState, this);
+    connect(m_delegate, &RegisterDelegate::editorOpened, this, &RegisterScreen::watchEditor);
     m_view = new RegisterTableView(this, this);
     m_view->setModel(m_model);
     m_view->setItemDelegate(m_delegate);
@@ -645,10 +636,48 @@ bool RegisterScreen::focusNextPrevChild(bool next)
 
 // ---- keys ---------------------------------------------------------------------
 
+bool RegisterScreen::handleEditorKey(QObject *watched, QKeyEvent *keyEvent)
+{
+    const int key = keyEvent->key();
+    const Qt::KeyboardModifiers modifiers = keyEvent->modifiers() & ~Qt::KeypadModifier;
+    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+    const bool alt = modifiers.testFlag(Qt::AltModifier);
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    // The register's commands work from inside a cell editor too; plain
+    // keys stay the editor's, except an apostrophe typed where nothing
+    // would be kept: into an empty field or over its whole text, it copies
+    // the field above. Anywhere else it is text ("Kids' Books").
+    if ((enter && (ctrl || alt)) || (ctrl && (key == Qt::Key_E || key == Qt::Key_D || key == Qt::Key_M))) {
+        QKeyEvent forwarded(QEvent::KeyPress, key, keyEvent->modifiers(), keyEvent->text());
+        return eventFilter(m_view, &forwarded);
+    }
+    if (key == Qt::Key_Apostrophe && !ctrl && !alt) {
+        const auto *edit = qobject_cast<const QLineEdit *>(watched);
+        if (edit && !edit->text().isEmpty() && edit->selectedText() != edit->text())
+            return false;
+        copyFromAbove();
+        return true;
+    }
+    return false;
+}
+
+void RegisterScreen::watchEditor(QWidget *editor)
+{
+    editor->installEventFilter(this);
+    for (QWidget *child : editor->findChildren<QWidget *>())
+        child->installEventFilter(this);
+    m_watchedEditor = editor;
+}
+
 bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_view->viewport() && event->type() == QEvent::Resize)
         fitColumnsToWidth();
+    if (event->type() == QEvent::KeyPress && watched != m_view && watched != m_view->viewport()) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (m_watchedEditor && widget && (widget == m_watchedEditor || m_watchedEditor->isAncestorOf(widget)))
+            return handleEditorKey(watched, static_cast<QKeyEvent *>(event));
+    }
     if ((watched != m_view && watched != m_view->viewport()) || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto *keyEvent = static_cast<QKeyEvent *>(event);
@@ -728,13 +757,8 @@ void RegisterScreen::showStatus(const QString &text, int milliseconds)
 void RegisterScreen::commitCurrentRow()
 {
     const QModelIndex current = m_view->currentIndex();
-    if (QWidget *editor = openEditor(); editor && current.isValid()) {
+    if (QWidget *editor = openEditor(); editor && current.isValid())
         m_delegate->setModelData(editor, m_model, current);
-        if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-            const int item = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-            m_model->setEntryText(Slot::CategoryId, item >= 0 ? combo->itemData(item).toString() : QString());
-        }
-    }
     {
         // Leaving the cell closes the editor; the buffer already holds its text.
         const QSignalBlocker blocker(m_view->selectionModel());
@@ -743,134 +767,112 @@ void RegisterScreen::commitCurrentRow()
     }
     m_view->setFocus();
 
-    QString payee = m_model->entryText(Slot::Payee).trimmed();
-    if (payee.isEmpty()) {
-        showStatus(tr("Payee is required"), 3000);
-        return;
-    }
-    const QString paymentText = m_model->entryText(Slot::Payment).trimmed();
-    const QString depositText = m_model->entryText(Slot::Deposit).trimmed();
-    qint64 amount = 0;
-    if (!paymentText.isEmpty())
-        amount = static_cast<qint64>(quint64(0) - quint64(m_model->amountFromText(paymentText)));
-    else if (!depositText.isEmpty())
-        amount = m_model->amountFromText(depositText);
-    else {
-        showStatus(tr("Enter a payment or deposit amount"), 3000);
-        return;
-    }
-    QDate date = RegisterModel::dateFromText(m_model->entryText(Slot::Date));
-    if (!date.isValid())
-        date = Clock::today();
-
-    QString categoryId = m_model->entryText(Slot::CategoryId);
-    const QString categoryText = m_model->entryText(Slot::Category).trimmed();
-    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
-        std::optional<Category> category = m_appState->categoryRepository()->findByName(categoryText);
-        const qsizetype arrow = categoryText.indexOf(QLatin1String(" > "));
-        if (!category && arrow >= 0)
-            category = m_appState->categoryRepository()->findByName(categoryText.mid(arrow + 3));
-        if (category)
-            categoryId = category->id;
-    }
-    const QString mark = m_model->entryText(Slot::Cleared).trimmed().toUpper();
-    const bool cleared = mark == QLatin1String("C") || mark == QLatin1String("R");
-    const bool reconciled = mark == QLatin1String("R");
-
     const int editRow = m_model->editRow();
     const bool isNew = editRow < 0 || m_model->isNewRow(editRow);
-    const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
+    const RegisterRow *row = isNew ? nullptr : m_model->rowAt(editRow);
+    if (!isNew && !row)
+        return;
 
-    std::optional<Account> target;
-    if (payee.startsWith(transferPrefix())) {
-        const QString name = payee.mid(transferPrefix().size());
-        for (const Account &candidate : m_appState->accountRepository()->findAll()) {
-            if (candidate.name == name) {
-                target = candidate;
-                break;
-            }
-        }
-        if (!target) {
-            showStatus(tr("Transfer account not found"), 3000);
-            return;
-        }
-        if (account && target->currency != account->currency) {
-            Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
-            return;
-        }
-        payee = tr("Transfer to %1").arg(target->name);
-    }
-
-    TransferWriter transfers(m_appState->accountRepository(), m_appState->transactionRepository());
-    if (!isNew) {
-        const RegisterRow *row = m_model->rowAt(editRow);
-        if (!row)
-            return;
-        Transaction t = *row;
-        t.date = date;
-        t.payee = payee;
-        t.checkNumber = m_model->entryText(Slot::CheckNumber).trimmed();
-        t.memo = m_model->entryText(Slot::Memo).trimmed();
-        t.amount = amount;
-        t.categoryId = categoryId;
-        t.cleared = cleared;
-        t.reconciled = reconciled;
-        t.version += 1;
-        t.updatedAt = nowUtc();
-        t.syncStatus = SyncStatus::Pending;
-        // The other half of a transfer keeps the same date and the opposite amount.
-        if (!t.transferLinkId.isEmpty()) {
-            if (transfers.updateWithPartner(t) == TransferWriter::Result::CurrencyMismatch)
-                Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
-        } else {
-            m_appState->transactionRepository()->update(t);
-        }
-        m_model->setEditRow(-1);
-        reload();
-        const int row2 = rowForId(t.id);
-        if (row2 >= 0 && row2 + 1 < m_model->rowCount())
-            m_view->setCurrentIndex(m_model->index(row2 + 1, RegisterModel::Date));
+    int problemColumn = -1;
+    QString problem;
+    const std::optional<TransactionDraft> draft = draftFromEntry(&problem, &problemColumn);
+    if (!draft) {
+        refuseEntry(problem, isNew ? m_model->newRowPosition() : editRow, problemColumn);
         return;
     }
-
-    Transaction t;
-    t.id = newUuid();
-    t.accountId = m_accountId;
-    t.date = date;
-    t.payee = payee;
-    t.checkNumber = m_model->entryText(Slot::CheckNumber).trimmed();
-    t.memo = m_model->entryText(Slot::Memo).trimmed();
-    t.amount = amount;
-    t.categoryId = categoryId;
-    t.cleared = cleared;
-    t.reconciled = reconciled;
-    t.createdAt = t.updatedAt = nowUtc();
-    bool stored = false;
-    if (target && account) {
-        Transaction other;
-        other.id = newUuid();
-        other.accountId = target->id;
-        other.date = date;
-        other.payee = tr("Transfer from %1").arg(account->name);
-        other.amount = static_cast<qint64>(quint64(0) - quint64(amount));
-        other.cleared = cleared;
-        other.reconciled = reconciled;
-        other.transferLinkId = t.id;
-        other.transferDestAccountId = m_accountId;
-        other.createdAt = other.updatedAt = t.createdAt;
-        t.transferLinkId = other.id;
-        t.transferDestAccountId = target->id;
-        const TransferWriter::Result result = transfers.insertTransfer(t, other);
-        stored = result == TransferWriter::Result::Written;
-        if (result == TransferWriter::Result::CurrencyMismatch)
-            Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
-    } else {
-        stored = m_appState->transactionRepository()->insert(t);
+    const QString editedId = row ? row->id : QString();
+    // The edit row is released first: the service's change notice reloads
+    // the register while the commit returns.
+    m_model->setEditRow(-1);
+    TransactionService *service = m_appState->transactionService();
+    const Result<Transaction> stored = isNew ? service->create(*draft) : service->edit(editedId, *draft);
+    if (!stored) {
+        if (!isNew)
+            m_model->setEditRow(rowForId(editedId));
+        refuseEntry(stored.error(), isNew ? m_model->newRowPosition() : rowForId(editedId), -1);
+        return;
     }
-    if (stored)
-        m_model->setLastEntryDate(RegisterModel::dateText(date));
-    reload();
-    focusNewRowAfterChange();
+    if (isNew) {
+        m_model->setLastEntryDate(RegisterModel::dateText(draft->date));
+        m_model->resetEntry();
+        focusNewRowAfterChange();
+        return;
+    }
+    const int after = rowForId(stored->id);
+    if (after >= 0 && after + 1 < m_model->rowCount())
+        m_view->setCurrentIndex(m_model->index(after + 1, RegisterModel::Date));
+}
+
+std::optional<TransactionDraft> RegisterScreen::draftFromEntry(QString *problem, int *column) const
+{
+    const auto refuse = [problem, column](const QString &text, int at) {
+        *problem = text;
+        *column = at;
+        return std::nullopt;
+    };
+    TransactionDraft draft;
+    draft.accountId = m_accountId;
+    draft.payee = m_model->entryText(Slot::Payee).trimmed();
+    draft.transferAccountId = m_model->entryText(Slot::TransferAccountId);
+    if (draft.payee.isEmpty() && draft.transferAccountId.isEmpty())
+        return refuse(tr("Payee is required"), RegisterModel::Payee);
+
+    const QString paymentText = m_model->entryText(Slot::Payment).trimmed();
+    const QString depositText = m_model->entryText(Slot::Deposit).trimmed();
+    if (paymentText.isEmpty() && depositText.isEmpty())
+        return refuse(tr("Enter a payment or deposit amount"), RegisterModel::Payment);
+    const bool payment = !paymentText.isEmpty();
+    const std::optional<qint64> amount = m_model->parseAmount(payment ? paymentText : depositText);
+    if (!amount)
+        return refuse(tr("\"%1\" is not an amount").arg(payment ? paymentText : depositText),
+                      payment ? RegisterModel::Payment : RegisterModel::Deposit);
+    if (payment) {
+        const std::optional<qint64> negated = checkedNegate(*amount);
+        if (!negated)
+            return refuse(tr("The amount is too large"), RegisterModel::Payment);
+        draft.amount = *negated;
+    } else {
+        draft.amount = *amount;
+    }
+
+    const QString dateText = m_model->entryText(Slot::Date).trimmed();
+    draft.date = dateText.isEmpty() ? Clock::today() : RegisterModel::dateFromText(dateText);
+    if (!draft.date.isValid())
+        return refuse(tr("\"%1\" is not a date").arg(dateText), RegisterModel::Date);
+
+    draft.categoryId = m_model->entryText(Slot::CategoryId);
+    const QString categoryText = m_model->entryText(Slot::Category).trimmed();
+    if (categoryText.isEmpty())
+        draft.categoryId.clear();
+    else if (draft.categoryId.isEmpty())
+        return refuse(tr("There is no category \"%1\"; choose one from the list").arg(categoryText),
+                      RegisterModel::Category);
+
+    draft.checkNumber = m_model->entryText(Slot::CheckNumber).trimmed();
+    draft.memo = m_model->entryText(Slot::Memo).trimmed();
+    const QString mark = m_model->entryText(Slot::Cleared).trimmed().toUpper();
+    draft.cleared = mark == QLatin1String("C") || mark == QLatin1String("R");
+    draft.reconciled = mark == QLatin1String("R");
+    return draft;
+}
+
+void RegisterScreen::refuseEntry(const QString &message, int row, int column)
+{
+    reportError(message);
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    if (!m_model->isNewRow(row))
+        m_model->setEditRow(row);
+    // Back to the field at fault, with what was typed still there.
+    const QModelIndex at = m_model->index(row, column >= 0 ? column : RegisterModel::Payee);
+    m_view->setCurrentIndex(at);
+    m_view->edit(at);
+}
+
+void RegisterScreen::reportError(const QString &message)
+{
+    showStatus(message, 5000);
+    Q_EMIT errorMessage(message);
 }
 
 // ---- deleting, copying, clearing ------------------------------------------------
@@ -910,14 +912,9 @@ void RegisterScreen::deleteRow(int row)
     if (MessageBox::question(this, tr("Delete Transaction"), text, QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
-    if (!t.transferLinkId.isEmpty()) {
-        TransferWriter(m_appState->accountRepository(), m_appState->transactionRepository())
-            .softDeleteWithPartner(t.id);
-    } else {
-        m_appState->transactionRepository()->softDelete(t.id);
-    }
     m_model->setEditRow(-1);
-    reload();
+    if (const Result<void> removed = m_appState->transactionService()->remove(t.id); !removed)
+        reportError(removed.error());
 }
 
 void RegisterScreen::copyFromAbove()
@@ -941,13 +938,11 @@ void RegisterScreen::toggleCleared(int row)
     const RegisterRow *stored = m_model->rowAt(row);
     if (!stored)
         return;
-    Transaction t = *stored;
-    t.cleared = !t.cleared;
-    t.updatedAt = nowUtc();
-    t.syncStatus = SyncStatus::Pending;
-    m_appState->transactionRepository()->update(t);
+    const QString id = stored->id;
+    const bool cleared = !stored->cleared;
     m_model->setEditRow(-1);
-    reload();
+    if (const Result<Transaction> changed = m_appState->transactionService()->setCleared(id, cleared); !changed)
+        reportError(changed.error());
 }
 
 void RegisterScreen::memorize(int row)
@@ -966,8 +961,10 @@ void RegisterScreen::memorize(int row)
     seed.amount = stored->amount;
     seed.categoryId = stored->categoryId;
     seed.frequency = Frequency::Monthly;
-    seed.startDate = stored->date;
-    seed.nextDueDate = stored->date;
+    // The memorized transaction is this occurrence; the template starts at
+    // the next one, so it does not fall due at once and post a duplicate.
+    seed.startDate = RecurringService::nextOccurrence(stored->date, seed.frequency);
+    seed.nextDueDate = seed.startDate;
     seed.autoPost = false;
     seed.leadDays = 0;
     seed.isActive = true;
@@ -988,8 +985,9 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
     QMenu menu(this);
     menu.addAction(tr("&Insert New"), this, &RegisterScreen::focusNewRow)
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
-    menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog)
-        ->setShortcut(QKeySequence::New);
+    // Ctrl+N belongs to File › New Transaction, which goes to the new row;
+    // this entry opens the dialog and so shows no key of its own.
+    menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog);
     const auto visibleKey = [](QAction *action, const QKeySequence &key) {
         action->setShortcut(key);
         action->setShortcutVisibleInContextMenu(true);
@@ -1018,21 +1016,6 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
 
 // ---- dialogs ------------------------------------------------------------------
 
-namespace {
-
-void replaceSplitLines(AppState *state, const QString &transactionId, const QList<SplitLine> &lines)
-{
-    state->splitLineRepository()->deleteByTransaction(transactionId);
-    for (SplitLine line : lines) {
-        line.transactionId = transactionId;
-        if (line.id.isEmpty())
-            line.id = newUuid();
-        state->splitLineRepository()->insert(line);
-    }
-}
-
-} // namespace
-
 void RegisterScreen::presentNewTransactionDialog(const Transaction *seed)
 {
     if (m_accountId.isEmpty())
@@ -1043,20 +1026,17 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction *seed)
         dialog.setSeed(*seed);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const Transaction t = dialog.transaction();
-    const QList<SplitLine> lines = dialog.splitLines();
-    {
-        SqlTransaction work;
-        if (m_appState->transactionRepository()->insert(t)) {
-            if (!lines.isEmpty())
-                replaceSplitLines(m_appState, t.id, lines);
-            work.commit();
-        }
+    TransactionDraft draft = TransactionDraft::fromTransaction(dialog.transaction());
+    draft.accountId = m_accountId;
+    if (const QList<SplitLine> lines = dialog.splitLines(); !lines.isEmpty())
+        draft.splitLines = lines;
+    m_model->setEditRow(-1);
+    if (const Result<Transaction> created = m_appState->transactionService()->create(draft); !created) {
+        reportError(created.error());
+        return;
     }
     if (seed)
         m_model->resetEntry();
-    m_model->setEditRow(-1);
-    reload();
     focusNewRowAfterChange();
 }
 
@@ -1082,28 +1062,11 @@ void RegisterScreen::editRowInDialog(int row)
     TransactionFormDialog dialog(m_appState, original, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const Transaction t = dialog.transaction();
-    const QList<SplitLine> lines = dialog.splitLines();
-    {
-        SqlTransaction work;
-        bool written = false;
-        if (!t.transferLinkId.isEmpty()) {
-            const TransferWriter::Result result =
-                TransferWriter(m_appState->accountRepository(), m_appState->transactionRepository())
-                    .updateWithPartner(t);
-            written = result == TransferWriter::Result::Written;
-            if (result == TransferWriter::Result::CurrencyMismatch)
-                Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
-        } else {
-            written = m_appState->transactionRepository()->update(t);
-        }
-        if (written) {
-            replaceSplitLines(m_appState, t.id, lines);
-            work.commit();
-        }
-    }
+    TransactionDraft draft = TransactionDraft::fromTransaction(dialog.transaction());
+    draft.splitLines = dialog.splitLines();
     m_model->setEditRow(-1);
-    reload();
+    if (const Result<Transaction> saved = m_appState->transactionService()->edit(original.id, draft); !saved)
+        reportError(saved.error());
 }
 
 void RegisterScreen::showDetails(int row)
@@ -1139,19 +1102,8 @@ void RegisterScreen::editSplits(int row)
     SplitEditorDialog dialog(m_appState, t.amount, current, accountCurrency(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QList<SplitLine> lines = dialog.lines();
-    t.isSplit = !lines.isEmpty();
-    if (t.isSplit)
-        t.categoryId.clear();
-    t.updatedAt = nowUtc();
-    t.syncStatus = SyncStatus::Pending;
-    {
-        SqlTransaction work;
-        if (m_appState->transactionRepository()->update(t)) {
-            replaceSplitLines(m_appState, t.id, lines);
-            work.commit();
-        }
-    }
     m_model->setEditRow(-1);
-    reload();
+    if (const Result<Transaction> saved = m_appState->transactionService()->replaceSplitLines(t.id, dialog.lines());
+        !saved)
+        reportError(saved.error());
 }

@@ -1,10 +1,15 @@
 #pragma once
 
 #include "data/transaction.h"
+#include "services/transactiondraft.h"
 
+#include <optional>
+
+#include <QPointer>
 #include <QWidget>
 
 class AppState;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class RegisterDelegate;
@@ -86,6 +91,16 @@ private:
     friend class RegisterTableView;
 
     void flushEditor();
+    // The register's command keys pressed inside a cell editor.
+    bool handleEditorKey(QObject *watched, QKeyEvent *keyEvent);
+    void watchEditor(QWidget *editor);
+    // The entry buffer as a draft for the transaction service, or the reason
+    // it can't be one and the column of the field at fault.
+    std::optional<TransactionDraft> draftFromEntry(QString *problem, int *column) const;
+    // Says why a commit was refused and goes back to the field, keeping the entry.
+    void refuseEntry(const QString &message, int row, int column);
+    // The one place the register shows a failed operation.
+    void reportError(const QString &message);
     int rowForId(const QString &id) const;
     void showStatus(const QString &text, int milliseconds);
     void applyTwoLineMode(bool on);
@@ -114,4 +129,5 @@ private:
     RegisterTableView *m_view = nullptr;
     RegisterModel *m_model = nullptr;
     RegisterDelegate *m_delegate = nullptr;
+    QPointer<QWidget> m_watchedEditor;
 };
