@@ -1,6 +1,6 @@
 #include "services/csvparser.h"
 
-#include <cmath>
+#include "data/money.h"
 
 namespace {
 
@@ -125,32 +125,19 @@ std::optional<qint64> CsvParser::parseAmount(const QString &cell)
     QString cleaned = cell;
     cleaned.remove(QLatin1Char('$'));
     cleaned.remove(QLatin1Char(','));
-    cleaned = cleaned.trimmed();
+    QStringView text = QStringView(cleaned).trimmed();
 
-    bool negative = false;
-    if (cleaned.size() >= 2 && cleaned.startsWith(QLatin1Char('(')) && cleaned.endsWith(QLatin1Char(')'))) {
-        negative = true;
-        cleaned = cleaned.mid(1, cleaned.size() - 2).trimmed();
+    // Accounting parentheses wrap the whole amount, sign included, so
+    // "(-5)" is a deposit of five.
+    bool parenthesised = false;
+    if (text.size() >= 2 && text.front() == u'(' && text.back() == u')') {
+        parenthesised = true;
+        text = text.sliced(1, text.size() - 2).trimmed();
     }
-    if (cleaned.startsWith(QLatin1Char('-'))) {
-        negative = !negative;
-        cleaned.remove(0, 1);
-    } else if (cleaned.startsWith(QLatin1Char('+'))) {
-        cleaned.remove(0, 1);
-    }
-    // The number itself carries no sign of its own and only plain digits.
-    if (cleaned.isEmpty() || !(cleaned.at(0).isDigit() || cleaned.at(0) == QLatin1Char('.')))
+    const std::optional<qint64> amount = tryParseMoney(text, Currency::USD);
+    // Refused unless its opposite fits too: amounts get mirrored into
+    // transfers and payments, and the most negative one has no mirror.
+    if (!amount || !checkedNegate(*amount))
         return std::nullopt;
-
-    bool ok = false;
-    const double number = cleaned.toDouble(&ok);
-    if (!ok || !std::isfinite(number))
-        return std::nullopt;
-    const double cents = std::round(number * 100.0);
-    // 2^63 is exactly representable; anything at or beyond it has no qint64.
-    constexpr double limit = 9223372036854775808.0;
-    if (cents >= limit)
-        return std::nullopt;
-    const auto magnitude = static_cast<qint64>(cents);
-    return negative ? -magnitude : magnitude;
+    return parenthesised ? -*amount : *amount;
 }

@@ -28,8 +28,10 @@ public:
     // before day-first; invalid when nothing reads.
     static QDate parseDate(const QString &cell, const QString &format = QString());
 
-    // Cents of a dollar amount: "$" and "," ignored, a leading minus or
-    // accounting parentheses make it negative. Empty when the cell is not a
-    // number or does not fit in 64 bits.
+    // Cents of a dollar amount, read as tryParseMoney reads dollars ("$" and
+    // "," ignored, a leading sign, digits beyond the cents rounded half away
+    // from zero on the exact decimal value), and accounting parentheses
+    // around it make it negative. Empty when the cell is not a number or the
+    // amount or its opposite does not fit in 64 bits.
     static std::optional<qint64> parseAmount(const QString &cell);
 };

@@ -1,8 +1,8 @@
 #include "services/qifparser.h"
 
-#include <QSet>
+#include "data/money.h"
 
-#include <limits>
+#include <QSet>
 
 namespace {
 
@@ -206,9 +206,13 @@ std::optional<qint64> QifParser::parseAmount(QStringView value)
         }
     }
 
-    // Whole and fraction digits, read exactly rather than through a double.
-    QString whole;
-    QString fraction;
+    // What is left becomes one plain decimal ("1234.56") for the shared
+    // exact reader: grouping dropped, the decimal separator a point, only
+    // digits otherwise.
+    QString number;
+    number.reserve(cleaned.size() + 1);
+    if (negative)
+        number.append(u'-');
     bool seenDecimal = false;
     for (QChar c : std::as_const(cleaned)) {
         if (!grouping.isNull() && c == grouping)
@@ -217,31 +221,19 @@ std::optional<qint64> QifParser::parseAmount(QStringView value)
             if (seenDecimal)
                 return std::nullopt;
             seenDecimal = true;
+            number.append(u'.');
             continue;
         }
         if (c < u'0' || c > u'9')
             return std::nullopt;
-        (seenDecimal ? fraction : whole).append(c);
+        number.append(c);
     }
-    if (whole.isEmpty() && fraction.isEmpty())
+    const std::optional<qint64> cents = parseMinorUnits(number, 2);
+    // Transfers pair an amount with its opposite, which the most negative
+    // amount does not have.
+    if (!cents || !checkedNegate(*cents))
         return std::nullopt;
-
-    // The whole part may use all of 64 bits that cents and rounding leave.
-    constexpr qint64 kWholeLimit = (std::numeric_limits<qint64>::max() - 100) / 100;
-    qint64 cents = 0;
-    for (QChar c : std::as_const(whole)) {
-        const int digit = c.unicode() - u'0';
-        if (cents > (kWholeLimit - digit) / 10)
-            return std::nullopt;
-        cents = cents * 10 + digit;
-    }
-    cents *= 100;
-    const auto fractionDigit = [&](int i) { return i < fraction.size() ? fraction[i].unicode() - u'0' : 0; };
-    cents += fractionDigit(0) * 10 + fractionDigit(1);
-    // Halves away from zero: the magnitude rounds up from a third digit of 5.
-    if (fractionDigit(2) >= 5)
-        ++cents;
-    return negative ? -cents : cents;
+    return cents;
 }
 
 QifFile QifParser::parse(QStringView text)

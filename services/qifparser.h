@@ -73,6 +73,8 @@ public:
     // four-digit year: then every date of the file is day first.
     static bool isDayFirst(QStringView text);
     static QDate parseDate(QStringView value, bool dayFirst);
-    // Cents; empty when the text is no amount or does not fit in 64 bits.
+    // Cents, rounded half away from zero on the exact decimal digits; "." or
+    // "," may be the decimal separator. Empty when the text is no amount or
+    // the amount or its opposite does not fit in 64 bits.
     static std::optional<qint64> parseAmount(QStringView value);
 };

@@ -4,6 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/changejournal.h"
 #include "data/clock.h"
+#include "data/money.h"
 #include "data/recurringrepository.h"
 #include "data/sqlitehandle.h"
 #include "data/sqltransaction.h"
@@ -254,10 +255,13 @@ bool RecurringService::writeOccurrence(const RecurringTransaction &r, const QDat
     // Both ids are known up front, so each half is stored already naming the
     // other; the pair is written in its own savepoint so a failed second half
     // takes the first with it.
+    const std::optional<qint64> mirrored = checkedNegate(r.amount);
+    if (!mirrored)
+        return false;
     Transaction destination = source;
     destination.id = occurrenceId(r.id, r.nextDueDate, true);
     destination.accountId = r.transferDestAccountId;
-    destination.amount = -r.amount;
+    destination.amount = *mirrored;
     destination.transferLinkId = source.id;
     destination.transferDestAccountId = r.accountId;
     source.transferLinkId = destination.id;

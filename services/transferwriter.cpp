@@ -1,6 +1,7 @@
 #include "services/transferwriter.h"
 
 #include "data/accountrepository.h"
+#include "data/money.h"
 #include "data/rowstamp.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
@@ -41,7 +42,10 @@ TransferWriter::Result TransferWriter::insertTransfer(Transaction source, Transa
     destination.transferLinkId = source.id;
     destination.transferDestAccountId = source.accountId;
     destination.date = source.date;
-    destination.amount = -source.amount;
+    const std::optional<qint64> mirrored = checkedNegate(source.amount);
+    if (!mirrored)
+        return Result::Failed;
+    destination.amount = *mirrored;
 
     SqlTransaction work;
     if (!work.isActive() || !m_transactions->insert(destination) || !m_transactions->insert(source)
@@ -52,12 +56,15 @@ TransferWriter::Result TransferWriter::insertTransfer(Transaction source, Transa
 
 TransferWriter::Result TransferWriter::updateWithPartner(const Transaction &transaction)
 {
+    // Empty for the one amount whose opposite does not fit; such a transfer
+    // cannot be mirrored.
+    const std::optional<qint64> mirrored = checkedNegate(transaction.amount);
     std::optional<Transaction> partner;
     if (!transaction.transferLinkId.isEmpty()) {
         partner = m_transactions->findById(transaction.transferLinkId);
         if (partner && (partner->deletedAt || partner->transferLinkId != transaction.id))
             partner.reset();
-        if (partner && partner->date == transaction.date && partner->amount == -transaction.amount)
+        if (partner && partner->date == transaction.date && mirrored && partner->amount == *mirrored)
             partner.reset();
     }
     if (partner) {
@@ -71,8 +78,10 @@ TransferWriter::Result TransferWriter::updateWithPartner(const Transaction &tran
         }
     }
     if (partner) {
+        if (!mirrored)
+            return Result::Failed;
         partner->date = transaction.date;
-        partner->amount = -transaction.amount;
+        partner->amount = *mirrored;
         RowStamp::touch(*partner);
     }
 

@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include <limits>
 #include <optional>
 
 class tst_CsvParser : public QObject
@@ -139,6 +140,21 @@ void tst_CsvParser::amounts_data()
     QTest::newRow("outOf64Bits") << "99999999999999999999" << Amount();
     QTest::newRow("lonelyParentheses") << "()" << Amount();
     QTest::newRow("doubleMinus") << "--5" << Amount();
+    // Exact decimal reading: the half cent is not lost to binary rounding,
+    // and the whole 64-bit range survives.
+    QTest::newRow("halfCent") << "1.005" << Amount(101);
+    QTest::newRow("negativeHalfCent") << "-1.005" << Amount(-101);
+    QTest::newRow("parenthesesHalfCent") << "(1.005)" << Amount(-101);
+    QTest::newRow("parenthesesAroundMinus") << "(-5)" << Amount(500);
+    QTest::newRow("dollarBeforeParentheses") << "$(12.00)" << Amount(-1200);
+    QTest::newRow("exponent") << "1.5e3" << Amount(150000);
+    QTest::newRow("largest") << "$92,233,720,368,547,758.07" << Amount(std::numeric_limits<qint64>::max());
+    QTest::newRow("largestNegative") << "(92233720368547758.07)" << Amount(-std::numeric_limits<qint64>::max());
+    QTest::newRow("roundsPastLargest") << "92233720368547758.075" << Amount();
+    QTest::newRow("noOpposite") << "-92233720368547758.08" << Amount();
+    QTest::newRow("twoPoints") << "1.2.3" << Amount();
+    QTest::newRow("minusPlus") << "-+5" << Amount();
+    QTest::newRow("parenthesesInside") << "1(2)" << Amount();
 }
 
 void tst_CsvParser::amounts()

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <limits>
 
 Q_DECLARE_METATYPE(ImportEncoding::Encoding)
 
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void csvProgressSignals();
 
     void qifAnalysis();
+    void qifReadsAmountsExactly();
     void qifPairsTransfersWithinOneImport();
     void qifLinksToEarlierImportThroughHint();
     void qifSkippedPartnerLeavesNoDanglingLink_data();
@@ -296,6 +298,13 @@ void tst_ImportService::csvSkipsUnreadableRows_data()
     QTest::newRow("amountText") << QByteArray("2024-01-05,Shop,abc") << 1 << qint64(0);
     QTest::newRow("amountEmpty") << QByteArray("2024-01-05,Shop,") << 1 << qint64(0);
     QTest::newRow("amountOutOf64Bits") << QByteArray("2024-01-05,Shop,1e30") << 1 << qint64(0);
+    QTest::newRow("halfCent") << QByteArray("2024-01-05,Shop,1.005") << 0 << qint64(101);
+    QTest::newRow("negativeHalfCent") << QByteArray("2024-01-05,Shop,-1.005") << 0 << qint64(-101);
+    QTest::newRow("largestAmount") << QByteArray("2024-01-05,Shop,\"$92,233,720,368,547,758.07\"") << 0
+                                   << std::numeric_limits<qint64>::max();
+    QTest::newRow("amountWithoutOpposite") << QByteArray("2024-01-05,Shop,-92233720368547758.08") << 1 << qint64(0);
+    QTest::newRow("amountTwentyNines") << QByteArray("2024-01-05,Shop,99999999999999999999") << 1 << qint64(0);
+    QTest::newRow("amountTwoPoints") << QByteArray("2024-01-05,Shop,1.2.3") << 1 << qint64(0);
     QTest::newRow("binaryGarbage") << QByteArray("\x01\xFF\"\xFE,\0\0\x80,\x9D\"\"\"", 14) << 1 << qint64(0);
 }
 
@@ -452,6 +461,33 @@ void tst_ImportService::qifAnalysis()
     QCOMPARE(analysis.accounts.constLast().displayName, QStringLiteral("plain.qif (no account header)"));
     QVERIFY(analysis.accounts.constLast().isFileKey);
     QVERIFY(!analysis.accounts.constFirst().isFileKey);
+}
+
+void tst_ImportService::qifReadsAmountsExactly()
+{
+    const QString checking =
+        writeFile(QStringLiteral("exact-checking.qif"),
+                  "!Account\nNChecking\n^\n!Type:Bank\n"
+                  "D1/1/2024\nT-2,0050\nPHalf cent\n^\n"
+                  "D1/2/2024\nT-92,233,720,368,547,758.07\nPTo savings\nL[Savings]\n^\n"
+                  "D1/3/2024\nT-92233720368547758.08\nPNo opposite\n^\n"
+                  "D1/4/2024\nT1.2.3\nPTwo points\n^\n");
+    const QString savings = writeFile(QStringLiteral("exact-savings.qif"),
+                                      "!Account\nNSavings\n^\n!Type:Bank\n"
+                                      "D1/2/2024\nT92233720368547758.07\nPFrom checking\nL[Checking]\n^\n");
+    const ImportResult result = m_service->importQif({checking, savings}, bothAccounts());
+    QCOMPARE(result.imported, 3);
+    QCOMPARE(result.unparseable, 2);
+    QCOMPARE(result.transfersLinked, 1);
+
+    const QList<Transaction> out = rows(kChecking);
+    QCOMPARE(out.size(), 2);
+    QCOMPARE(out[0].amount, -201);
+    QCOMPARE(out[1].amount, -std::numeric_limits<qint64>::max());
+    const Transaction in = rows(kSavings).constFirst();
+    QCOMPARE(in.amount, std::numeric_limits<qint64>::max());
+    QCOMPARE(in.transferLinkId, out[1].id);
+    QCOMPARE(out[1].transferLinkId, in.id);
 }
 
 void tst_ImportService::qifPairsTransfersWithinOneImport()

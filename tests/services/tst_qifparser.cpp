@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include <limits>
 #include <optional>
 
 using Amount = std::optional<qint64>;
@@ -63,6 +64,17 @@ void tst_QifParser::amounts_data()
     QTest::newRow("largest") << "92233720368547757.07" << Amount(9223372036854775707LL);
     QTest::newRow("outOf64Bits") << "92233720368547758.08" << Amount();
     QTest::newRow("hugeDigits") << QString(400, u'9') << Amount();
+    // Exact decimal reading with either decimal separator.
+    QTest::newRow("halfCentCommaDecimal") << "2,0050" << Amount(201);
+    QTest::newRow("halfCentNegative") << "-1.0050" << Amount(-101);
+    QTest::newRow("halfCentEuropean") << "1.234,565" << Amount(123457);
+    QTest::newRow("halfCentParentheses") << "(1,234.565)" << Amount(-123457);
+    QTest::newRow("mostPositive") << "92,233,720,368,547,758.07" << Amount(std::numeric_limits<qint64>::max());
+    QTest::newRow("mostPositiveNegated") << "-92233720368547758,07" << Amount(-std::numeric_limits<qint64>::max());
+    QTest::newRow("roundsPastLargest") << "92233720368547758.0750" << Amount();
+    QTest::newRow("noOpposite") << "-92233720368547758.08" << Amount();
+    QTest::newRow("exponentIsNoAmount") << "1e3" << Amount();
+    QTest::newRow("minusOnly") << "-" << Amount();
 }
 
 void tst_QifParser::amounts()

@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <limits>
+
 using DateList = QList<QDate>;
 
 class tst_RecurringService : public QObject
@@ -36,6 +38,7 @@ private Q_SLOTS:
     void confirmAllDueVersusEnterNextSevenDays();
     void transferPostsTwoLinkedHalves();
     void transferCurrencyMismatchWritesNothing();
+    void transferWithoutOppositeWritesNothing();
     void failedWriteLeavesNothing_data();
     void failedWriteLeavesNothing();
     void skipAdvancesWithoutPosting();
@@ -497,6 +500,20 @@ void tst_RecurringService::transferCurrencyMismatchWritesNothing()
     QVERIFY(m_db->exec("UPDATE accounts SET currency = 'USD' WHERE id = 'acc-e'"));
     QVERIFY(m_service->confirm(r));
     QCOMPARE(transactionCount(), 2);
+}
+
+void tst_RecurringService::transferWithoutOppositeWritesNothing()
+{
+    RecurringTransaction r = makeTemplate("rec-xfer", Frequency::Monthly, m_today, true);
+    r.amount = std::numeric_limits<qint64>::min();
+    r.transferDestAccountId = "acc-b";
+    addTemplate(r);
+    const RecurringTransaction before = stored(r.id);
+
+    QVERIFY(!m_service->confirm(r));
+    QCOMPARE(m_service->processDue(), 0);
+    QCOMPARE(transactionCount(), 0);
+    QCOMPARE(stored(r.id).nextDueDate, before.nextDueDate);
 }
 
 void tst_RecurringService::failedWriteLeavesNothing_data()

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <limits>
+
 Q_DECLARE_METATYPE(TransferWriter::Result)
 
 class tst_TransferWriter : public QObject
@@ -28,6 +30,7 @@ private Q_SLOTS:
     void updateFailureLeavesBoth();
     void updateRefusesOtherCurrency();
     void updateLeavesDeletedPartnerAlone();
+    void amountWithoutOppositeIsRefused();
 
     void softDeleteTakesBothHalves();
     void softDeleteFailureLeavesBoth();
@@ -261,6 +264,21 @@ void tst_TransferWriter::updateLeavesDeletedPartnerAlone()
 
     QCOMPARE(m_writer->updateWithPartner(edited), TransferWriter::Result::Written);
     QCOMPARE(stored(id).amount, -100);
+    QCOMPARE(stored(edited.transferLinkId).amount, 2500);
+}
+
+void tst_TransferWriter::amountWithoutOppositeIsRefused()
+{
+    constexpr qint64 kMostNegative = std::numeric_limits<qint64>::min();
+    QCOMPARE(m_writer->insertTransfer(half(m_checking, kMostNegative, "Out"), half(m_savings, 0, "In")),
+             TransferWriter::Result::Failed);
+    QCOMPARE(liveRows(), 0);
+
+    const QString id = storePair(m_checking, m_savings, 2500);
+    Transaction edited = stored(id);
+    edited.amount = kMostNegative;
+    QCOMPARE(m_writer->updateWithPartner(edited), TransferWriter::Result::Failed);
+    QCOMPARE(stored(id).amount, -2500);
     QCOMPARE(stored(edited.transferLinkId).amount, 2500);
 }
 

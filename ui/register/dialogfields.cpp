@@ -1,5 +1,6 @@
 #include "ui/register/dialogfields.h"
 
+#include "data/money.h"
 #include "ui/messagebox.h"
 #include "ui/register/splitlineswidget.h"
 
@@ -7,9 +8,8 @@
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
+#include <QLocale>
 #include <QTableWidget>
-
-#include <cmath>
 
 namespace {
 
@@ -34,13 +34,30 @@ void configureAmountSpinBox(QDoubleSpinBox *spin, Currency currency)
 
 double amountToSpinValue(qint64 amount, Currency currency)
 {
-    const qint64 magnitude = amount < 0 ? -amount : amount;
+    // In unsigned arithmetic: the most negative amount has no positive twin.
+    const quint64 magnitude = amount < 0 ? quint64(0) - quint64(amount) : quint64(amount);
     return double(magnitude) / double(unitsPerMajor(currency));
 }
 
 qint64 spinValueToAmount(double value, Currency currency)
 {
-    return std::llround(value * double(unitsPerMajor(currency)));
+    // The spin box keeps its value rounded to its decimals, so the shortest
+    // text that reads back as the same double is the number it shows.
+    const QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
+    return parseMinorUnits(text, currencyDecimals(currency)).value_or(0);
+}
+
+std::optional<qint64> spinBoxAmount(const QDoubleSpinBox *spin, Currency currency)
+{
+    const QLocale locale = spin->locale();
+    QString text = spin->cleanText();
+    const QString group = locale.groupSeparator();
+    if (!group.isEmpty())
+        text.remove(group);
+    text.replace(locale.decimalPoint(), QStringLiteral("."));
+    text.replace(locale.negativeSign(), QStringLiteral("-"));
+    text.replace(locale.positiveSign(), QStringLiteral("+"));
+    return tryParseMoney(text, currency);
 }
 
 void configureCategoryCombo(QComboBox *combo)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 class QComboBox;
 class QDoubleSpinBox;
 
@@ -23,8 +25,15 @@ class QDoubleSpinBox;
 void configureAmountSpinBox(QDoubleSpinBox *spin, Currency currency);
 // The magnitude of an amount in minor units as a spin box value.
 double amountToSpinValue(qint64 amount, Currency currency);
-// A spin box value to minor units, halves rounded away from zero.
+// A spin box value to minor units, halves rounded away from zero. The value's
+// shortest decimal text is read exactly, so no binary scaling can land a cent
+// off; 0 for a value that is no number.
 qint64 spinValueToAmount(double value, Currency currency);
+// The amount the spin box's text shows, in minor units, read exactly in the
+// spin box's own locale (its group separators dropped, its decimal point
+// understood). Empty when the text is not a readable amount, so a dialog can
+// refuse it instead of storing whatever value the spin box last held.
+std::optional<qint64> spinBoxAmount(const QDoubleSpinBox *spin, Currency currency);
 
 class SplitLinesWidget;
 class QWidget;

@@ -549,7 +549,12 @@ QString RegisterModel::amountText(qint64 amount) const
 
 qint64 RegisterModel::amountFromText(const QString &text) const
 {
-    return parseMoney(text, m_currency);
+    return parseAmount(text).value_or(0);
+}
+
+std::optional<qint64> RegisterModel::parseAmount(const QString &text) const
+{
+    return tryParseMoney(text, m_currency);
 }
 
 QString RegisterModel::dateText(const QDate &date)

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // The table behind one account's register: the account's rows in nine
 // columns, sorted by the column the user chose, plus one blank new row where
@@ -111,7 +112,11 @@ public:
 
     // Amount texts in this register's currency, as the cells show them.
     QString amountText(qint64 amount) const;
+    // Typed text to minor units, read exactly; 0 when it is not an amount.
     qint64 amountFromText(const QString &text) const;
+    // The same, but empty when the text is not an amount or does not fit in
+    // 64 bits, so an editor can refuse it instead of storing 0.
+    std::optional<qint64> parseAmount(const QString &text) const;
 
     // "M/d/yyyy"; empty for an invalid date.
     static QString dateText(const QDate &date);

@@ -112,6 +112,8 @@ private Q_SLOTS:
     void dateTextMatchesTheDisplayFormat_data();
     void dateTextMatchesTheDisplayFormat();
     void currencyWithoutDecimals();
+    void parseAmount_data();
+    void parseAmount();
     void headerDataAndTwoLineMode();
     void rowForIdFollowsTheSort();
 
@@ -841,15 +843,40 @@ void tst_RegisterModel::currencyWithoutDecimals()
     m_model->resetEntry();
     m_model->setEntryText(Slot::Deposit, QString::fromUtf8("\u00a51,500"));
     QCOMPARE(m_model->entryToTransaction("acc").amount, qint64(1500));
-    // Yen have no fractions: a decimal is not an amount.
+    // Yen have no fractions: a typed one rounds to whole yen, halves up.
     m_model->setEntryText(Slot::Deposit, QStringLiteral("1500.5"));
-    QCOMPARE(m_model->entryToTransaction("acc").amount, qint64(0));
+    QCOMPARE(m_model->entryToTransaction("acc").amount, qint64(1501));
 
     // Back in dollars the same digits are hundredths again.
     m_model->setCurrency(Currency::USD);
     m_model->setEntryText(Slot::Deposit, QStringLiteral("1500"));
     QCOMPARE(m_model->entryToTransaction("acc").amount, qint64(150000));
     QCOMPARE(text(0, RegisterModel::Balance), QStringLiteral("12,345.67"));
+}
+
+void tst_RegisterModel::parseAmount_data()
+{
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<qint64>>("expected");
+
+    QTest::newRow("cellText") << Currency::USD << "-1,234.56" << std::optional<qint64>(-123456);
+    QTest::newRow("halfCent") << Currency::USD << "1.005" << std::optional<qint64>(101);
+    QTest::newRow("halfYen") << Currency::JPY << "0.5" << std::optional<qint64>(1);
+    QTest::newRow("words") << Currency::USD << "abc" << std::optional<qint64>();
+    QTest::newRow("empty") << Currency::USD << "" << std::optional<qint64>();
+    QTest::newRow("tooLarge") << Currency::USD << "99999999999999999999" << std::optional<qint64>();
+}
+
+// The optional reading refuses what amountFromText quietly turns into 0.
+void tst_RegisterModel::parseAmount()
+{
+    QFETCH(Currency, currency);
+    QFETCH(QString, text);
+    QFETCH(std::optional<qint64>, expected);
+    m_model->setCurrency(currency);
+    QCOMPARE(m_model->parseAmount(text), expected);
+    QCOMPARE(m_model->amountFromText(text), expected.value_or(0));
 }
 
 void tst_RegisterModel::headerDataAndTwoLineMode()
