@@ -194,12 +194,13 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>> &order
         return false;
     for (const QPair<QString, int> &entry : order) {
         QSqlQuery query = Sql::prepare(m_database->connection(),
-                                       QLatin1String("UPDATE accounts SET sort_order = ?, ")
-                                           + RowStamp::sqlAssignments() + QLatin1String(" WHERE id = ?"),
+                                       QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
                                        {entry.second, nowTimestamp(), entry.first});
         if (!Sql::exec(query))
             return false;   // the transaction rolls back every earlier pair
-        m_database->changes()->record(ChangeSet::Entity::Account, entry.first);
     }
+    // The order is this installation's own arrangement: it changes no
+    // version and is not sent by sync. Listeners still reorder their lists.
+    m_database->changes()->record(ChangeSet::Entity::Account, QString());
     return transaction.commit();
 }

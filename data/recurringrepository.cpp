@@ -148,7 +148,7 @@ bool RecurringRepository::softDelete(const QString &id)
         QLatin1String("UPDATE recurring_transactions SET deleted_at = ?, ") + RowStamp::sqlAssignments()
             + QLatin1String(" WHERE id = ?"),
         {now, now, id});
-    if (!Sql::exec(query, "RecurringRepository::softDelete"))
+    if (!Sql::exec(query))
         return false;
     m_database->changes()->record(ChangeSet::Entity::Recurring, id);
     return true;

@@ -3,6 +3,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/clock.h"
+#include "data/money.h"
 #include "data/rowstamp.h"
 #include "data/splitlinerepository.h"
 #include "data/sqltransaction.h"
@@ -10,7 +11,6 @@
 #include "data/uuids.h"
 #include "services/snapshotstep.h"
 
-#include <limits>
 
 namespace {
 
@@ -170,8 +170,10 @@ Result<Transaction> TransactionService::store(std::optional<Transaction> existin
     if (draft.splitLines) {
         qint64 sum = 0;
         for (const SplitLine &line : *draft.splitLines) {
-            if (__builtin_add_overflow(sum, line.amount, &sum))
+            const std::optional<qint64> total = checkedAdd(sum, line.amount);
+            if (!total)
                 return failed(tr("The split lines add up to more than an amount can hold"));
+            sum = *total;
         }
         t.isSplit = !draft.splitLines->isEmpty();
         if (t.isSplit) {
@@ -179,7 +181,9 @@ Result<Transaction> TransactionService::store(std::optional<Transaction> existin
             t.categoryId.clear();
         }
     }
-    if (!draft.transferAccountId.isEmpty() && t.amount == std::numeric_limits<qint64>::min())
+    // The other half of a transfer holds the opposite amount.
+    const std::optional<qint64> mirrored = checkedNegate(t.amount);
+    if (!draft.transferAccountId.isEmpty() && !mirrored)
         return failed(tr("The amount is too large"));
 
     if (isNew) {
@@ -208,9 +212,9 @@ Result<Transaction> TransactionService::store(std::optional<Transaction> existin
         t.transferLinkId.clear();
         t.transferDestAccountId.clear();
     } else if (partner) {
-        if (partner->date != t.date || partner->amount != -t.amount) {
+        if (partner->date != t.date || partner->amount != *mirrored) {
             partner->date = t.date;
-            partner->amount = -t.amount;
+            partner->amount = *mirrored;
             RowStamp::touch(*partner);
             if (!m_transactions->update(*partner))
                 return failed();
@@ -223,7 +227,7 @@ Result<Transaction> TransactionService::store(std::optional<Transaction> existin
         other.accountId = target->id;
         other.date = t.date;
         other.payee = tr("Transfer from %1").arg(account->name);
-        other.amount = -t.amount;
+        other.amount = *mirrored;
         other.cleared = t.cleared;
         other.reconciled = t.reconciled;
         other.transferLinkId = t.id;

@@ -535,12 +535,18 @@ void MainWindow::selectAccount(const QString &accountId)
     m_state->setCurrentAccountId(accountId);
     m_registerScreen->setAccount(accountId);
     m_pages->setCurrentWidget(m_registerScreen);
+    highlightAccount(accountId);
+}
+
+void MainWindow::highlightAccount(const QString &accountId)
+{
     for (int row = 0; row < m_accountList->count(); ++row) {
         if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
             m_accountList->setCurrentRow(row);
-            break;
+            return;
         }
     }
+    m_accountList->setCurrentRow(-1);
 }
 
 void MainWindow::selectInitialAccount()
@@ -650,6 +656,10 @@ void MainWindow::onAccountContextMenu(const QPoint &pos)
                 [this, id] { deleteAccount(id); });
     }
     menu.exec(m_accountList->viewport()->mapToGlobal(pos));
+    // The right click moved the highlight; the commands act on the current
+    // account, so the highlight goes back to it (or to the account an entry
+    // of the menu just opened).
+    highlightAccount(m_state->currentAccountId());
 }
 
 void MainWindow::deleteAccount(const QString &accountId)

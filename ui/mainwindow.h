@@ -72,6 +72,8 @@ private:
     void fitAccountItems();
     void showEmptyPage();
     void processDueRecurring();
+    // Moves the sidebar highlight to the account without opening it.
+    void highlightAccount(const QString &accountId);
     void updateUndoActions();
     // Undoes (or redoes) the newest step; a failure shows in the status bar.
     void runUndoStep(bool undo);

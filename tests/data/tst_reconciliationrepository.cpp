@@ -323,11 +323,11 @@ void tst_ReconciliationRepository::failedWritesWarnAndEmitNothing()
     } else if (op == "update") {
         QVERIFY(!m_repo->update(makeReconciliation("rc1", QDate(2024, 2, 29), "no-such-account")));
     } else if (op == "softDeleteByAccount") {
-        QCOMPARE(m_repo->softDeleteByAccount("acc-1"), 0);
+        QCOMPARE(m_repo->softDeleteByAccount("acc-1"), -1);
     } else if (op == "restoreByAccount") {
-        QCOMPARE(m_repo->restoreByAccount("acc-1", "2000-01-01T00:00:00Z"), 0);
+        QCOMPARE(m_repo->restoreByAccount("acc-1", "2000-01-01T00:00:00Z"), -1);
     } else {
-        QCOMPARE(m_repo->markAllPendingForResync(), 0);
+        QCOMPARE(m_repo->markAllPendingForResync(), -1);
     }
     QCOMPARE(changed.size(), 0);
     if (!dropTable) {

@@ -448,11 +448,11 @@ void tst_RecurringRepository::failedWritesWarnAndEmitNothing()
     } else if (op == "update") {
         QVERIFY(!m_repo->update(makeTemplate("r1", "Rent", QDate(2024, 8, 1))));
     } else if (op == "softDeleteByAccount") {
-        QCOMPARE(m_repo->softDeleteByAccount("acc-1"), 0);
+        QCOMPARE(m_repo->softDeleteByAccount("acc-1"), -1);
     } else if (op == "restoreByAccount") {
-        QCOMPARE(m_repo->restoreByAccount("acc-1", "2000-01-01T00:00:00Z"), 0);
+        QCOMPARE(m_repo->restoreByAccount("acc-1", "2000-01-01T00:00:00Z"), -1);
     } else {
-        QCOMPARE(m_repo->markAllPendingForResync(), 0);
+        QCOMPARE(m_repo->markAllPendingForResync(), -1);
     }
     QCOMPARE(changed.size(), 0);
     if (!dropTable)

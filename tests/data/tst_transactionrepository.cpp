@@ -356,11 +356,11 @@ void tst_TransactionRepository::writeFailureChangesNothing()
     } else if (operation == "softDelete") {
         QVERIFY(!m_repo->softDelete("t-2"));
     } else if (operation == "softDeleteByAccount") {
-        QCOMPARE(m_repo->softDeleteByAccount(kAccountA), 0);
+        QCOMPARE(m_repo->softDeleteByAccount(kAccountA), -1);
     } else if (operation == "restoreByAccount") {
-        QCOMPARE(m_repo->restoreByAccount(kAccountA, "2024-01-01T00:00:00Z"), 0);
+        QCOMPARE(m_repo->restoreByAccount(kAccountA, "2024-01-01T00:00:00Z"), -1);
     } else {
-        QCOMPARE(m_repo->markAllPendingForResync(), 0);
+        QCOMPARE(m_repo->markAllPendingForResync(), -1);
     }
     QCOMPARE(changed.size(), 0);
     QCOMPARE(snapshot(), before);

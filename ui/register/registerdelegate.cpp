@@ -393,8 +393,11 @@ void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, 
     RegisterModel *registerModelPtr = registerModel(model);
     const bool newRow = registerModelPtr && registerModelPtr->isNewRow(index.row());
     if (auto *date = qobject_cast<SmartDateEdit *>(editor)) {
-        const QDate parsed = parseDateText(date->text(), date->date());
-        model->setData(index, RegisterModel::dateText(parsed.isValid() ? parsed : date->date()), Qt::EditRole);
+        // A text that is no date stays as typed, so the commit refuses it
+        // instead of storing some other day.
+        const QDate parsed = parseDateText(date->text(), QDate());
+        model->setData(index, parsed.isValid() ? RegisterModel::dateText(parsed) : date->text().trimmed(),
+                       Qt::EditRole);
     } else if (editor->objectName() == payeeMemoName()) {
         if (!registerModelPtr)
             return;

@@ -33,6 +33,8 @@ public:
     // Fills amount, category and memo of the new row from the payee's last
     // transaction in this account; nothing when there is none.
     void autoFillFromPayee(RegisterModel *model, const QString &payee, QWidget *editor) const;
+    // "[Transfer] ", the start of every transfer entry the completer offers.
+    static QString transferEntryPrefix() { return tr("[Transfer] %1").arg(QString()); }
     // Writes a payee text into the entry buffer: a transfer entry of the
     // completer also sets the transfer account's id.
     void storePayee(RegisterModel *model, const QString &text) const;

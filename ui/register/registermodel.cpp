@@ -513,6 +513,19 @@ void RegisterModel::clearEntry()
     m_entry[size_t(EntrySlot::Date)] = m_lastEntryDate.isEmpty() ? dateText(Clock::today()) : m_lastEntryDate;
 }
 
+void RegisterModel::restoreEntryState(const EntryState &state)
+{
+    m_entry = state.texts;
+    m_touched = state.touched;
+    m_autoFilled = state.autoFilled;
+    refreshRow(m_editRow >= 0 ? m_editRow : newRowPosition());
+}
+
+bool RegisterModel::hasTypedEntry() const
+{
+    return std::any_of(m_touched.cbegin(), m_touched.cend(), [](bool touched) { return touched; });
+}
+
 void RegisterModel::resetEntry()
 {
     clearEntry();

@@ -92,6 +92,19 @@ public:
     bool isTouched(EntrySlot slot) const { return m_touched[size_t(slot)]; }
     void markTouched(EntrySlot slot) { m_touched[size_t(slot)] = true; }
     bool isAutoFilled() const { return m_autoFilled; }
+
+    // The whole entry buffer, to keep a half-typed new row while the person
+    // looks at another account.
+    struct EntryState
+    {
+        std::array<QString, size_t(EntrySlot::Count)> texts;
+        std::array<bool, size_t(EntrySlot::Count)> touched{};
+        bool autoFilled = false;
+    };
+    EntryState entryState() const { return {m_entry, m_touched, m_autoFilled}; }
+    void restoreEntryState(const EntryState &state);
+    // True when the person typed anything into the buffer.
+    bool hasTypedEntry() const;
     void setAutoFilled(bool filled) { m_autoFilled = filled; }
     // Announces every column of a row, after buffer slots changed behind it.
     void refreshRow(int row);

@@ -340,9 +340,30 @@ void RegisterScreen::applyTwoLineMode(bool on)
 
 void RegisterScreen::setAccount(const QString &accountId)
 {
+    // A new row typed but not saved waits for the person's return to its
+    // account instead of being lost.
+    if (!m_accountId.isEmpty() && accountId != m_accountId) {
+        flushEditor();
+        closeOpenEditor();
+        const bool newRowEntry = m_model->editRow() < 0 || m_model->isNewRow(m_model->editRow());
+        if (newRowEntry && m_model->hasTypedEntry())
+            m_drafts.insert(m_accountId, m_model->entryState());
+        else
+            m_drafts.remove(m_accountId);
+        m_model->setEditRow(-1);
+        m_model->resetEntry();
+    }
+    const bool switching = accountId != m_accountId;
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
     reload();
+    if (switching) {
+        if (const auto draft = m_drafts.constFind(accountId); draft != m_drafts.cend()) {
+            m_model->restoreEntryState(*draft);
+            m_drafts.erase(draft);
+            showStatus(tr("Your unsaved entry is back"), 3000);
+        }
+    }
     focusNewRowAfterChange();
 }
 
@@ -482,11 +503,6 @@ void RegisterScreen::flushEditor()
     if (!editor || !current.isValid())
         return;
     m_delegate->setModelData(editor, m_model, current);
-    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-        const int item = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-        m_model->setEntryText(Slot::CategoryId, item >= 0 ? combo->itemData(item).toString() : QString());
-        m_model->setEntryText(Slot::Category, combo->currentText());
-    }
     if (isPayeeMemoEditor(editor))
         closeOpenEditor();
 }
@@ -770,8 +786,13 @@ void RegisterScreen::commitCurrentRow()
     const int editRow = m_model->editRow();
     const bool isNew = editRow < 0 || m_model->isNewRow(editRow);
     const RegisterRow *row = isNew ? nullptr : m_model->rowAt(editRow);
-    if (!isNew && !row)
+    if (!isNew && (!row || row->id.isEmpty())) {
+        // The opening row is the account's starting balance, not a
+        // transaction: what was typed over it is dropped.
+        m_model->setEditRow(-1);
+        reload();
         return;
+    }
 
     int problemColumn = -1;
     QString problem;
@@ -816,6 +837,9 @@ std::optional<TransactionDraft> RegisterScreen::draftFromEntry(QString *problem,
     draft.transferAccountId = m_model->entryText(Slot::TransferAccountId);
     if (draft.payee.isEmpty() && draft.transferAccountId.isEmpty())
         return refuse(tr("Payee is required"), RegisterModel::Payee);
+    // A transfer entry typed by hand for an account that doesn't exist.
+    if (draft.transferAccountId.isEmpty() && draft.payee.startsWith(RegisterDelegate::transferEntryPrefix()))
+        return refuse(tr("Transfer account not found"), RegisterModel::Payee);
 
     const QString paymentText = m_model->entryText(Slot::Payment).trimmed();
     const QString depositText = m_model->entryText(Slot::Deposit).trimmed();
@@ -983,7 +1007,9 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
 {
     const QModelIndex index = m_view->indexAt(pos);
     QMenu menu(this);
-    menu.addAction(tr("&Insert New"), this, &RegisterScreen::focusNewRow)
+    // The new row's editor opens once the menu has gone and given the
+    // focus back; opened under the menu it would lose the focus and close.
+    menu.addAction(tr("&Insert New"), this, [this] { QTimer::singleShot(0, this, &RegisterScreen::focusNewRow); })
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
     // Ctrl+N belongs to File › New Transaction, which goes to the new row;
     // this entry opens the dialog and so shows no key of its own.

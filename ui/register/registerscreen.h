@@ -2,9 +2,11 @@
 
 #include "data/transaction.h"
 #include "services/transactiondraft.h"
+#include "ui/register/registermodel.h"
 
 #include <optional>
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -130,4 +132,6 @@ private:
     RegisterModel *m_model = nullptr;
     RegisterDelegate *m_delegate = nullptr;
     QPointer<QWidget> m_watchedEditor;
+    // Unsaved new-row entries of the accounts the person switched away from.
+    QHash<QString, RegisterModel::EntryState> m_drafts;
 };
