@@ -49,7 +49,7 @@ CategoryRepository::CategoryRepository(Database *database, QObject *parent)
 {
     connect(m_database->changes(), &ChangeJournal::committed, this, [this](const ChangeSet &changes) {
         if (changes.contains(ChangeSet::Entity::Category))
-            m_database->changes()->record(ChangeSet::Entity::Category, QString());
+            Q_EMIT categoriesChanged();
     });
 }
 
