@@ -92,31 +92,48 @@ Result<void> AccountService::remove(const QString &id)
     SqlTransaction work;
     if (!work.isActive())
         return Result<void>::failure(tr("Could not delete the account"));
-    if (Result<void> done = cascadeDelete(id); !done)
+    QStringList taken;
+    if (Result<void> done = cascadeDelete(id, taken); !done)
         return done;
     if (!work.commit())
         return Result<void>::failure(tr("Could not delete the account"));
+    m_taken.insert(id, taken);
     record(tr("Delete Account"), {existing->id, existing});
     return {};
 }
 
-Result<void> AccountService::cascadeDelete(const QString &id)
+Result<void> AccountService::cascadeDelete(const QString &id, QStringList &taken)
 {
-    if (m_transactions->softDeleteByAccount(id) < 0 || m_recurring->softDeleteByAccount(id) < 0
-        || m_reconciliations->softDeleteByAccount(id) < 0 || !m_accounts->softDelete(id))
+    taken.clear();
+    for (const Transaction &t : m_transactions->findByAccount(id))
+        taken.append(t.id);
+    // The account goes first, so everything the cascade takes is deleted at
+    // or after the account's own time, even when the clock ticks meanwhile.
+    if (!m_accounts->softDelete(id) || m_transactions->softDeleteByAccount(id) < 0
+        || m_recurring->softDeleteByAccount(id) < 0 || m_reconciliations->softDeleteByAccount(id) < 0)
         return Result<void>::failure(tr("Could not delete the account"));
     return {};
 }
 
 Result<void> AccountService::cascadeRestore(const Account &current)
 {
-    // What the deletion took along was deleted in the same second; rows the
-    // person had deleted earlier stay deleted.
+    const auto failed = [this] { return Result<void>::failure(tr("The change could not be undone")); };
+    // Templates and reconciliations deleted along with the account were
+    // deleted at or after its own time; rows the person had deleted in an
+    // earlier second stay deleted.
     const QString since = timestampToText(*current.deletedAt);
-    if (!m_accounts->restore(current.id) || m_transactions->restoreByAccount(current.id, since) < 0
-        || m_recurring->restoreByAccount(current.id, since) < 0
+    if (!m_accounts->restore(current.id) || m_recurring->restoreByAccount(current.id, since) < 0
         || m_reconciliations->restoreByAccount(current.id, since) < 0)
-        return Result<void>::failure(tr("The change could not be undone"));
+        return failed();
+    // Transactions by name when this service took them, since a time bound
+    // would also bring back the half of a transfer deleted moments before.
+    const auto taken = m_taken.constFind(current.id);
+    if (taken == m_taken.cend())
+        return m_transactions->restoreByAccount(current.id, since) < 0 ? failed() : Result<void>();
+    for (const QString &id : *taken) {
+        if (!m_transactions->restore(id))
+            return failed();
+    }
     return {};
 }
 
@@ -135,8 +152,10 @@ Result<void> AccountService::restore(const Snapshot &snapshot)
     if (!work.isActive())
         return failed();
     const bool wantLive = snapshot.row && !snapshot.row->deletedAt;
-    if (!wantLive && !current->deletedAt) {
-        if (!cascadeDelete(snapshot.id))
+    QStringList taken;
+    const bool deleting = !wantLive && !current->deletedAt;
+    if (deleting) {
+        if (!cascadeDelete(snapshot.id, taken))
             return failed();
     } else if (wantLive && current->deletedAt) {
         if (!cascadeRestore(*current))
@@ -154,6 +173,10 @@ Result<void> AccountService::restore(const Snapshot &snapshot)
     }
     if (!work.commit())
         return failed();
+    if (deleting)
+        m_taken.insert(snapshot.id, taken);
+    else if (wantLive)
+        m_taken.remove(snapshot.id);
     return {};
 }
 

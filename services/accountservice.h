@@ -4,10 +4,12 @@
 #include "data/result.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -55,7 +57,8 @@ public:
     Result<void> restore(const Snapshot &snapshot);
 
 private:
-    Result<void> cascadeDelete(const QString &id);
+    // Fills `taken` with the transactions it deletes along with the account.
+    Result<void> cascadeDelete(const QString &id, QStringList &taken);
     Result<void> cascadeRestore(const Account &current);
     void record(const QString &text, const Snapshot &before);
 
@@ -64,4 +67,8 @@ private:
     RecurringRepository *m_recurring;
     ReconciliationRepository *m_reconciliations;
     UndoHistory *m_undo = nullptr;
+    // The transactions the last cascade delete of each account took along,
+    // so restoring the account brings back exactly those: a row deleted
+    // earlier, even within the same second, stays deleted.
+    QHash<QString, QStringList> m_taken;
 };

@@ -19,6 +19,14 @@ bool isLive(const std::optional<Transaction> &t)
     return t && !t->deletedAt;
 }
 
+// A transfer half whose other account was deleted keeps its link: the other
+// half went with that account and comes back with it, whole.
+bool keepsLinkToGoneAccount(const std::optional<Transaction> &existing, const TransactionDraft &draft)
+{
+    return existing && !existing->transferLinkId.isEmpty()
+           && draft.transferAccountId == existing->transferDestAccountId;
+}
+
 } // namespace
 
 TransactionService::TransactionService(AccountRepository *accounts, TransactionRepository *transactions,
@@ -86,7 +94,7 @@ Result<void> TransactionService::remove(const QString &id)
     return {};
 }
 
-QString TransactionService::validate(const TransactionDraft &draft) const
+QString TransactionService::validate(const TransactionDraft &draft, const std::optional<Transaction> &existing) const
 {
     const std::optional<Account> account = m_accounts->findById(draft.accountId);
     if (!account || account->deletedAt)
@@ -104,10 +112,12 @@ QString TransactionService::validate(const TransactionDraft &draft) const
         if (draft.transferAccountId == draft.accountId)
             return tr("A transfer needs two different accounts");
         const std::optional<Account> target = m_accounts->findById(draft.transferAccountId);
-        if (!target || target->deletedAt)
-            return tr("Transfer account not found");
-        if (target->currency != account->currency)
+        if (!target || target->deletedAt) {
+            if (!keepsLinkToGoneAccount(existing, draft))
+                return tr("Transfer account not found");
+        } else if (target->currency != account->currency) {
             return tr("Transfers require both accounts to use the same currency");
+        }
     }
     if (draft.splitLines) {
         for (const SplitLine &line : *draft.splitLines) {
@@ -154,7 +164,7 @@ Result<Transaction> TransactionService::store(std::optional<Transaction> existin
         return Result<Transaction>::failure(message.isEmpty() ? tr("The transaction could not be saved")
                                                               : message);
     };
-    if (const QString problem = validate(draft); !problem.isEmpty())
+    if (const QString problem = validate(draft, existing); !problem.isEmpty())
         return failed(problem);
 
     Transaction t = existing.value_or(Transaction());
@@ -207,6 +217,10 @@ Result<Transaction> TransactionService::store(std::optional<Transaction> existin
             return failed();
         partner.reset();
     }
+    // The amount of a split half is the sum of its lines; the other half
+    // cannot change it.
+    if (partner && partner->isSplit && partner->amount != -t.amount)
+        return failed(tr("The other side of this transfer is split; edit its splits to change the amount"));
     std::optional<Transaction> newPartner;
     if (draft.transferAccountId.isEmpty()) {
         t.transferLinkId.clear();
@@ -219,6 +233,12 @@ Result<Transaction> TransactionService::store(std::optional<Transaction> existin
             if (!m_transactions->update(*partner))
                 return failed();
         }
+    } else if (const std::optional<Account> destination = m_accounts->findById(draft.transferAccountId);
+               !destination || destination->deletedAt) {
+        // Validated: the link to the half that went with the deleted account
+        // stays, and that half must still agree when the account comes back.
+        if (t.amount != existing->amount || t.date != existing->date)
+            return failed(tr("Transfer account not found"));
     } else {
         const std::optional<Account> account = m_accounts->findById(t.accountId);
         const std::optional<Account> target = m_accounts->findById(draft.transferAccountId);

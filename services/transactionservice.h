@@ -53,7 +53,7 @@ private:
     Result<Transaction> write(const QString &id, const TransactionDraft &draft, const QString &undoText);
     Result<Transaction> store(std::optional<Transaction> existing, const TransactionDraft &draft);
     Result<void> storeLines(const QString &transactionId, const QList<SplitLine> &lines);
-    QString validate(const TransactionDraft &draft) const;
+    QString validate(const TransactionDraft &draft, const std::optional<Transaction> &existing) const;
     void record(const QString &text, const TransactionSnapshot &before, const QStringList &ids);
     QStringList withPartners(const QStringList &ids) const;
 
