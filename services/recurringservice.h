@@ -44,7 +44,7 @@ public:
         QString recurringId;
         QString payee;
         QDate nextDueDate;   // as the template was left
-        StopReason reason;
+        StopReason reason = StopReason::BrokenDate;
     };
 
     RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,

@@ -31,10 +31,22 @@ AmountEntryGuard::AmountEntryGuard(QDoubleSpinBox *field)
     setObjectName(QLatin1String(kGuardName));
     field->installEventFilter(this);
     if (auto *edit = field->findChild<QLineEdit *>()) {
+        m_shownText = edit->text();
         connect(edit, &QLineEdit::inputRejected, this, &AmountEntryGuard::rejectInput);
-        connect(edit, &QLineEdit::textEdited, this, &AmountEntryGuard::clearMark);
+        // Emitted before textChanged, so m_shownText is still the text before the edit.
+        connect(edit, &QLineEdit::textEdited, this, [this](const QString &text) {
+            // Taking away or typing over what was there corrects the entry;
+            // typing on after a refused key ("5.5" in yen giving 55) does not.
+            if (text.size() <= m_shownText.size())
+                clearMark();
+        });
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_shownText = text; });
     }
-    connect(field, &QDoubleSpinBox::valueChanged, this, &AmountEntryGuard::clearMark);
+    // A value set by the dialog (a payee's last amount) replaces the entry.
+    connect(field, &QDoubleSpinBox::valueChanged, this, [this] {
+        if (!m_field->hasFocus())
+            clearMark();
+    });
 }
 
 AmountEntryGuard *AmountEntryGuard::attach(QDoubleSpinBox *field)

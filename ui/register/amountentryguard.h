@@ -11,8 +11,9 @@ class QDoubleSpinBox;
 // word. A spin box drops keys and pastes it cannot read ("abc", a twentieth
 // digit) and puts its last value back when it is left with text it cannot
 // read; the guard notices both, frames the field in red with the reason as
-// its tool tip, and until the next accepted edit check() refuses, so the
-// dialog's OK is refused at the field instead of storing the old value.
+// its tool tip, and until the user takes away or types over what the field
+// shows, check() refuses, so the dialog's OK is refused at the field
+// instead of storing the old value.
 // Text that the field shows is checked as well, so a field that keeps what
 // was typed is covered the same way.
 class AmountEntryGuard : public QObject
@@ -51,6 +52,7 @@ private:
 
     QDoubleSpinBox *m_field;
     QString m_problem;
+    QString m_shownText;
     QString m_toolTipBefore;
     QString m_styleBefore;
     bool m_marked = false;
