@@ -81,7 +81,8 @@ bool RecurringService::confirm(const RecurringTransaction &recurring)
         r->isActive = false;
         r->updatedAt = now;
         r->syncStatus = SyncStatus::Pending;
-        m_recurring->update(*r);
+        if (m_recurring->update(*r))
+            recordStop(*r, StopReason::BrokenDate);
         return false;
     }
     if (!currenciesMatch(*r))
@@ -175,7 +176,7 @@ int RecurringService::processDue()
         if (!r.isActive || !r.autoPost)
             continue;
         if (isBrokenDate(r.nextDueDate)) {
-            quarantine(r, QStringLiteral("broken next_due_date"), changes);
+            quarantine(r, QStringLiteral("broken next_due_date"), StopReason::BrokenDate, changes);
             continue;
         }
         const QDate horizon = today.addDays(std::clamp(r.leadDays, 0, kMaxLeadDays));
@@ -185,7 +186,8 @@ int RecurringService::processDue()
         // as runaway; one that needed exactly the cap is caught up and stays on.
         if (result.stillBehind) {
             if (const std::optional<RecurringTransaction> current = m_recurring->findById(r.id))
-                quarantine(*current, QStringLiteral("hit catchup cap in single tick"), changes);
+                quarantine(*current, QStringLiteral("hit catchup cap in single tick"), StopReason::CatchUpCap,
+                           changes);
         }
         if (result.posted > 0)
             yieldToEventLoop();
@@ -295,7 +297,8 @@ RecurringService::CatchUp RecurringService::catchUp(const QString &id, const QDa
         return result;
     if (isBrokenDate(r->nextDueDate)) {
         if (quarantineBrokenAdvance)
-            quarantine(*r, QStringLiteral("advanced to broken date during catchup"), changes);
+            quarantine(*r, QStringLiteral("advanced to broken date during catchup"), StopReason::BrokenDate,
+                           changes);
         return result;
     }
     if (r->nextDueDate > horizon || !currenciesMatch(*r))
@@ -329,7 +332,8 @@ RecurringService::CatchUp RecurringService::catchUp(const QString &id, const QDa
     return result;
 }
 
-void RecurringService::quarantine(const RecurringTransaction &r, const QString &reason, Changes &changes)
+void RecurringService::quarantine(const RecurringTransaction &r, const QString &reason, StopReason stop,
+                                  Changes &changes)
 {
     qWarning().noquote() << "Quarantining recurring" << r.id << r.payee << "— auto-deactivating. Reason:" << reason
                          << QStringLiteral("nextDueDate=") + dateText(r.nextDueDate);
@@ -339,8 +343,17 @@ void RecurringService::quarantine(const RecurringTransaction &r, const QString &
     current->isActive = false;
     current->updatedAt = Clock::now();
     current->syncStatus = SyncStatus::Pending;
-    if (m_recurring->update(*current))
+    if (m_recurring->update(*current)) {
         changes.recurring = true;
+        recordStop(*current, stop);
+    }
+}
+
+void RecurringService::recordStop(const RecurringTransaction &r, StopReason reason)
+{
+    const Stop stop{r.id, r.payee, r.nextDueDate, reason};
+    m_stops.append(stop);
+    Q_EMIT templateStopped(stop);
 }
 
 void RecurringService::yieldToEventLoop()

@@ -23,7 +23,8 @@ class TransactionRepository;
 // half of a transfer and the template's new due date commit together. A
 // catch-up writes each template's occurrences in one database transaction and
 // announces the changes once, after the commit. It keeps no state between
-// calls and never shows a dialog; it never reactivates a template.
+// calls but the list of templates it turned off (for the window to show), never
+// shows a dialog, and never reactivates a template.
 class RecurringService : public QObject
 {
     Q_OBJECT
@@ -32,6 +33,19 @@ public:
     // Most occurrences one template may post in one catch-up.
     static constexpr int kMaxPostingsPerRun = 365;
     static constexpr int kMaxLeadDays = 60;
+
+    // Why the service turned a template off.
+    enum class StopReason {
+        BrokenDate,   // its next due date is not a usable date
+        CatchUpCap,   // still behind after kMaxPostingsPerRun postings in one automatic run
+    };
+    struct Stop
+    {
+        QString recurringId;
+        QString payee;
+        QDate nextDueDate;   // as the template was left
+        StopReason reason = StopReason::BrokenDate;
+    };
 
     RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
                      AccountRepository *accounts, QObject *parent = nullptr);
@@ -53,6 +67,9 @@ public:
     // Active live templates due on or before today, auto-post or not.
     int pendingCount() const;
     QList<RecurringTransaction> all() const;
+    // The templates this service turned off since it was made, oldest first,
+    // so a window opened later can still tell the user.
+    QList<Stop> stops() const { return m_stops; }
 
     // The name-based id of an occurrence, the same on every installation.
     static QString occurrenceId(const QString &recurringId, const QDate &date, bool destinationSide = false);
@@ -64,6 +81,8 @@ Q_SIGNALS:
     // processDue() posted this many occurrences (also when it ran later,
     // having waited for another operation's transaction to end).
     void autoPosted(int count);
+    // A template was turned off (and that is stored); also listed in stops().
+    void templateStopped(const RecurringService::Stop &stop);
 
 private:
     // What a batch of writes changed, announced once it has committed.
@@ -88,7 +107,8 @@ private:
     // Posts the template's occurrences dated on or before `horizon`, at most
     // kMaxPostingsPerRun, in one database transaction.
     CatchUp catchUp(const QString &id, const QDate &horizon, bool quarantineBrokenAdvance, Changes &changes);
-    void quarantine(const RecurringTransaction &r, const QString &reason, Changes &changes);
+    void quarantine(const RecurringTransaction &r, const QString &reason, StopReason stop, Changes &changes);
+    void recordStop(const RecurringTransaction &r, StopReason reason);
     // Lets the window repaint between templates of a long run.
     static void yieldToEventLoop();
 
@@ -97,4 +117,5 @@ private:
     AccountRepository *m_accounts;
     bool m_inBatchRun = false;
     bool m_runWaiting = false;
+    QList<Stop> m_stops;
 };

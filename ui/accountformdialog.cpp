@@ -4,6 +4,7 @@
 #include "data/clock.h"
 #include "data/timestamps.h"
 #include "data/uuids.h"
+#include "ui/register/dateinput.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -64,7 +65,8 @@ void AccountFormDialog::buildForm()
     m_startingBalance->setValue(0);
 
     m_asOf = new QDateEdit(Clock::today(), this);
-    m_asOf->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    // The one date format of every form and the register.
+    m_asOf->setDisplayFormat(QString::fromLatin1(kDateFormat));
     m_asOf->setCalendarPopup(true);
     auto *calendar = new QCalendarWidget(m_asOf);
     calendar->setLocale(QLocale());

@@ -286,11 +286,22 @@ void tst_RecurringService::catchUpCap()
                              QRegularExpression("^Quarantining recurring rec-daily .*— auto-deactivating\\. Reason: "
                                                 "hit catchup cap in single tick nextDueDate="));
 
+    QSignalSpy stopped(m_service.get(), &RecurringService::templateStopped);
     QCOMPARE(m_service->processDue(), expectedPosted);
     QCOMPARE(transactionCount(), expectedPosted);
     const RecurringTransaction after = stored("rec-daily");
     QCOMPARE(after.nextDueDate, first.addDays(expectedPosted));
     QCOMPARE(after.isActive, expectedActive);
+    // The window hears which template stopped and why, not only the log.
+    QCOMPARE(stopped.size(), expectedActive ? 0 : 1);
+    QCOMPARE(m_service->stops().size(), stopped.size());
+    if (!expectedActive) {
+        const auto stop = stopped.first().first().value<RecurringService::Stop>();
+        QCOMPARE(stop.recurringId, QString("rec-daily"));
+        QCOMPARE(stop.reason, RecurringService::StopReason::CatchUpCap);
+        QCOMPARE(stop.nextDueDate, after.nextDueDate);
+        QCOMPARE(m_service->stops().first().recurringId, QString("rec-daily"));
+    }
     // A caught-up template keeps running; nothing more is due today.
     QCOMPARE(m_service->processDue(), 0);
     QCOMPARE(m_service->pendingCount(), 0);
@@ -334,6 +345,12 @@ void tst_RecurringService::brokenDueDateIsNeverPosted()
         QCOMPARE(m_service->enterDueThrough(m_today.addDays(7)), 0);
 
     QCOMPARE(transactionCount(), 0);
+    const QList<RecurringService::Stop> stops = m_service->stops();
+    QCOMPARE(stops.size(), expectedActive ? 0 : 1);
+    if (!stops.isEmpty()) {
+        QCOMPARE(stops.first().recurringId, QString("rec-broken"));
+        QCOMPARE(stops.first().reason, RecurringService::StopReason::BrokenDate);
+    }
     const RecurringTransaction after = stored("rec-broken");
     QCOMPARE(after.isActive, expectedActive);
     QCOMPARE(after.syncStatus, expectedActive ? SyncStatus::Synced : SyncStatus::Pending);

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
+#include "ui/register/amountentryguard.h"
 #include "ui/register/dialogfields.h"
 
 #include <QApplication>
@@ -48,6 +49,9 @@ SplitLinesWidget::SplitLinesWidget(AppState *appState, QWidget *parent)
     auto *removeButton = new QPushButton(tr("- Remove"), this);
     addButton->setObjectName(QStringLiteral("addLineButton"));
     removeButton->setObjectName(QStringLiteral("removeLineButton"));
+    // Return belongs to the dialog's OK, never to removing a line.
+    addButton->setAutoDefault(false);
+    removeButton->setAutoDefault(false);
     connect(addButton, &QPushButton::clicked, this, &SplitLinesWidget::addLine);
     connect(removeButton, &QPushButton::clicked, this, &SplitLinesWidget::removeCurrentLine);
     buttons->addWidget(addButton);
@@ -77,6 +81,7 @@ void SplitLinesWidget::addLine()
     auto *spin = new QDoubleSpinBox;
     configureAmountSpinBox(spin, m_currency);
     spin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AmountEntryGuard::attach(spin);
     connect(spin, &QDoubleSpinBox::valueChanged, this, &SplitLinesWidget::changed);
     m_table->setCellWidget(row, AmountColumn, spin);
 
@@ -140,6 +145,30 @@ qint64 SplitLinesWidget::total() const
     for (int row = 0; row < m_table->rowCount(); ++row)
         sum += spinValueToAmount(amountSpin(row)->value(), m_currency);
     return sum;
+}
+
+void SplitLinesWidget::addLineWithAmount(qint64 amount)
+{
+    addLine();
+    const int row = m_table->rowCount() - 1;
+    QComboBox *combo = categoryCombo(row);
+    // No category yet: the user names it, and OK insists on one.
+    combo->setCurrentIndex(-1);
+    amountSpin(row)->setValue(amountToSpinValue(amount, m_currency));
+    m_table->setCurrentCell(row, CategoryColumn);
+    combo->setFocus();
+}
+
+bool SplitLinesWidget::checkAmounts()
+{
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        AmountEntryGuard *guard = AmountEntryGuard::of(amountSpin(row));
+        if (guard && !guard->problem().isEmpty()) {
+            m_table->setCurrentCell(row, AmountColumn);
+            return guard->check();
+        }
+    }
+    return true;
 }
 
 int SplitLinesWidget::firstUncategorizedRow() const

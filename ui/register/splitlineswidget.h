@@ -41,6 +41,10 @@ public:
     // cannot be stored: every stored split line names a category.
     int firstUncategorizedRow() const;
 
+    // Shows the first amount the user typed and the field could not take, at
+    // that field, and returns false; true when every amount was taken.
+    bool checkAmounts();
+
     int rowCount() const;
     QTableWidget *table() const { return m_table; }
     QComboBox *categoryCombo(int row) const;
@@ -48,6 +52,9 @@ public:
 
 public Q_SLOTS:
     void addLine();
+    // Appends a line of that magnitude without a category and puts the
+    // focus on its category.
+    void addLineWithAmount(qint64 amount);
     // Removes the current row; focus inside a row's combo or spin box makes it current.
     void removeCurrentLine();
 

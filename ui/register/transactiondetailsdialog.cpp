@@ -115,7 +115,13 @@ TransactionDetailsDialog::TransactionDetailsDialog(AppState *appState, const Tra
     m_editButton = buttons->addButton(tr("Edit..."), QDialogButtonBox::ActionRole);
     m_clearedButton = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     m_deleteButton = buttons->addButton(tr("Delete..."), QDialogButtonBox::DestructiveRole);
-    buttons->addButton(QDialogButtonBox::Close);
+    m_closeButton = buttons->addButton(QDialogButtonBox::Close);
+    // Return closes the dialog. A dialog without a default picks the first
+    // auto-default button it finds, which here could be "Delete...", and a
+    // focused action button would take Return as a click of its own.
+    for (QPushButton *button : {m_editButton, m_clearedButton, m_deleteButton})
+        button->setAutoDefault(false);
+    m_closeButton->setDefault(true);
     connect(m_editButton, &QPushButton::clicked, this, [this] {
         m_editRequested = true;
         accept();
@@ -126,6 +132,7 @@ TransactionDetailsDialog::TransactionDetailsDialog(AppState *appState, const Tra
     layout->addWidget(buttons);
 
     updateStatus();
+    m_closeButton->setFocus();
 }
 
 QLabel *TransactionDetailsDialog::addValueRow(QFormLayout *form, const QString &label, const QString &value)
@@ -242,7 +249,9 @@ void TransactionDetailsDialog::deleteTransaction()
             ? tr("Delete \"%1\" for %2?").arg(m_transaction.payee, money(magnitude))
             : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
                   .arg(m_transaction.payee, money(magnitude));
-    if (MessageBox::question(this, tr("Delete Transaction"), text) != QMessageBox::Yes)
+    if (MessageBox::question(this, tr("Delete Transaction"), text, QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::No)
+        != QMessageBox::Yes)
         return;
 
     TransferWriter writer(m_appState->accountRepository(), m_appState->transactionRepository());

@@ -33,6 +33,7 @@ public:
     QPushButton *clearedButton() const { return m_clearedButton; }
     QPushButton *editButton() const { return m_editButton; }
     QPushButton *deleteButton() const { return m_deleteButton; }
+    QPushButton *closeButton() const { return m_closeButton; }
     // The value shown beside a form label such as "Payee:"; empty when the row is absent.
     QString valueText(const QString &label) const;
 
@@ -59,4 +60,5 @@ private:
     QPushButton *m_clearedButton = nullptr;
     QPushButton *m_editButton = nullptr;
     QPushButton *m_deleteButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "data/clock.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "ui/register/amountentryguard.h"
 #include "ui/register/dateinput.h"
 #include "ui/register/datefield.h"
 #include "ui/register/dialogfields.h"
@@ -126,6 +127,7 @@ void TransactionFormDialog::buildForm()
 
     m_amount = new SmartAmountField(this);
     configureAmountSpinBox(m_amount, m_currency);
+    AmountEntryGuard::attach(m_amount);
     m_form->addRow(tr("Amount:"), m_amount);
 
     auto *categoryRow = new QHBoxLayout;
@@ -218,6 +220,9 @@ void TransactionFormDialog::setSeed(const Transaction &seed)
 
 void TransactionFormDialog::accept()
 {
+    // In split mode the amount is the lines' sum; the lines are checked instead.
+    if (m_splitMode ? !m_splitLines->checkAmounts() : !AmountEntryGuard::of(m_amount)->check())
+        return;
     if (m_splitMode && !checkSplitCategories(this, m_splitLines))
         return;
     QDialog::accept();

@@ -67,7 +67,8 @@ public:
     QCheckBox *clearedBox() const { return m_cleared; }
 
 public Q_SLOTS:
-    // Refuses a split with a line that has an amount but no category.
+    // Refuses an amount the field could not take (at that field) and a split
+    // with a line that has an amount but no category.
     void accept() override;
     void onPayeeSelected(const QString &payee);
     void onEnterSplit();

@@ -7,6 +7,7 @@
 #include "data/timestamps.h"
 #include "data/transactionrepository.h"
 #include "data/uuids.h"
+#include "ui/register/amountentryguard.h"
 #include "ui/register/datefield.h"
 #include "ui/register/dialogfields.h"
 #include "ui/register/smartamountfield.h"
@@ -26,8 +27,6 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 namespace {
 
 struct FrequencyChoice
@@ -45,8 +44,6 @@ const FrequencyChoice kFrequencies[] = {
     {QT_TRANSLATE_NOOP("RecurringFormDialog", "Semi-annual"), Frequency::SemiAnnual},
     {QT_TRANSLATE_NOOP("RecurringFormDialog", "Annual"), Frequency::Annual},
 };
-
-constexpr double kMaxAmount = 99999999.99;
 
 } // namespace
 
@@ -98,9 +95,8 @@ void RecurringFormDialog::buildUi()
     m_payee->setCompleter(m_payeeCompleter);
 
     m_amount = new SmartAmountField(this);
-    m_amount->setRange(0.0, kMaxAmount);
-    m_amount->setDecimals(2);
-    m_amount->setPrefix(QStringLiteral("$ "));
+    configureAmountSpinBox(m_amount, m_currency);
+    AmountEntryGuard::attach(m_amount);
 
     m_category = new QComboBox(this);
     configureCategoryCombo(m_category);
@@ -165,7 +161,7 @@ void RecurringFormDialog::buildUi()
     form->addRow(QString(), m_active);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &RecurringFormDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
@@ -173,10 +169,12 @@ void RecurringFormDialog::buildUi()
     layout->addWidget(buttons);
 
     connect(m_account, &QComboBox::currentIndexChanged, this, [this] {
+        applyAccountCurrency();
         if (!m_account->currentData().toString().isEmpty())
             reloadPayees();
     });
     loadAccounts();
+    applyAccountCurrency();
     loadCategories();
     reloadPayees();
 }
@@ -187,6 +185,24 @@ void RecurringFormDialog::loadAccounts()
     const QList<Account> accounts = m_state->accountRepository()->findAll();
     for (const Account &account : accounts)
         m_account->addItem(account.name, account.id);
+}
+
+void RecurringFormDialog::applyAccountCurrency()
+{
+    Currency currency = Currency::USD;
+    if (const std::optional<Account> account =
+            m_state->accountRepository()->findById(m_account->currentData().toString()))
+        currency = account->currency;
+    m_currency = currency;
+    // Decimals and symbol follow the account: a yen amount is whole yen.
+    configureAmountSpinBox(m_amount, currency);
+}
+
+void RecurringFormDialog::accept()
+{
+    if (!AmountEntryGuard::of(m_amount)->check())
+        return;
+    QDialog::accept();
 }
 
 void RecurringFormDialog::loadCategories()
@@ -220,7 +236,7 @@ void RecurringFormDialog::loadTemplate(const RecurringTransaction &r)
     selectCategoryId(m_category, r.categoryId);
     (r.amount < 0 ? m_payment : m_deposit)->setChecked(true);
     m_payee->setText(r.payee);
-    m_amount->setValue(double(qAbs(r.amount)) / 100.0);
+    m_amount->setValue(amountToSpinValue(r.amount, m_currency));
     m_memo->setText(r.memo);
     const int frequency = m_frequency->findData(frequencyToString(r.frequency));
     if (frequency >= 0)
@@ -246,8 +262,8 @@ RecurringTransaction RecurringFormDialog::recurring() const
 
     r.accountId = m_account->currentData().toString();
     r.payee = m_payee->text().trimmed();
-    const qint64 cents = std::llround(m_amount->value() * 100.0);
-    r.amount = m_payment->isChecked() ? -cents : cents;
+    const qint64 magnitude = spinValueToAmount(m_amount->value(), m_currency);
+    r.amount = m_payment->isChecked() ? -magnitude : magnitude;
     r.categoryId = categoryIdOf(m_category);
     r.memo = m_memo->text().trimmed();
     r.frequency = frequencyFromString(m_frequency->currentData().toString());

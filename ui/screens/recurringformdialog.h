@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/enums.h"
 #include "data/recurringtransaction.h"
 
 #include <QDialog>
@@ -18,8 +19,10 @@ class QSpinBox;
 // The form for one recurring template: new, edit, or memorize (prefilled
 // from a register transaction). It only builds the template from its
 // widgets; saving it is the caller's business. It has no transfer account:
-// a template's transfer destination passes through unchanged. Nothing in the
-// form blocks acceptance; broken start dates are repaired, not refused.
+// a template's transfer destination passes through unchanged. The amount is
+// typed in the selected account's currency (whole yen for a yen account).
+// OK refuses only an amount the field could not take; broken start dates
+// are repaired, not refused.
 class RecurringFormDialog : public QDialog
 {
     Q_OBJECT
@@ -38,8 +41,14 @@ public:
 
     bool isEditMode() const { return m_editMode; }
     bool isCreateFromSeed() const { return m_createFromSeed; }
+    // The currency of the selected account, in which the amount is typed.
+    Currency currency() const { return m_currency; }
+
+public Q_SLOTS:
+    void accept() override;
 
 private:
+    void applyAccountCurrency();
     void buildUi();
     void loadAccounts();
     void loadCategories();
@@ -50,6 +59,7 @@ private:
     RecurringTransaction m_original;
     bool m_editMode = false;
     bool m_createFromSeed = false;
+    Currency m_currency = Currency::USD;
 
     QComboBox *m_account = nullptr;
     QRadioButton *m_payment = nullptr;

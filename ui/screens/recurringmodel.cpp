@@ -36,6 +36,7 @@ void RecurringModel::setTemplates(const QList<RecurringTransaction> &templates)
     m_rows = templates;
     // Names are read afresh on the next lookup, so a renamed account shows.
     m_accountNames.clear();
+    m_accountCurrencies.clear();
     m_accountNamesLoaded = false;
     sortRows();
     endResetModel();
@@ -72,7 +73,7 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const
         case PayeeColumn:
             return r.payee;
         case AmountColumn:
-            return formatMoney(r.amount, Currency::USD);
+            return formatMoney(r.amount, accountCurrency(r.accountId));
         case FrequencyColumn:
             return frequencyToString(r.frequency);
         case NextDueColumn:
@@ -158,17 +159,30 @@ void RecurringModel::sort(int column, Qt::SortOrder order)
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+void RecurringModel::loadAccounts() const
+{
+    if (m_accountNamesLoaded)
+        return;
+    m_accountNamesLoaded = true;
+    if (!m_accounts)
+        return;
+    const QList<Account> accounts = m_accounts->findAll();
+    for (const Account &account : accounts) {
+        m_accountNames.insert(account.id, account.name);
+        m_accountCurrencies.insert(account.id, account.currency);
+    }
+}
+
 QString RecurringModel::accountName(const QString &accountId) const
 {
-    if (!m_accountNamesLoaded) {
-        m_accountNamesLoaded = true;
-        if (m_accounts) {
-            const QList<Account> accounts = m_accounts->findAll();
-            for (const Account &account : accounts)
-                m_accountNames.insert(account.id, account.name);
-        }
-    }
+    loadAccounts();
     return m_accountNames.value(accountId);
+}
+
+Currency RecurringModel::accountCurrency(const QString &accountId) const
+{
+    loadAccounts();
+    return m_accountCurrencies.value(accountId, Currency::USD);
 }
 
 bool RecurringModel::lessThan(const RecurringTransaction &a, const RecurringTransaction &b) const

@@ -11,8 +11,8 @@ class AccountRepository;
 
 // The recurring screen's table: one row per template, seven read-only
 // columns, sortable by any of them with the sort kept across reloads. It
-// shows what it is given and never writes; account names are looked up once
-// per reload.
+// shows what it is given and never writes; account names and currencies are
+// looked up once per reload.
 class RecurringModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -40,7 +40,10 @@ public:
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
 
 private:
+    void loadAccounts() const;
     QString accountName(const QString &accountId) const;
+    // Amounts show in their account's currency; US dollars when it is gone.
+    Currency accountCurrency(const QString &accountId) const;
     bool lessThan(const RecurringTransaction &a, const RecurringTransaction &b) const;
     void sortRows();
 
@@ -49,5 +52,6 @@ private:
     int m_sortColumn = NextDueColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     mutable QHash<QString, QString> m_accountNames;
+    mutable QHash<QString, Currency> m_accountCurrencies;
     mutable bool m_accountNamesLoaded = false;
 };

@@ -11,6 +11,8 @@
 #include "ui/screens/recurringmodel.h"
 
 #include <QHBoxLayout>
+#include <QHash>
+#include <QSet>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -71,9 +73,24 @@ RecurringScreen::RecurringScreen(AppState *state, RecurringService *service, QWi
     connect(m_view, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex &index) { showEditForm(index.row()); });
 
+    // What the last command did, and templates the service turned off: the
+    // user hears of both here rather than only in the log.
+    m_resultLabel = new QLabel(this);
+    m_resultLabel->setObjectName(QStringLiteral("resultLabel"));
+    m_resultLabel->setWordWrap(true);
+    m_resultLabel->setVisible(false);
+    m_stoppedLabel = new QLabel(this);
+    m_stoppedLabel->setObjectName(QStringLiteral("stoppedLabel"));
+    m_stoppedLabel->setWordWrap(true);
+    m_stoppedLabel->setTextFormat(Qt::PlainText);
+    m_stoppedLabel->setVisible(false);
+    connect(m_service, &RecurringService::templateStopped, this, &RecurringScreen::refresh);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->addLayout(header);
+    layout->addWidget(m_resultLabel);
+    layout->addWidget(m_stoppedLabel);
     layout->addWidget(m_view);
 
     refresh();
@@ -92,6 +109,46 @@ void RecurringScreen::refresh()
     } else {
         m_dueLabel->clear();
     }
+    showStoppedTemplates();
+}
+
+void RecurringScreen::showStoppedTemplates()
+{
+    // Only those still off: a template the user turned back on is settled.
+    QHash<QString, bool> active;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const RecurringTransaction r = m_model->templateAt(row);
+        active.insert(r.id, r.isActive);
+    }
+    QStringList lines;
+    QSet<QString> told;
+    const QList<RecurringService::Stop> stops = m_service->stops();
+    for (auto stop = stops.crbegin(); stop != stops.crend(); ++stop) {
+        const auto found = active.constFind(stop->recurringId);
+        if (found == active.constEnd() || found.value() || told.contains(stop->recurringId))
+            continue;
+        told.insert(stop->recurringId);
+        if (stop->reason == RecurringService::StopReason::CatchUpCap)
+            lines.prepend(tr("\"%1\" was turned off: it was still behind after %2 postings in one run "
+                             "(next due %3). Check its dates, then edit it and turn Active back on.")
+                              .arg(stop->payee)
+                              .arg(RecurringService::kMaxPostingsPerRun)
+                              .arg(QLocale::system().toString(stop->nextDueDate, QLocale::ShortFormat)));
+        else
+            lines.prepend(tr("\"%1\" was turned off: its next due date is not a usable date. Edit it, "
+                             "set its start date and turn Active back on.")
+                              .arg(stop->payee));
+    }
+    m_stoppedLabel->setText(lines.join(QLatin1Char('\n')));
+    m_stoppedLabel->setStyleSheet(isDarkPalette() ? QStringLiteral("color: #FF8A80;")
+                                                  : QStringLiteral("color: #C62828;"));
+    m_stoppedLabel->setVisible(!lines.isEmpty());
+}
+
+void RecurringScreen::showResult(const QString &text)
+{
+    m_resultLabel->setText(text);
+    m_resultLabel->setVisible(!text.isEmpty());
 }
 
 void RecurringScreen::onContextMenu(const QPoint &pos)
@@ -189,7 +246,9 @@ void RecurringScreen::deleteSelected()
     if (row < 0)
         return;
     const RecurringTransaction r = m_model->templateAt(row);
-    if (MessageBox::question(this, tr("Delete"), tr("Delete recurring \"%1\"?").arg(r.payee)) != QMessageBox::Yes)
+    if (MessageBox::question(this, tr("Delete"), tr("Delete recurring \"%1\"?").arg(r.payee),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
         return;
     m_state->recurringRepository()->softDelete(r.id);
     refresh();
@@ -197,10 +256,26 @@ void RecurringScreen::deleteSelected()
 
 void RecurringScreen::confirmAllDue()
 {
-    if (m_service->confirmAllDue() > 0) {
+    // One occurrence per due template: a template further behind stays due
+    // for the next one, and the user is told so.
+    const int posted = m_service->confirmAllDue();
+    const int stillDue = m_service->pendingCount();
+    QStringList parts;
+    if (posted > 0)
+        parts.append(tr("Transactions posted: %n, one for each template that was due.", nullptr, posted));
+    else if (stillDue == 0)
+        parts.append(tr("Nothing was due."));
+    else
+        parts.append(tr("Nothing could be posted."));
+    if (stillDue > 0)
+        parts.append(tr("Templates still due: %n. Confirm All Due posts one occurrence of each at a time; "
+                        "Enter Next 7 Days posts all of them.",
+                        nullptr, stillDue));
+    if (posted > 0) {
         Q_EMIT transactionsChanged();
         refresh();
     }
+    showResult(parts.join(QLatin1Char(' ')));
 }
 
 void RecurringScreen::enterNextSevenDays()
@@ -209,10 +284,13 @@ void RecurringScreen::enterNextSevenDays()
                             "dates and you can edit or delete them later.");
     if (MessageBox::question(this, tr("Enter Next 7 Days"), text) != QMessageBox::Yes)
         return;
-    if (m_service->enterDueThrough(Clock::today().addDays(7)) > 0) {
+    const int posted = m_service->enterDueThrough(Clock::today().addDays(7));
+    if (posted > 0) {
         Q_EMIT transactionsChanged();
         refresh();
     }
+    showResult(posted > 0 ? tr("Transactions posted: %n.", nullptr, posted)
+                          : tr("Nothing is due in the next 7 days."));
 }
 
 int RecurringScreen::currentRow() const

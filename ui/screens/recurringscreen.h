@@ -11,8 +11,10 @@ class RecurringService;
 
 // Lists the recurring templates and runs the user's commands on them: new,
 // edit, delete, confirm, skip, enter early, confirm all due and enter the
-// next 7 days. Every posting goes through the recurring service; the screen
-// reports no failures, it shows the stored state after each command.
+// next 7 days. Every posting goes through the recurring service. After
+// "Confirm All Due" and "Enter Next 7 Days" it says how many were posted and
+// how many templates are still due, and it names every template the service
+// turned off that is still off, with the reason.
 class RecurringScreen : public QWidget
 {
     Q_OBJECT
@@ -42,10 +44,14 @@ Q_SIGNALS:
 
 private:
     int currentRow() const;
+    void showStoppedTemplates();
+    void showResult(const QString &text);
 
     AppState *m_state;
     RecurringService *m_service;
     RecurringModel *m_model = nullptr;
     QTableView *m_view = nullptr;
     QLabel *m_dueLabel = nullptr;
+    QLabel *m_resultLabel = nullptr;
+    QLabel *m_stoppedLabel = nullptr;
 };

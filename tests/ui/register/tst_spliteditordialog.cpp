@@ -3,9 +3,11 @@
 #include "app/thememanager.h"
 #include "ui/messagebox.h"
 #include "data/categoryrepository.h"
+#include "data/money.h"
 #include "ui/register/spliteditordialog.h"
 #include "ui/register/splitlineswidget.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,7 +34,11 @@ private Q_SLOTS:
     void remainingFollowsTypedAmounts();
     void linesTakeTheTransactionsSign_data();
     void linesTakeTheTransactionsSign();
-    void okAcceptsLinesThatDoNotAddUp();
+    void okSettlesLinesThatDoNotAddUp_data();
+    void okSettlesLinesThatDoNotAddUp();
+    void addedLineTakesTheRemainderAndACategory();
+    void returnOnALineButtonIsOk();
+    void okRefusesUnreadableAmount();
     void okRefusesLineWithoutCategory();
     void yenTransaction();
 
@@ -158,20 +165,158 @@ void tst_SplitEditorDialog::linesTakeTheTransactionsSign()
     QCOMPARE(lines.first().amount, expected);
 }
 
-void tst_SplitEditorDialog::okAcceptsLinesThatDoNotAddUp()
+void tst_SplitEditorDialog::okSettlesLinesThatDoNotAddUp_data()
 {
+    QTest::addColumn<qint64>("second");
+    QTest::addColumn<bool>("changeable");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<int>("expectedButtons");
+    QTest::addColumn<QMessageBox::StandardButton>("expectedDefault");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<qint64>("amount");
+
+    const int addOrCancel = int(QMessageBox::Yes | QMessageBox::Cancel);
+    const int all = int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const int changeOrCancel = int(QMessageBox::No | QMessageBox::Cancel);
+    // The transaction is -120.00; the first line is 70.00.
+    QTest::newRow("balanced") << qint64(5000) << false << QMessageBox::Cancel << 0 << QMessageBox::NoButton
+                              << true << 2 << qint64(-12000);
+    QTest::newRow("shortAddLine") << qint64(4000) << false << QMessageBox::Yes << addOrCancel << QMessageBox::Yes
+                                  << false << 3 << qint64(-12000);
+    QTest::newRow("shortCancel") << qint64(4000) << true << QMessageBox::Cancel << all << QMessageBox::Yes << false
+                                 << 2 << qint64(-12000);
+    QTest::newRow("shortChangeTotal") << qint64(4000) << true << QMessageBox::No << all << QMessageBox::Yes << true
+                                      << 2 << qint64(-11000);
+    QTest::newRow("overChangeTotal") << qint64(6000) << true << QMessageBox::No << changeOrCancel
+                                     << QMessageBox::Cancel << true << 2 << qint64(-13000);
+    QTest::newRow("overEscape") << qint64(6000) << true << QMessageBox::Cancel << changeOrCancel
+                                << QMessageBox::Cancel << false << 2 << qint64(-12000);
+}
+
+void tst_SplitEditorDialog::okSettlesLinesThatDoNotAddUp()
+{
+    QFETCH(qint64, second);
+    QFETCH(bool, changeable);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(int, expectedButtons);
+    QFETCH(QMessageBox::StandardButton, expectedDefault);
+    QFETCH(bool, accepted);
+    QFETCH(int, rows);
+    QFETCH(qint64, amount);
+    QList<MessageBox::Request> boxes;
+    MessageBox::setResponder([&boxes, answer](const MessageBox::Request &request) {
+        boxes.append(request);
+        return answer;
+    });
     const QString groceries = m_state->categoryRepository()->findByName("Groceries")->id;
-    SplitEditorDialog dialog(m_state.get(), -10000, {line(-7000, groceries), line(-4000, groceries)},
+    SplitEditorDialog dialog(m_state.get(), -12000, {line(-7000, groceries), line(-second, groceries)},
+                             Currency::USD);
+    dialog.setTotalChangeable(changeable);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::mouseClick(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    MessageBox::setResponder({});
+
+    QCOMPARE(boxes.size(), expectedButtons == 0 ? 0 : 1);
+    if (!boxes.isEmpty()) {
+        const MessageBox::Request &box = boxes.first();
+        QCOMPARE(box.title, QStringLiteral("Split Transaction"));
+        QCOMPARE(int(box.buttons), expectedButtons);
+        QCOMPARE(box.defaultButton, expectedDefault);
+        QCOMPARE(box.text, second < 5000
+                               ? QStringLiteral("The lines add up to $110.00, $10.00 less than the transaction's $120.00.")
+                               : QStringLiteral("The lines add up to $130.00, $10.00 more than the transaction's $120.00."));
+        if (box.buttons.testFlag(QMessageBox::Yes))
+            QCOMPARE(box.buttonTexts.value(QMessageBox::Yes), QStringLiteral("Add a Line for $10.00"));
+        if (box.buttons.testFlag(QMessageBox::No))
+            QCOMPARE(box.buttonTexts.value(QMessageBox::No),
+                     QStringLiteral("Change the Total to %1").arg(second < 5000 ? "$110.00" : "$130.00"));
+    }
+    QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(dialog.linesWidget()->rowCount(), rows);
+    QCOMPARE(dialog.amount(), amount);
+    if (accepted) {
+        qint64 sum = 0;
+        for (const SplitLine &l : dialog.lines())
+            sum += l.amount;
+        QCOMPARE(sum, amount);
+        QCOMPARE(dialog.totalLabel()->text(), QStringLiteral("Total: %1").arg(formatMoney(-amount, Currency::USD)));
+    }
+}
+
+void tst_SplitEditorDialog::addedLineTakesTheRemainderAndACategory()
+{
+    QList<MessageBox::Request> boxes;
+    MessageBox::setResponder([&boxes](const MessageBox::Request &request) {
+        boxes.append(request);
+        return request.icon == QMessageBox::Question ? QMessageBox::Yes : QMessageBox::Ok;
+    });
+    const QString groceries = m_state->categoryRepository()->findByName("Groceries")->id;
+    SplitEditorDialog dialog(m_state.get(), -12000, {line(-7000, groceries), line(-4000, groceries)},
                              Currency::USD);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto *box = dialog.findChild<QDialogButtonBox *>();
-    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(dialog.linesWidget()->amountSpin(2)->value(), 10.0);
+    QCOMPARE(dialog.remainingLabel()->text(), QStringLiteral("Remaining: $0.00"));
+    QComboBox *combo = dialog.linesWidget()->categoryCombo(2);
+    QVERIFY(QApplication::focusWidget() == combo || combo->isAncestorOf(QApplication::focusWidget()));
+
+    // Without a category the line is refused; with one the split is taken.
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.last().icon, QMessageBox::Warning);
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), "Utilities");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    MessageBox::setResponder({});
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    qint64 sum = 0;
-    for (const SplitLine &l : dialog.lines())
-        sum += l.amount;
-    QCOMPARE(sum, -11000);
+    const QList<SplitLine> lines = dialog.lines();
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(2).amount, -1000);
+    QCOMPARE(lines.at(2).categoryId, m_state->categoryRepository()->findByName("Utilities")->id);
+}
+
+void tst_SplitEditorDialog::returnOnALineButtonIsOk()
+{
+    const QString groceries = m_state->categoryRepository()->findByName("Groceries")->id;
+    SplitEditorDialog dialog(m_state.get(), -10000, {line(-6000, groceries), line(-4000, groceries)},
+                             Currency::USD);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *remove = dialog.findChild<QPushButton *>("removeLineButton");
+    dialog.linesWidget()->table()->setCurrentCell(0, 0);
+    remove->setFocus();
+    QTest::keyClick(remove, Qt::Key_Return);
+    QCOMPARE(dialog.linesWidget()->rowCount(), 2);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void tst_SplitEditorDialog::okRefusesUnreadableAmount()
+{
+    const QString groceries = m_state->categoryRepository()->findByName("Groceries")->id;
+    SplitEditorDialog dialog(m_state.get(), -10000, {line(-6000, groceries), line(-4000, groceries)},
+                             Currency::USD);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QDoubleSpinBox *spin = dialog.linesWidget()->amountSpin(1);
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, "abc");
+    QTest::keyClick(spin, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(QApplication::focusWidget(), spin);
+    QCOMPARE(dialog.linesWidget()->table()->currentRow(), 1);
+    QCOMPARE(spin->toolTip(), QStringLiteral("Only digits and one decimal point can be typed here, up to 99,999,999.99."));
+
+    spin->selectAll();
+    QTest::keyClicks(spin, "40");
+    QTest::keyClick(spin, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 void tst_SplitEditorDialog::okRefusesLineWithoutCategory()

@@ -9,6 +9,7 @@
 #include "ui/messagebox.h"
 #include "ui/register/transactiondetailsdialog.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -16,6 +17,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class tst_TransactionDetailsDialog : public QObject
 {
@@ -39,6 +41,8 @@ private Q_SLOTS:
     void deleteTransferTakesBothHalves();
     void failedDeleteLeavesBothHalves();
     void editRequest();
+    void returnClosesWithoutDeleting();
+    void returnOnTheConfirmationAnswersNo();
 
 private:
     QString addAccount(const QString &name, Currency currency = Currency::USD);
@@ -316,6 +320,7 @@ void tst_TransactionDetailsDialog::deleteAsksFirst()
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes.first().title, QStringLiteral("Delete Transaction"));
     QCOMPARE(m_boxes.first().text, QStringLiteral("Delete \"Rent\" for $12.50?"));
+    QCOMPARE(m_boxes.first().defaultButton, QMessageBox::No);
     QCOMPARE(dialog.deleted(), deleted);
     QCOMPARE(stored(t.id).deletedAt.has_value(), deleted);
     QCOMPARE(dialog.isVisible(), !deleted);
@@ -370,6 +375,76 @@ void tst_TransactionDetailsDialog::editRequest()
     QVERIFY(dialog.editRequested());
     QVERIFY(!dialog.deleted());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void tst_TransactionDetailsDialog::returnClosesWithoutDeleting()
+{
+    const Transaction t = makeTransaction(m_checking, "Rent", -1250);
+    QVERIFY(m_state->transactionRepository()->insert(t));
+    TransactionDetailsDialog dialog(m_state.get(), t);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (const QPushButton *button : dialog.findChildren<QPushButton *>()) {
+        if (button != dialog.closeButton()) {
+            QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->text()));
+        }
+    }
+
+    // The register opens the dialog with Alt+Return; Return then closes it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(!dialog.deleted());
+    QVERIFY(!stored(t.id).deletedAt.has_value());
+
+    // Nor does Return on a focused action button take that button's action.
+    TransactionDetailsDialog again(m_state.get(), t);
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    again.deleteButton()->setFocus();
+    QTest::keyClick(again.deleteButton(), Qt::Key_Return);
+    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(!again.isVisible());
+    QVERIFY(!stored(t.id).deletedAt.has_value());
+}
+
+void tst_TransactionDetailsDialog::returnOnTheConfirmationAnswersNo()
+{
+    // The real message box this time: Return on it must not confirm.
+    MessageBox::setResponder({});
+    const Transaction t = makeTransaction(m_checking, "Rent", -1250);
+    QVERIFY(m_state->transactionRepository()->insert(t));
+    TransactionDetailsDialog dialog(m_state.get(), t);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    bool defaultIsNo = false;
+    bool answered = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(widget);
+            if (!box || !box->isVisible() || answered)
+                continue;
+            answered = true;
+            defaultIsNo = box->defaultButton() && box->defaultButton() == box->button(QMessageBox::No);
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    poll.start(10);
+    dialog.deleteTransaction();
+    MessageBox::setResponder([this](const MessageBox::Request &request) {
+        m_boxes.append(request);
+        return request.icon == QMessageBox::Question ? m_answer : QMessageBox::Ok;
+    });
+
+    poll.stop();
+    QVERIFY(answered);
+    QVERIFY(defaultIsNo);
+    QVERIFY(!dialog.deleted());
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!stored(t.id).deletedAt.has_value());
 }
 
 QTEST_MAIN(tst_TransactionDetailsDialog)

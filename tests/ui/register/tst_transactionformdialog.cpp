@@ -52,6 +52,8 @@ private Q_SLOTS:
     void splitOfZeroLinesIsNoSplit();
     void editOfSplitTransactionShowsItsLines();
     void yenAccount();
+    void unreadableAmountRefusesOk_data();
+    void unreadableAmountRefusesOk();
 
 private:
     QString addAccount(const QString &name, Currency currency = Currency::USD);
@@ -559,6 +561,60 @@ void tst_TransactionFormDialog::yenAccount()
     TransactionFormDialog edit(m_state.get(), t);
     QCOMPARE(edit.amountField()->value(), 1500.0);
     QCOMPARE(edit.transaction().amount, -1500);
+}
+
+void tst_TransactionFormDialog::unreadableAmountRefusesOk_data()
+{
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("retyped");
+    QTest::addColumn<qint64>("amount");
+    const QString digits("Only digits and one decimal point can be typed here, up to 99,999,999.99.");
+    QTest::newRow("letters") << Currency::USD << "abc" << digits << "12.5" << qint64(-1250);
+    QTest::newRow("pastTheLargest") << Currency::USD << "99999999999999999999" << digits << "7" << qint64(-700);
+    // The point is refused, the digit after it would make 55 yen of 5.5.
+    QTest::newRow("yenFraction") << Currency::JPY << "5.5" << "Only a whole amount can be typed here, up to 99,999,999."
+                                 << "6" << qint64(-6);
+    QTest::newRow("emptied") << Currency::USD << "" << "Enter an amount (0 for none)." << "0" << qint64(0);
+}
+
+void tst_TransactionFormDialog::unreadableAmountRefusesOk()
+{
+    QFETCH(Currency, currency);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, retyped);
+    QFETCH(qint64, amount);
+    TransactionFormDialog dialog(m_state.get(), addAccount("Wallet", currency));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    typeInto(dialog.payeeEdit(), "Cafe");
+    SmartAmountField *field = dialog.amountField();
+    field->setFocus();
+    field->selectAll();
+    if (typed.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(field, typed);
+
+    QTest::keyClick(field, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(QApplication::focusWidget(), field);
+    QCOMPARE(field->toolTip(), message);
+    QVERIFY(m_boxes.isEmpty());
+    // OK by mouse is refused the same way.
+    QTest::mouseClick(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(QApplication::focusWidget(), field);
+
+    // OK selected the field's text; typing replaces it and clears the mark.
+    QTest::keyClicks(field, retyped);
+    QCOMPARE(field->toolTip(), QString());
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.transaction().amount, amount);
 }
 
 QTEST_MAIN(tst_TransactionFormDialog)

@@ -3,11 +3,15 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/clock.h"
+#include "ui/accountformdialog.h"
 #include "ui/register/datefield.h"
+#include "ui/register/transactionformdialog.h"
 #include "ui/screens/recurringformdialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -39,6 +43,10 @@ private Q_SLOTS:
     void amountInCents();
     void identityPerPurpose();
     void categoryChoices();
+    void amountInTheAccountCurrency();
+    void unreadableAmountRefusesOk_data();
+    void unreadableAmountRefusesOk();
+    void oneDateFormatForAllForms();
 
 private:
     RecurringTransaction sample() const;
@@ -351,6 +359,111 @@ void tst_RecurringFormDialog::categoryChoices()
 
     combo->setCurrentIndex(0);
     QCOMPARE(dialog.recurring().categoryId, QString());
+}
+
+void tst_RecurringFormDialog::amountInTheAccountCurrency()
+{
+    Account yen;
+    yen.id = "acc-yen";
+    yen.name = "Tokyo";
+    yen.currency = Currency::JPY;
+    yen.sortOrder = 2;
+    yen.createdAt = yen.updatedAt = QDateTime::currentDateTimeUtc();
+    QVERIFY(m_state->accountRepository()->insert(yen));
+
+    RecurringFormDialog dialog(m_state.get());
+    auto *amount = field<QDoubleSpinBox>(dialog, "amount");
+    QCOMPARE(amount->prefix(), QString("$ "));
+    auto *account = field<QComboBox>(dialog, "account");
+    account->setCurrentIndex(account->findData("acc-yen"));
+    QCOMPARE(dialog.currency(), Currency::JPY);
+    QCOMPARE(amount->prefix(), QString("¥ "));
+    QCOMPARE(amount->decimals(), 0);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    amount->setFocus();
+    amount->selectAll();
+    QTest::keyClicks(amount, "500");
+    // Five hundred yen, not fifty thousand.
+    QCOMPARE(dialog.recurring().amount, qint64(-500));
+
+    RecurringTransaction stored = sample();
+    stored.accountId = "acc-yen";
+    stored.amount = -500;
+    RecurringFormDialog edit(m_state.get(), stored, RecurringFormDialog::Purpose::Edit);
+    QCOMPARE(field<QDoubleSpinBox>(edit, "amount")->value(), 500.0);
+    QCOMPARE(edit.recurring().amount, qint64(-500));
+    RecurringFormDialog memorize(m_state.get(), stored, RecurringFormDialog::Purpose::Memorize);
+    QCOMPARE(memorize.recurring().amount, qint64(-500));
+}
+
+void tst_RecurringFormDialog::unreadableAmountRefusesOk_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    const QString onlyDigits("Only digits and one decimal point can be typed here, up to 99,999,999.99.");
+    QTest::newRow("letters") << "abc" << onlyDigits;
+    QTest::newRow("twentyDigits") << "99999999999999999999" << onlyDigits;
+    QTest::newRow("digitsThenLetter") << "12x" << onlyDigits;
+    QTest::newRow("cleared") << "" << "Enter an amount (0 for none).";
+    QTest::newRow("signAlone") << "-" << "\"-\" is not an amount.";
+}
+
+void tst_RecurringFormDialog::unreadableAmountRefusesOk()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    RecurringFormDialog dialog(m_state.get());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *amount = field<QDoubleSpinBox>(dialog, "amount");
+    amount->setFocus();
+    amount->selectAll();
+    if (typed.isEmpty())
+        QTest::keyClick(amount, Qt::Key_Delete);
+    else
+        QTest::keyClicks(amount, typed);
+
+    QTest::keyClick(amount, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(QApplication::focusWidget(), amount);
+    QCOMPARE(amount->toolTip(), message);
+    QVERIFY(amount->styleSheet().contains("#C62828"));
+    // Pressed again without a change, OK is still refused.
+    QTest::keyClick(amount, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+
+    amount->selectAll();
+    QTest::keyClicks(amount, "12");
+    QCOMPARE(amount->toolTip(), QString());
+    QCOMPARE(amount->styleSheet(), QString());
+    QTest::keyClick(amount, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.recurring().amount, qint64(-1200));
+}
+
+void tst_RecurringFormDialog::oneDateFormatForAllForms()
+{
+    // The forms read and show dates alike whatever the locale says.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QDate date(2025, 3, 5);
+
+    RecurringFormDialog recurring(m_state.get());
+    auto *start = field<DateField>(recurring, "startDate");
+    start->setDate(date);
+    AccountFormDialog account;
+    auto *asOf = account.findChild<QDateEdit *>();
+    QVERIFY(asOf);
+    asOf->setDate(date);
+    TransactionFormDialog transaction(m_state.get(), QStringLiteral("acc-1"));
+    transaction.dateField()->setDate(date);
+    QLocale::setDefault(before);
+
+    QCOMPARE(start->text(), QString("3/5/2025"));
+    QCOMPARE(asOf->text(), start->text());
+    QCOMPARE(transaction.dateField()->text(), start->text());
 }
 
 QTEST_MAIN(tst_RecurringFormDialog)

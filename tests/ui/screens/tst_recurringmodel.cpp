@@ -26,6 +26,8 @@ private Q_SLOTS:
     void sorting();
     void sortSurvivesReload();
     void unknownAccountShowsEmpty();
+    void amountInTheAccountCurrency_data();
+    void amountInTheAccountCurrency();
 
 private:
     RecurringTransaction make(const QString &id, const QString &accountId, const QString &payee, qint64 amount,
@@ -215,6 +217,29 @@ void tst_RecurringModel::unknownAccountShowsEmpty()
     m_model->setTemplates({make("r-x", "acc-gone", "X", 1, Frequency::Daily, m_today, true, true),
                            make("r-y", QString(), "Y", 1, Frequency::Daily, m_today, true, true)});
     QCOMPARE(column(RecurringModel::AccountColumn), (QStringList{"", ""}));
+}
+
+void tst_RecurringModel::amountInTheAccountCurrency_data()
+{
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<QString>("shown");
+    // Whole yen: 500 is five hundred yen, not five dollars.
+    QTest::newRow("yen") << "JPY" << qint64(-500) << "-¥500";
+    QTest::newRow("euro") << "EUR" << qint64(123456) << "€1,234.56";
+    QTest::newRow("dollar") << "USD" << qint64(-5) << "-$0.05";
+}
+
+void tst_RecurringModel::amountInTheAccountCurrency()
+{
+    QFETCH(QString, currency);
+    QFETCH(qint64, amount);
+    QFETCH(QString, shown);
+    QVERIFY(m_db->exec(QStringLiteral("INSERT INTO accounts (id, name, currency, created_at, updated_at) "
+                                      "VALUES ('acc-x', 'Wallet', ?, '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"),
+                       {currency}));
+    m_model->setTemplates({make("r-x", "acc-x", "Lunch", amount, Frequency::Daily, m_today, true, true)});
+    QCOMPARE(m_model->index(0, RecurringModel::AmountColumn).data().toString(), shown);
 }
 
 QTEST_MAIN(tst_RecurringModel)

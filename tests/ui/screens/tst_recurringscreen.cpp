@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
@@ -51,6 +52,11 @@ private Q_SLOTS:
     void deleteAsksFirst();
     void createThroughTheForm();
     void editThroughTheForm();
+    void confirmationsDefaultToNo_data();
+    void confirmationsDefaultToNo();
+    void confirmAllDueSaysWhatIsLeft();
+    void stoppedTemplatesAreNamed_data();
+    void stoppedTemplatesAreNamed();
 
 private:
     void addTemplate(const QString &id, const QString &payee, const QDate &nextDue, bool active = true);
@@ -394,6 +400,122 @@ void tst_RecurringScreen::editThroughTheForm()
     QCOMPARE(edited->version, 2);
     QCOMPARE(m_screen->model()->rowCount(), 3);
     QVERIFY(rowOf("Rent (new lease)") >= 0);
+}
+
+void tst_RecurringScreen::confirmationsDefaultToNo_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("delete") << "delete";
+    QTest::newRow("enterEarly") << "enterEarly";
+    QTest::newRow("enterNextSevenDays") << "enterNextSevenDays";
+}
+
+void tst_RecurringScreen::confirmationsDefaultToNo()
+{
+    QFETCH(QString, command);
+    // Return on the box answers No, so nothing is deleted or posted.
+    m_answer = QMessageBox::NoButton;
+    MessageBox::setResponder([this](const MessageBox::Request &request) {
+        m_boxes.append(request);
+        return request.defaultButton;
+    });
+    if (command == "delete") {
+        selectRow(rowOf("Rent"));
+        m_screen->deleteSelected();
+    } else if (command == "enterEarly") {
+        selectRow(rowOf("Salary"));
+        m_screen->enterEarlySelected();
+    } else {
+        m_screen->enterNextSevenDays();
+    }
+    MessageBox::setResponder([this](const MessageBox::Request &request) {
+        m_boxes.append(request);
+        return m_answer;
+    });
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.at(0).defaultButton, QMessageBox::No);
+    QCOMPARE(m_screen->model()->rowCount(), 3);
+    QCOMPARE(transactionCount(), 0);
+}
+
+void tst_RecurringScreen::confirmAllDueSaysWhatIsLeft()
+{
+    // Weekly, three occurrences behind: one per run, two runs still to go.
+    addTemplate("r-behind", "Water", m_today.addDays(-14));
+    m_screen->refresh();
+    auto *result = m_screen->findChild<QLabel *>("resultLabel");
+    QVERIFY(result);
+    QVERIFY(!result->isVisibleTo(m_screen.get()));
+
+    const QString stillDue("Templates still due: 1. Confirm All Due posts one occurrence of each at a time; "
+                           "Enter Next 7 Days posts all of them.");
+    m_screen->confirmAllDue();
+    QCOMPARE(transactionCount(), 2);
+    QVERIFY(result->isVisibleTo(m_screen.get()));
+    QCOMPARE(result->text(),
+             QString("Transactions posted: 2, one for each template that was due. ") + stillDue);
+    m_screen->confirmAllDue();
+    QCOMPARE(result->text(),
+             QString("Transactions posted: 1, one for each template that was due. ") + stillDue);
+    m_screen->confirmAllDue();
+    QCOMPARE(result->text(), QString("Transactions posted: 1, one for each template that was due."));
+    QCOMPARE(transactionCount(), 4);
+    m_screen->confirmAllDue();
+    QCOMPARE(result->text(), QString("Nothing was due."));
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void tst_RecurringScreen::stoppedTemplatesAreNamed_data()
+{
+    QTest::addColumn<int>("daysBehind");
+    QTest::addColumn<QDate>("nextDue");
+    QTest::addColumn<QString>("message");
+    // 500 daily occurrences behind: 365 are posted, then it is turned off.
+    QTest::newRow("catchUpCap") << 500 << QDate() << QString(
+        "\"Backlog\" was turned off: it was still behind after 365 postings in one run (next due %1). "
+        "Check its dates, then edit it and turn Active back on.");
+    QTest::newRow("brokenDate") << 0 << QDate(1999, 12, 31) << QString(
+        "\"Backlog\" was turned off: its next due date is not a usable date. Edit it, set its start date "
+        "and turn Active back on.");
+}
+
+void tst_RecurringScreen::stoppedTemplatesAreNamed()
+{
+    QFETCH(int, daysBehind);
+    QFETCH(QDate, nextDue);
+    QFETCH(QString, message);
+    RecurringTransaction r;
+    r.id = "r-backlog";
+    r.accountId = "acc-1";
+    r.payee = "Backlog";
+    r.amount = -100;
+    r.frequency = Frequency::Daily;
+    r.startDate = r.nextDueDate = nextDue.isValid() ? nextDue : m_today.addDays(-daysBehind);
+    r.autoPost = true;
+    r.createdAt = r.updatedAt = QDateTime::currentDateTimeUtc();
+    QVERIFY(m_state->recurringRepository()->insert(r));
+    if (message.contains("%1"))
+        message = message.arg(QLocale::system().toString(r.nextDueDate.addDays(365), QLocale::ShortFormat));
+
+    auto *stopped = m_screen->findChild<QLabel *>("stoppedLabel");
+    QVERIFY(stopped);
+    QVERIFY(!stopped->isVisibleTo(m_screen.get()));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Quarantining recurring"));
+    m_service->processDue();
+    QVERIFY(!m_state->recurringRepository()->findById("r-backlog")->isActive);
+    // The open screen hears of it at once, one opened later from the service.
+    QCOMPARE(stopped->text(), message);
+    QVERIFY(stopped->isVisibleTo(m_screen.get()));
+    RecurringScreen later(m_state.get(), m_service.get());
+    QCOMPARE(later.findChild<QLabel *>("stoppedLabel")->text(), message);
+
+    // Turned back on by the user, it is no longer reported.
+    RecurringTransaction again = *m_state->recurringRepository()->findById("r-backlog");
+    again.isActive = true;
+    again.nextDueDate = m_today.addDays(1);
+    QVERIFY(m_state->recurringRepository()->update(again));
+    m_screen->refresh();
+    QVERIFY(!stopped->isVisibleTo(m_screen.get()));
 }
 
 QTEST_MAIN(tst_RecurringScreen)
