@@ -41,6 +41,7 @@ private Q_SLOTS:
     void balancesColoursAndTotal();
     void totalText_data();
     void totalText();
+    void severalCurrencyTotalsShowInFull();
     void subtitles();
     void altShortcutsCoverFirstTenAndFollowReorder();
     void dragReorderStoresPositions();
@@ -223,9 +224,9 @@ void tst_MainWindow::totalText_data()
     QTest::newRow("none") << Balances{} << "No accounts";
     QTest::newRow("oneCurrency") << Balances{{Currency::USD, 123456}, {Currency::USD, -6}} << "Total: $1,234.50";
     QTest::newRow("dollarsAndYen") << Balances{{Currency::USD, 123456}, {Currency::JPY, 15000}}
-                                   << "Total: $1,234.56 · ¥15,000";
+                                   << "Total: $1,234.56\n¥15,000";
     QTest::newRow("sharedSymbolNamed") << Balances{{Currency::USD, 100}, {Currency::CAD, 250}, {Currency::EUR, 5}}
-                                       << "Total: $1.00 USD · $2.50 CAD · €0.05";
+                                       << "Total: $1.00 USD\n$2.50 CAD\n€0.05";
     QTest::newRow("onlyEuro") << Balances{{Currency::EUR, -5}} << "Total: -€0.05";
 }
 
@@ -235,6 +236,28 @@ void tst_MainWindow::totalText()
     QFETCH(Balances, balances);
     QFETCH(QString, expected);
     QCOMPARE(MainWindow::totalText(balances), expected);
+}
+
+void tst_MainWindow::severalCurrencyTotalsShowInFull()
+{
+    addAccount("Dollars", 0, Currency::USD, 25202109);
+    addAccount("Euros", 1, Currency::EUR, 8230859);
+    addAccount("Yen", 2, Currency::JPY, 9519100);
+    addAccount("Pounds", 3, Currency::GBP, 5412345);
+    auto window = makeWindow();
+    window->resize(1024, 700);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    QLabel *total = window->totalLabel();
+    const QStringList lines = total->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines, (QStringList{"Total: $252,021.09", "€82,308.59", "¥9,519,100", "£54,123.45"}));
+    const QFontMetrics metrics(total->font());
+    QTRY_VERIFY2(total->height() >= lines.size() * metrics.height(),
+                 qPrintable(QStringLiteral("height %1").arg(total->height())));
+    for (const QString &line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= total->contentsRect().width(), qPrintable(line));
+    // The account list keeps the rest of the sidebar.
+    QVERIFY(window->accountList()->height() > total->height());
 }
 
 void tst_MainWindow::subtitles()
