@@ -2,6 +2,7 @@
 #include "common/testappstate.h"
 #include "data/accountrepository.h"
 #include "data/database.h"
+#include "data/money.h"
 #include "data/timestamps.h"
 #include "data/transactionrepository.h"
 #include "data/uuids.h"
@@ -9,12 +10,17 @@
 #include "ui/accountformdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
+#include "ui/register/balancelabel.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 #include "ui/welcomescreen.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,6 +48,7 @@ private Q_SLOTS:
     void totalText_data();
     void totalText();
     void severalCurrencyTotalsShowInFull();
+    void largeBalancesElideInsteadOfWideningTheWindow();
     void subtitles();
     void altShortcutsCoverFirstTenAndFollowReorder();
     void dragReorderStoresPositions();
@@ -258,6 +265,45 @@ void tst_MainWindow::severalCurrencyTotalsShowInFull()
         QVERIFY2(metrics.horizontalAdvance(line) <= total->contentsRect().width(), qPrintable(line));
     // The account list keeps the rest of the sidebar.
     QVERIFY(window->accountList()->height() > total->height());
+}
+
+void tst_MainWindow::largeBalancesElideInsteadOfWideningTheWindow()
+{
+    const QString id = addAccount("Household Joint Checking for Bills and Savings", 0, Currency::USD, 0);
+    addAccount("Brokerage", 1, Currency::USD, 99999999999999);
+    addTransaction(id, 123456789012345);
+    addTransaction(id, -98765432109876, QDate(2024, 1, 11));
+    auto window = makeWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->selectAccount(id);
+    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
+
+    QVERIFY2(window->minimumSizeHint().width() <= 1024,
+             qPrintable(QString::number(window->minimumSizeHint().width())));
+    window->resize(1024, 700);
+    QTRY_COMPARE(window->width(), 1024);
+
+    // The register keeps its Balance column in view.
+    RegisterScreen *screen = window->registerScreen();
+    QHeaderView *header = screen->view()->horizontalHeader();
+    QTRY_VERIFY(header->sectionViewportPosition(RegisterModel::Balance) + header->sectionSize(RegisterModel::Balance)
+                <= screen->view()->viewport()->width());
+    // The header labels keep their whole texts, whether or not they are shown cut short.
+    auto *balance = qobject_cast<BalanceLabel *>(screen->balanceValueLabel());
+    QVERIFY(balance);
+    QCOMPARE(balance->fullText(), formatMoney(123456789012345 - 98765432109876, Currency::USD));
+    auto *title = qobject_cast<ElidedLabel *>(screen->titleLabel());
+    QVERIFY(title);
+    QCOMPARE(title->fullText(), QStringLiteral("Household Joint Checking for Bills and Savings"));
+
+    // In the sidebar each card's balance stays inside the card.
+    for (int row = 0; row < 2; ++row) {
+        AccountCard *card = cardAt(*window, row);
+        auto *amount = card->findChild<BalanceLabel *>();
+        QVERIFY(amount);
+        QVERIFY(amount->mapTo(card, QPoint(amount->width(), 0)).x() <= card->width());
+        QVERIFY(amount->width() >= amount->minimumSizeHint().width());
+    }
 }
 
 void tst_MainWindow::subtitles()
