@@ -3,10 +3,12 @@
 # manager (openbox; without one Qt never activates the window and keyboard
 # shortcuts misbehave), in the light and dark themes, at 1280x900 and at
 # 1024x700, and writes PNG files for review:
-#   main-<theme>-<size>.png        the register of a generated data set
-#   datepopup-<theme>-<size>.png   the new row's calendar popup (F4)
-#   preferences-<theme>-<size>.png the preferences window (check boxes)
-#   welcome-<theme>-<size>.png     the welcome page of an empty database
+#   main-<theme>-<size>.png         the register of a generated data set
+#   datepopup-<theme>-<size>.png    the new row's calendar popup (F4)
+#   transaction-<theme>-<size>.png  the new transaction form (radio buttons, check box)
+#   account-<theme>-<size>.png      the new account form
+#   big-<theme>-<size>.png          the register of an account with a long name and a huge balance
+#   welcome-<theme>-<size>.png      the welcome page of an empty database
 #   bash scripts/screenshots.sh [output-folder]   (default: /tmp/quillby-shots)
 # The main window is sized to fill the screen; when its minimum size is
 # larger than the screen the window stays wider and the shot shows it.
@@ -77,6 +79,16 @@ shoot() {   # file
     echo "wrote $1"
 }
 
+# The same data set with a long account name and a balance in the billions on top.
+cp "$work/seed.db" "$work/big.db"
+python3 - "$work/big.db" <<'PY'
+import sqlite3, sys
+db = sqlite3.connect(sys.argv[1])
+db.execute("UPDATE accounts SET name = 'Household Joint Checking for Bills', starting_balance = 123456789012 "
+           "WHERE id = (SELECT id FROM accounts ORDER BY sort_order, name LIMIT 1)")
+db.commit()
+PY
+
 for size in 1280x900 1024x700; do
     for theme in light dark; do
         start_session "$size" "$(data_folder "$theme" "$work/seed.db")"
@@ -88,11 +100,20 @@ for size in 1280x900 1024x700; do
         shoot "$out/datepopup-$theme-$size.png"
         xdotool key Escape Escape
         sleep 0.5
-        xdotool key alt+e
+        xdotool key ctrl+n
+        sleep 1.5
+        shoot "$out/transaction-$theme-$size.png"
+        xdotool key Escape
         sleep 0.5
-        xdotool key p
-        sleep 2
-        shoot "$out/preferences-$theme-$size.png"
+        xdotool key ctrl+shift+n
+        sleep 1.5
+        shoot "$out/account-$theme-$size.png"
+        xdotool key Escape
+        stop_session
+
+        start_session "$size" "$(data_folder "$theme" "$work/big.db")"
+        shoot "$out/big-$theme-$size.png"
+        echo "  main window: $(xdotool getactivewindow getwindowgeometry | grep Geometry)"
         stop_session
     done
 done

@@ -46,7 +46,6 @@ AccountCard::AccountCard(const Account &account, qint64 balance, QWidget *parent
     m_balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_balanceColor = balance < 0 ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A");
     m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(m_balanceColor));
-    m_balance->setContentsMargins(0, 0, 4, 0);
     top->addWidget(m_balance);
     block->addLayout(top);
 

@@ -295,6 +295,10 @@ void tst_MainWindow::largeBalancesElideInsteadOfWideningTheWindow()
     auto *title = qobject_cast<ElidedLabel *>(screen->titleLabel());
     QVERIFY(title);
     QCOMPARE(title->fullText(), QStringLiteral("Household Joint Checking for Bills and Savings"));
+    // With room for the amounts but not for everything, the title gives way first.
+    QVERIFY(title->isElided());
+    QVERIFY(!balance->isElided());
+    QVERIFY(!qobject_cast<BalanceLabel *>(screen->unclearedValueLabel())->isElided());
 
     // In the sidebar each card's balance stays inside the card.
     for (int row = 0; row < 2; ++row) {

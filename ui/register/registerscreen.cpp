@@ -101,7 +101,9 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     header->setSpacing(16);
     m_titleLabel = new ElidedLabel;
     applyFontRole(m_titleLabel, FontRole::LargeTitle);
-    header->addWidget(m_titleLabel);
+    // The title takes what the amounts leave and is the first to be cut short.
+    m_titleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    header->addWidget(m_titleLabel, 1);
     header->addStretch();
     m_clearedValue = valueBlock(header, tr("Cleared"));
     m_unclearedValue = valueBlock(header, tr("Uncleared"));
