@@ -1,5 +1,6 @@
 #include "app/thememanager.h"
 
+#include "app/themestyle.h"
 #include "data/preferencesrepository.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ ThemeManager::ThemeManager(PreferencesRepository *preferences, QObject *parent)
 {
     // Capture the platform's palette before the first theme replaces it.
     platformPalette();
+    ThemeStyle::install();
 }
 
 void ThemeManager::setThemeName(const QString &name)

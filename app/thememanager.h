@@ -16,7 +16,9 @@ class QWidget;
 // Widgets that carry a font role (the "orlFontRole" property) are re-fonted
 // when the scale changes; everything else inherits the application font. It
 // does not follow a change of the platform's colour scheme by itself: the
-// scheme is read again only on the next setTheme.
+// scheme is read again only on the next setTheme. The first manager wraps the
+// application style in ThemeStyle, so check boxes and radio buttons keep a
+// visible outline in the dark palette.
 class ThemeManager : public QObject
 {
     Q_OBJECT

@@ -2,9 +2,9 @@
 
 #include "app/thememanager.h"
 #include "data/money.h"
+#include "ui/register/balancelabel.h"
 #include "ui/register/elidedlabel.h"
 
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -38,13 +38,14 @@ AccountCard::AccountCard(const Account &account, qint64 balance, QWidget *parent
     name->setToolTip(account.name);
     top->addWidget(name, 1);
 
-    m_balance = new QLabel(formatMoney(balance, account.currency));
+    // The name gives way first; the balance keeps its whole text unless it
+    // is longer than any ordinary amount, and then it is cut short too.
+    m_balance = new BalanceLabel;
+    m_balance->setFullText(formatMoney(balance, account.currency));
     applyFontRole(m_balance, 7);
     m_balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_balanceColor = balance < 0 ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A");
     m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(m_balanceColor));
-    m_balance->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    m_balance->setMinimumWidth(QFontMetrics(m_balance->font()).horizontalAdvance(m_balance->text()) + 4);
     top->addWidget(m_balance);
     block->addLayout(top);
 

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class ElidedLabel;
+class BalanceLabel;
 class QLabel;
 
 // One account in the sidebar: type glyph, name, balance and a subtitle with
@@ -24,7 +24,7 @@ public:
     static QString subtitleFor(const Account &account);
 
 private:
-    QLabel *m_balance = nullptr;
+    BalanceLabel *m_balance = nullptr;
     QLabel *m_subtitle = nullptr;
     QString m_balanceColor;
 };

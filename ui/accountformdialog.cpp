@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -72,6 +73,9 @@ void AccountFormDialog::buildForm()
     calendar->setLocale(QLocale());
     calendar->setFirstDayOfWeek(firstDayOfWeek());
     m_asOf->setCalendarWidget(calendar);
+    // A date edit steps through its day, month and year with Tab; in a form
+    // Tab has to move on to the next field like everywhere else.
+    m_asOf->installEventFilter(this);
 
     m_institution = new QLineEdit(this);
     m_institution->setPlaceholderText(tr("Bank name (optional)"));
@@ -102,6 +106,20 @@ void AccountFormDialog::buildForm()
     connect(m_currency, &QComboBox::currentIndexChanged, this, &AccountFormDialog::updateBalanceFormat);
 
     m_name->setFocus();
+}
+
+bool AccountFormDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_asOf && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            const bool backwards = key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier);
+            focusNextPrevChild(!backwards);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 Currency AccountFormDialog::selectedCurrency() const

@@ -23,6 +23,9 @@ public:
     Account account() const;
     QDate openingBalanceDate() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildForm();
     void updateBalanceFormat();

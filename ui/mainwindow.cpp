@@ -323,7 +323,8 @@ void MainWindow::setupAccountList()
     m_totalLabel = new QLabel;
     applyFontRole(m_totalLabel, 1);
     m_totalLabel->setAlignment(Qt::AlignCenter);
-    m_totalLabel->setFixedHeight(32);
+    // One line per currency: a single line of several totals outgrows the sidebar.
+    m_totalLabel->setMinimumHeight(32);
     m_totalLabel->setStyleSheet(QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
                                     .arg(kSidebarBackground, kSidebarText, QStringLiteral("#1E3028")));
     applySidebarStyle();
@@ -466,7 +467,7 @@ QString MainWindow::totalText(const QList<QPair<Currency, qint64>> &balances)
             text += QLatin1Char(' ') + currencyToString(currency);
         parts << text;
     }
-    return tr("Total: %1").arg(parts.join(QStringLiteral(" · ")));
+    return tr("Total: %1").arg(parts.join(QLatin1Char('\n')));
 }
 
 void MainWindow::refreshAccountList()

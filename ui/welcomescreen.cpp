@@ -32,13 +32,23 @@ WelcomeScreen::WelcomeScreen(AppState *state, QWidget *parent)
     contentLayout->setContentsMargins(40, 40, 40, 40);
     contentLayout->setSpacing(0);
 
+    // The column's layout sets the column's minimum and maximum size from its
+    // content, which would undo a maximum width given to the column itself;
+    // the frame around it holds the column to 560 px, and wants that much in
+    // both greetings so the page does not change width between them.
+    auto *frame = new QWidget;
+    frame->setMaximumWidth(560);
+    frame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    auto *frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(frame);
+
     auto *column = new QWidget;
-    column->setMaximumWidth(560);
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
-    contentLayout->addWidget(column);
+    frameLayout->addWidget(column);
 
     auto *icon = new QLabel;
     icon->setPixmap(QIcon(QStringLiteral(":/icons/icons/app_icon.png")).pixmap(80, 80));

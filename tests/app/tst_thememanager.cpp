@@ -3,7 +3,10 @@
 #include "data/preferencesrepository.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -34,6 +37,8 @@ private Q_SLOTS:
     void themeColours_data();
     void themeColours();
     void primaryButtonStyleIsTeal();
+    void untickedIndicatorsHaveVisibleOutline_data();
+    void untickedIndicatorsHaveVisibleOutline();
 
 private:
     QPalette darkPlatformPalette() const;
@@ -379,6 +384,51 @@ void tst_ThemeManager::primaryButtonStyleIsTeal()
     QVERIFY(style.startsWith(QLatin1String("QPushButton {  background-color: #00897B;  color: white;")));
     QVERIFY(style.contains(QLatin1String("QPushButton:pressed {  background-color: #004D40;}")));
     QVERIFY(!style.contains(QLatin1String("%1")));
+}
+
+void tst_ThemeManager::untickedIndicatorsHaveVisibleOutline_data()
+{
+    QTest::addColumn<ThemeManager::Theme>("theme");
+    QTest::addColumn<bool>("radio");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("darkCheckBox") << ThemeManager::Theme::Dark << false << true;
+    QTest::newRow("darkRadioButton") << ThemeManager::Theme::Dark << true << true;
+    QTest::newRow("darkDisabledCheckBox") << ThemeManager::Theme::Dark << false << false;
+    QTest::newRow("darkDisabledRadioButton") << ThemeManager::Theme::Dark << true << false;
+    QTest::newRow("lightCheckBox") << ThemeManager::Theme::Light << false << true;
+    QTest::newRow("lightRadioButton") << ThemeManager::Theme::Light << true << true;
+}
+
+void tst_ThemeManager::untickedIndicatorsHaveVisibleOutline()
+{
+    QFETCH(ThemeManager::Theme, theme);
+    QFETCH(bool, radio);
+    QFETCH(bool, enabled);
+
+    m_theme->setTheme(theme);
+    std::unique_ptr<QAbstractButton> button;
+    if (radio)
+        button = std::make_unique<QRadioButton>(QStringLiteral("Deposit"));
+    else
+        button = std::make_unique<QCheckBox>(QStringLiteral("Cleared"));
+    button->setEnabled(enabled);
+    button->resize(button->sizeHint());
+    const QImage image = button->grab().toImage();
+
+    QStyleOptionButton option;
+    option.initFrom(button.get());
+    const QRect indicator = button->style()->subElementRect(
+        radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button.get());
+    QVERIFY(indicator.isValid());
+    // Walk from the indicator's left edge to its middle: somewhere on the way
+    // the outline must stand out from the base colour inside the indicator.
+    const int base = button->palette().color(QPalette::Base).lightness();
+    const int y = indicator.center().y();
+    int contrast = 0;
+    for (int x = qMax(0, indicator.left()); x <= indicator.center().x(); ++x)
+        contrast = qMax(contrast, qAbs(QColor(image.pixel(x, y)).lightness() - base));
+    QVERIFY2(contrast >= 40, qPrintable(QStringLiteral("outline contrast %1").arg(contrast)));
 }
 
 QTEST_MAIN(tst_ThemeManager)

@@ -1,7 +1,9 @@
 #include "data/clock.h"
 #include "ui/accountformdialog.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QTest>
@@ -15,6 +17,8 @@ private Q_SLOTS:
     void newAccount();
     void accountNumberKeepsFourCharacters();
     void editKeepsIdentityAndFillsFields();
+    void tabLeavesAsOfField_data();
+    void tabLeavesAsOfField();
 
 private:
     static QLineEdit *edit(AccountFormDialog &dialog, const QString &placeholder)
@@ -107,6 +111,44 @@ void tst_AccountFormDialog::editKeepsIdentityAndFillsFields()
     QCOMPARE(result.version, 4);
     QCOMPARE(result.syncStatus, SyncStatus::Pending);
     QVERIFY(result.updatedAt > stored.createdAt);
+}
+
+void tst_AccountFormDialog::tabLeavesAsOfField_data()
+{
+    QTest::addColumn<int>("section");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("expected");
+
+    // Whatever date part the cursor is in, Tab and Shift+Tab go to the
+    // neighbouring field instead of stepping through the date's parts.
+    QTest::newRow("tabFromFirstPart") << 0 << false << "institution";
+    QTest::newRow("tabFromLastPart") << -1 << false << "institution";
+    QTest::newRow("backtabFromFirstPart") << 0 << true << "balance";
+    QTest::newRow("backtabFromLastPart") << -1 << true << "balance";
+}
+
+void tst_AccountFormDialog::tabLeavesAsOfField()
+{
+    QFETCH(int, section);
+    QFETCH(bool, backwards);
+    QFETCH(QString, expected);
+
+    AccountFormDialog dialog;
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *asOf = dialog.findChild<QDateEdit *>();
+    QVERIFY(asOf);
+    QVERIFY(asOf->sectionCount() > 1);
+    asOf->setFocus(Qt::TabFocusReason);
+    asOf->setCurrentSectionIndex(section < 0 ? asOf->sectionCount() - 1 : section);
+    QCOMPARE(QApplication::focusWidget(), asOf);
+
+    QTest::keyClick(asOf, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    QWidget *target = expected == QLatin1String("institution")
+                          ? static_cast<QWidget *>(edit(dialog, "Bank name (optional)"))
+                          : static_cast<QWidget *>(dialog.findChild<QDoubleSpinBox *>());
+    QCOMPARE(QApplication::focusWidget(), target);
 }
 
 QTEST_MAIN(tst_AccountFormDialog)

@@ -2,6 +2,7 @@
 #include "common/testappstate.h"
 #include "data/accountrepository.h"
 #include "data/database.h"
+#include "data/money.h"
 #include "data/timestamps.h"
 #include "data/transactionrepository.h"
 #include "data/uuids.h"
@@ -9,12 +10,17 @@
 #include "ui/accountformdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
+#include "ui/register/balancelabel.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 #include "ui/welcomescreen.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,6 +47,8 @@ private Q_SLOTS:
     void balancesColoursAndTotal();
     void totalText_data();
     void totalText();
+    void severalCurrencyTotalsShowInFull();
+    void largeBalancesElideInsteadOfWideningTheWindow();
     void subtitles();
     void altShortcutsCoverFirstTenAndFollowReorder();
     void dragReorderStoresPositions();
@@ -223,9 +231,9 @@ void tst_MainWindow::totalText_data()
     QTest::newRow("none") << Balances{} << "No accounts";
     QTest::newRow("oneCurrency") << Balances{{Currency::USD, 123456}, {Currency::USD, -6}} << "Total: $1,234.50";
     QTest::newRow("dollarsAndYen") << Balances{{Currency::USD, 123456}, {Currency::JPY, 15000}}
-                                   << "Total: $1,234.56 · ¥15,000";
+                                   << "Total: $1,234.56\n¥15,000";
     QTest::newRow("sharedSymbolNamed") << Balances{{Currency::USD, 100}, {Currency::CAD, 250}, {Currency::EUR, 5}}
-                                       << "Total: $1.00 USD · $2.50 CAD · €0.05";
+                                       << "Total: $1.00 USD\n$2.50 CAD\n€0.05";
     QTest::newRow("onlyEuro") << Balances{{Currency::EUR, -5}} << "Total: -€0.05";
 }
 
@@ -235,6 +243,71 @@ void tst_MainWindow::totalText()
     QFETCH(Balances, balances);
     QFETCH(QString, expected);
     QCOMPARE(MainWindow::totalText(balances), expected);
+}
+
+void tst_MainWindow::severalCurrencyTotalsShowInFull()
+{
+    addAccount("Dollars", 0, Currency::USD, 25202109);
+    addAccount("Euros", 1, Currency::EUR, 8230859);
+    addAccount("Yen", 2, Currency::JPY, 9519100);
+    addAccount("Pounds", 3, Currency::GBP, 5412345);
+    auto window = makeWindow();
+    window->resize(1024, 700);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    QLabel *total = window->totalLabel();
+    const QStringList lines = total->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines, (QStringList{"Total: $252,021.09", "€82,308.59", "¥9,519,100", "£54,123.45"}));
+    const QFontMetrics metrics(total->font());
+    QTRY_VERIFY2(total->height() >= lines.size() * metrics.height(),
+                 qPrintable(QStringLiteral("height %1").arg(total->height())));
+    for (const QString &line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= total->contentsRect().width(), qPrintable(line));
+    // The account list keeps the rest of the sidebar.
+    QVERIFY(window->accountList()->height() > total->height());
+}
+
+void tst_MainWindow::largeBalancesElideInsteadOfWideningTheWindow()
+{
+    const QString id = addAccount("Household Joint Checking for Bills and Savings", 0, Currency::USD, 0);
+    addAccount("Brokerage", 1, Currency::USD, 99999999999999);
+    addTransaction(id, 123456789012345);
+    addTransaction(id, -98765432109876, QDate(2024, 1, 11));
+    auto window = makeWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->selectAccount(id);
+    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
+
+    QVERIFY2(window->minimumSizeHint().width() <= 1024,
+             qPrintable(QString::number(window->minimumSizeHint().width())));
+    window->resize(1024, 700);
+    QTRY_COMPARE(window->width(), 1024);
+
+    // The register keeps its Balance column in view.
+    RegisterScreen *screen = window->registerScreen();
+    QHeaderView *header = screen->view()->horizontalHeader();
+    QTRY_VERIFY(header->sectionViewportPosition(RegisterModel::Balance) + header->sectionSize(RegisterModel::Balance)
+                <= screen->view()->viewport()->width());
+    // The header labels keep their whole texts, whether or not they are shown cut short.
+    auto *balance = qobject_cast<BalanceLabel *>(screen->balanceValueLabel());
+    QVERIFY(balance);
+    QCOMPARE(balance->fullText(), formatMoney(123456789012345 - 98765432109876, Currency::USD));
+    auto *title = qobject_cast<ElidedLabel *>(screen->titleLabel());
+    QVERIFY(title);
+    QCOMPARE(title->fullText(), QStringLiteral("Household Joint Checking for Bills and Savings"));
+    // With room for the amounts but not for everything, the title gives way first.
+    QVERIFY(title->isElided());
+    QVERIFY(!balance->isElided());
+    QVERIFY(!qobject_cast<BalanceLabel *>(screen->unclearedValueLabel())->isElided());
+
+    // In the sidebar each card's balance stays inside the card.
+    for (int row = 0; row < 2; ++row) {
+        AccountCard *card = cardAt(*window, row);
+        auto *amount = card->findChild<BalanceLabel *>();
+        QVERIFY(amount);
+        QVERIFY(amount->mapTo(card, QPoint(amount->width(), 0)).x() <= card->width());
+        QVERIFY(amount->width() >= amount->minimumSizeHint().width());
+    }
 }
 
 void tst_MainWindow::subtitles()

@@ -6,12 +6,14 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QScreen>
 
 QString formatDateText(const QDate &date)
 {
@@ -73,6 +75,18 @@ QDate parseDateText(const QString &text, const QDate &fallback)
     return fallback;
 }
 
+QPoint popupPosition(const QRect &anchor, const QSize &popup, const QRect &available)
+{
+    const int roomBelow = available.bottom() - anchor.bottom();
+    const int roomAbove = anchor.top() - available.top();
+    const bool below = popup.height() <= roomBelow || (popup.height() > roomAbove && roomBelow >= roomAbove);
+    int y = below ? anchor.bottom() + 1 : anchor.top() - popup.height();
+    y = qMax(available.top(), qMin(y, available.bottom() + 1 - popup.height()));
+    int x = qMin(anchor.left(), available.right() + 1 - popup.width());
+    x = qMax(available.left(), x);
+    return QPoint(x, y);
+}
+
 QCalendarWidget *showCalendarPopup(QWidget *anchor, const QDate &date,
                                    const std::function<void(const QDate &)> &callback)
 {
@@ -95,7 +109,12 @@ QCalendarWidget *showCalendarPopup(QWidget *anchor, const QDate &date,
     QObject::connect(calendar, &QCalendarWidget::clicked, calendar, pick);
     QObject::connect(calendar, &QCalendarWidget::activated, calendar, pick);
 
-    calendar->move(anchor->mapToGlobal(QPoint(0, anchor->height())));
+    const QRect anchorRect(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
+    const QScreen *screen = QGuiApplication::screenAt(anchorRect.center());
+    if (!screen)
+        screen = anchor->screen();
+    calendar->resize(calendar->sizeHint());
+    calendar->move(popupPosition(anchorRect, calendar->size(), screen->availableGeometry()));
     calendar->show();
     calendar->setFocus();
     return calendar;

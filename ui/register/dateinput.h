@@ -9,6 +9,9 @@
 class QCalendarWidget;
 class QKeyEvent;
 class QLineEdit;
+class QPoint;
+class QRect;
+class QSize;
 class QWidget;
 
 // Helpers shared by the register's date editor and the forms' date field:
@@ -29,10 +32,17 @@ bool applyDateKey(const QKeyEvent *event, QDate &date);
 // means 2000..2099. Text no format accepts gives the fallback.
 QDate parseDateText(const QString &text, const QDate &fallback);
 
-// Opens a calendar under the anchor, selecting the date (today when invalid)
-// and starting weeks on the application's first day of the week. A date
-// clicked, or confirmed with Enter, goes to the callback and closes the
-// popup, which deletes itself.
+// Where a popup of the given size opens for an anchor, all in global
+// coordinates, on a screen whose usable area is available: under the anchor
+// when it fits there, above it when only that fits, otherwise on the side
+// with more room. It is always shifted sideways and up or down as far as
+// needed to stay inside the usable area.
+QPoint popupPosition(const QRect &anchor, const QSize &popup, const QRect &available);
+
+// Opens a calendar under the anchor (above it when the screen has no room
+// below), selecting the date (today when invalid) and starting weeks on the
+// application's first day of the week. A date clicked, or confirmed with
+// Enter, goes to the callback and closes the popup, which deletes itself.
 QCalendarWidget *showCalendarPopup(QWidget *anchor, const QDate &date,
                                    const std::function<void(const QDate &)> &callback);
 

@@ -1,7 +1,9 @@
 #include "ui/register/elidedlabel.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 
 ElidedLabel::ElidedLabel(QWidget *parent)
     : QLabel(parent)
@@ -10,25 +12,46 @@ ElidedLabel::ElidedLabel(QWidget *parent)
 
 void ElidedLabel::setFullText(const QString &text)
 {
-    m_fullText = text;
     setText(text);
     update();
 }
 
 QString ElidedLabel::elidedText() const
 {
-    return fontMetrics().elidedText(m_fullText, Qt::ElideRight, contentsRect().width());
+    // The size hint is the advance rounded to whole pixels, which can be a
+    // fraction short of the exact width; a text given its size hint is whole.
+    const QFontMetrics metrics = fontMetrics();
+    const int width = contentsRect().width();
+    if (metrics.horizontalAdvance(text()) <= width)
+        return text();
+    return metrics.elidedText(text(), Qt::ElideRight, width);
 }
 
 QSize ElidedLabel::sizeHint() const
 {
     const QFontMetrics metrics = fontMetrics();
-    return QSize(metrics.horizontalAdvance(m_fullText), metrics.height());
+    const QMargins margins = contentsMargins();
+    return QSize(metrics.horizontalAdvance(text()) + margins.left() + margins.right(),
+                 metrics.height() + margins.top() + margins.bottom());
 }
 
 QSize ElidedLabel::minimumSizeHint() const
 {
-    return QSize(0, fontMetrics().height());
+    const QMargins margins = contentsMargins();
+    return QSize(margins.left() + margins.right(), fontMetrics().height() + margins.top() + margins.bottom());
+}
+
+bool ElidedLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        if (isElided())
+            QToolTip::showText(help->globalPos(), text(), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QLabel::event(event);
 }
 
 void ElidedLabel::paintEvent(QPaintEvent *)

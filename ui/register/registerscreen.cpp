@@ -14,6 +14,8 @@
 #include "services/transactionservice.h"
 #include "data/transactionrepository.h"
 #include "ui/messagebox.h"
+#include "ui/register/balancelabel.h"
+#include "ui/register/elidedlabel.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registertableview.h"
@@ -66,7 +68,7 @@ QLabel *valueBlock(QHBoxLayout *header, const QString &caption)
     applyFontRole(captionLabel, FontRole::Caption);
     captionLabel->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(kMuted)));
     captionLabel->setAlignment(Qt::AlignCenter);
-    auto *value = new QLabel;
+    auto *value = new BalanceLabel;
     applyFontRole(value, FontRole::SectionTitle);
     value->setAlignment(Qt::AlignCenter);
     block->addWidget(captionLabel);
@@ -87,9 +89,11 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
 
     auto *header = new QHBoxLayout;
     header->setSpacing(16);
-    m_titleLabel = new QLabel;
+    m_titleLabel = new ElidedLabel;
     applyFontRole(m_titleLabel, FontRole::LargeTitle);
-    header->addWidget(m_titleLabel);
+    // The title takes what the amounts leave and is the first to be cut short.
+    m_titleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    header->addWidget(m_titleLabel, 1);
     header->addStretch();
     m_clearedValue = valueBlock(header, tr("Cleared"));
     m_unclearedValue = valueBlock(header, tr("Uncleared"));
@@ -230,8 +234,9 @@ void RegisterScreen::restoreColumnLayout()
     m_restoringLayout = true;
     QSettings settings;
     QHeaderView *header = m_view->horizontalHeader();
+    // Widths first: a section hidden now keeps its width for when it is shown.
     for (int column = 0; column < RegisterModel::ColumnCount; ++column)
-        header->resizeSection(column, settings.value(widthKey(column), defaultColumnWidth(column)).toInt());
+        header->resizeSection(column, preferredColumnWidth(column));
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
         const bool alwaysShown = column == RegisterModel::Date || column == RegisterModel::Balance;
         bool hidden = !alwaysShown && settings.value(hiddenKey(column), false).toBool();
@@ -252,43 +257,40 @@ void RegisterScreen::restoreColumnLayout()
     }
     m_view->sortByColumn(column, order);
     m_restoringLayout = wasRestoring;
-    fitColumnsToWidth();
+    refitColumns();
 }
 
 void RegisterScreen::fitColumnsToWidth()
 {
-    struct Flexible
-    {
-        int column;
-        int width;
-        int minimum;
-    };
-    QSettings settings;
-    QList<Flexible> flexible;
+    // Only a change of width calls for a new fit. A horizontal scroll bar that
+    // appears after the user widened a column changes only the height, and
+    // the user's choice is not undone under the mouse.
+    const int available = m_view->viewport()->width();
+    if (available == m_fittedViewportWidth)
+        return;
+    m_fittedViewportWidth = available;
+
+    QList<int> widths(RegisterModel::ColumnCount, 0);
+    QList<int> floors(RegisterModel::ColumnCount, 0);
     int total = 0;
+    int floorTotal = 0;
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
         if (m_view->isColumnHidden(column))
             continue;
-        if (settings.contains(widthKey(column))) {
-            total += m_view->horizontalHeader()->sectionSize(column);
-            continue;
-        }
-        const int width = defaultColumnWidth(column);
-        total += width;
-        if (column == RegisterModel::Payee || column == RegisterModel::Category || column == RegisterModel::Memo)
-            flexible.append({column, width, width / 2});
+        widths[column] = preferredColumnWidth(column);
+        floors[column] = qMin(widths[column], columnFloor(column));
+        total += widths[column];
+        floorTotal += floors[column];
     }
-    int excess = total - m_view->viewport()->width();
-    int room = 0;
-    for (const Flexible &f : flexible)
-        room += f.width - f.minimum;
+    // Never narrower than every column at its floor, so Balance stays in view.
+    m_view->setMinimumWidth(floorTotal + 2 * m_view->frameWidth() + m_view->verticalScrollBar()->sizeHint().width());
+    giveUpWidth(widths, floors, total - available);
+
     const bool wasRestoring = m_restoringLayout;
     m_restoringLayout = true;
-    for (const Flexible &f : flexible) {
-        int width = f.width;
-        if (excess > 0 && room > 0)
-            width -= qMin(f.width - f.minimum, int(qint64(excess) * (f.width - f.minimum) / room) + 1);
-        m_view->horizontalHeader()->resizeSection(f.column, width);
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        if (!m_view->isColumnHidden(column))
+            m_view->horizontalHeader()->resizeSection(column, widths.at(column));
     }
     m_restoringLayout = wasRestoring;
 }
@@ -310,9 +312,9 @@ void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
         action->setEnabled(column != RegisterModel::Date && column != RegisterModel::Balance
                            && !(column == RegisterModel::Memo && m_delegate->twoLineMode()));
         connect(action, &QAction::toggled, this, [this, column](bool shown) {
-            m_view->setColumnHidden(column, !shown);
+            setColumnShown(column, shown);
             QSettings().setValue(hiddenKey(column), !shown);
-            fitColumnsToWidth();
+            refitColumns();
         });
     }
     menu.addSeparator();
@@ -323,16 +325,16 @@ void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
 void RegisterScreen::applyTwoLineMode(bool on)
 {
     m_delegate->setTwoLineMode(on);
-    if (on)
-        m_view->setColumnHidden(RegisterModel::Memo, true);
-    else
-        m_view->setColumnHidden(RegisterModel::Memo, QSettings().value(hiddenKey(RegisterModel::Memo), false).toBool());
+    const bool memoShown = !on && !QSettings().value(hiddenKey(RegisterModel::Memo), false).toBool();
+    const bool memoChanged = m_view->isColumnHidden(RegisterModel::Memo) == memoShown;
+    setColumnShown(RegisterModel::Memo, memoShown);
     if (m_model->twoLineMode() != on)
         m_model->setTwoLineMode(on);
     const int height = kRowHeight + kTwoLineExtra * (on ? 1 : 0);
     m_view->verticalHeader()->setMinimumSectionSize(height);
     m_view->verticalHeader()->setDefaultSectionSize(height);
-    fitColumnsToWidth();
+    if (memoChanged)
+        refitColumns();
     m_view->viewport()->update();
 }
 
@@ -1132,4 +1134,104 @@ void RegisterScreen::editSplits(int row)
     if (const Result<Transaction> saved = m_appState->transactionService()->replaceSplitLines(t.id, dialog.lines());
         !saved)
         reportError(saved.error());
+}
+
+// ---- column layout helpers ----------------------------------------------------
+
+int RegisterScreen::preferredColumnWidth(int column) const
+{
+    // A width of 0 or less (or no number at all) is no width a person chose:
+    // hiding a column is stored as its hidden flag, never as a width.
+    // An absurd width from a damaged settings file is capped.
+    constexpr int maxWidth = 2000;
+    bool ok = false;
+    const int stored = QSettings().value(widthKey(column)).toInt(&ok);
+    if (!ok || stored <= 0)
+        return defaultColumnWidth(column);
+    return qBound(m_view->horizontalHeader()->minimumSectionSize(), stored, maxWidth);
+}
+
+int RegisterScreen::columnFloor(int column) const
+{
+    // The narrowest a column gets when the register runs short of room: what
+    // its usual contents need, and for the text columns a few words.
+    const QFontMetrics metrics = m_view->fontMetrics();
+    const int padding = 12;
+    switch (column) {
+    case RegisterModel::Date:
+        return metrics.horizontalAdvance(QStringLiteral("12/31/2024")) + padding;
+    case RegisterModel::CheckNumber:
+        return metrics.horizontalAdvance(QStringLiteral("0000")) + padding;
+    case RegisterModel::Payment:
+    case RegisterModel::Deposit:
+        return metrics.horizontalAdvance(QStringLiteral("9,999.99")) + padding;
+    case RegisterModel::Payee:
+    case RegisterModel::Category:
+    case RegisterModel::Memo:
+        return metrics.averageCharWidth() * 6 + padding;
+    default:
+        return preferredColumnWidth(column);
+    }
+}
+
+void RegisterScreen::setColumnShown(int column, bool shown)
+{
+    // The header reports hiding as a resize to 0; that is not a width to keep.
+    const bool wasRestoring = m_restoringLayout;
+    m_restoringLayout = true;
+    m_view->setColumnHidden(column, !shown);
+    if (shown && m_view->horizontalHeader()->sectionSize(column) < m_view->horizontalHeader()->minimumSectionSize())
+        m_view->horizontalHeader()->resizeSection(column, preferredColumnWidth(column));
+    m_restoringLayout = wasRestoring;
+}
+
+void RegisterScreen::refitColumns()
+{
+    m_fittedViewportWidth = -1;
+    fitColumnsToWidth();
+}
+
+void RegisterScreen::giveUpWidth(QList<int> &widths, const QList<int> &floors, int excess)
+{
+    // Columns give up width in this order, each step only as far as needed
+    // and shared in proportion to what each can give: first Payee and Memo
+    // down to half their default, then Category likewise, then Date, Chk #,
+    // Payment and Deposit down to what their contents need, and last the
+    // three text columns down to their floors. Clr and Balance keep theirs.
+    struct Step
+    {
+        QList<int> columns;
+        bool toHalfDefault;
+    };
+    const Step steps[] = {
+        {{RegisterModel::Payee, RegisterModel::Memo}, true},
+        {{RegisterModel::Category}, true},
+        {{RegisterModel::Date, RegisterModel::CheckNumber, RegisterModel::Payment, RegisterModel::Deposit}, false},
+        {{RegisterModel::Payee, RegisterModel::Memo, RegisterModel::Category}, false},
+    };
+    for (const Step &step : steps) {
+        if (excess <= 0)
+            break;
+        QList<int> room;
+        int roomTotal = 0;
+        for (int column : step.columns) {
+            const int target = step.toHalfDefault ? qMax(floors.at(column), defaultColumnWidth(column) / 2)
+                                                  : floors.at(column);
+            room.append(qMax(0, widths.at(column) - target));
+            roomTotal += room.last();
+        }
+        if (roomTotal == 0)
+            continue;
+        const int take = qMin(excess, roomTotal);
+        // Cumulative rounding hands out exactly take pixels.
+        int given = 0;
+        int roomSoFar = 0;
+        for (int i = 0; i < step.columns.size(); ++i) {
+            roomSoFar += room.at(i);
+            const int upTo = int(qint64(take) * roomSoFar / roomTotal);
+            widths[step.columns.at(i)] -= upTo - given;
+            given = upTo;
+        }
+        excess -= take;
+    }
 }

@@ -107,9 +107,9 @@ private:
     void showStatus(const QString &text, int milliseconds);
     void applyTwoLineMode(bool on);
     void restoreColumnLayout();
-    // Narrows the text columns that keep their default width so that every
-    // column fits the view; widths the user set are left alone and nothing
-    // is stored.
+    // Narrows columns from their stored or default widths so that every
+    // column, Balance above all, fits the view; nothing is stored. Does
+    // nothing while the view's width is the one last fitted.
     void fitColumnsToWidth();
     void focusNewRowAfterChange();
     QWidget *openEditor() const;
@@ -134,4 +134,18 @@ private:
     QPointer<QWidget> m_watchedEditor;
     // Unsaved new-row entries of the accounts the person switched away from.
     QHash<QString, RegisterModel::EntryState> m_drafts;
+
+    // The width a column asks for: the stored one, or the default when none
+    // or no usable one is stored.
+    int preferredColumnWidth(int column) const;
+    // The narrowest a column is fitted to when room runs short.
+    int columnFloor(int column) const;
+    // Hides or shows a column without storing the header's resize as its width.
+    void setColumnShown(int column, bool shown);
+    // Takes excess pixels off the widths, in the order columns give up room,
+    // never below their floors; hidden columns have width 0 and keep it.
+    static void giveUpWidth(QList<int> &widths, const QList<int> &floors, int excess);
+    // Fits the columns again even when the width has not changed.
+    void refitColumns();
+    int m_fittedViewportWidth = -1;
 };

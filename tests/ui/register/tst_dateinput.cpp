@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 
@@ -27,6 +28,9 @@ private Q_SLOTS:
     void popupClickCallsBackAndCloses();
     void popupEnterConfirmsKeyboardChoice();
     void popupSurvivesCallbackDeletingAnchor();
+    void popupPosition_data();
+    void popupPosition();
+    void popupNearScreenBottomOpensAbove();
 
 private:
     Qt::DayOfWeek m_savedWeekStart = Qt::Monday;
@@ -183,6 +187,62 @@ void tst_DateInput::popupSurvivesCallbackDeletingAnchor()
     QCalendarWidget *calendar = showCalendarPopup(anchor, QDate(2024, 3, 15), [anchor](const QDate &) { delete anchor; });
     Q_EMIT calendar->clicked(QDate(2024, 3, 1));
     QVERIFY(anchorGuard.isNull());
+}
+
+void tst_DateInput::popupPosition_data()
+{
+    QTest::addColumn<QRect>("anchor");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("expected");
+
+    // A popup of 250 x 180 px throughout.
+    const QRect screen(0, 0, 1024, 700);
+    QTest::newRow("roomBelow") << QRect(100, 100, 120, 24) << screen << QPoint(100, 124);
+    QTest::newRow("exactlyFitsBelow") << QRect(100, 496, 120, 24) << screen << QPoint(100, 520);
+    QTest::newRow("oneRowShortBelowOpensAbove") << QRect(100, 497, 120, 24) << screen << QPoint(100, 317);
+    QTest::newRow("newRowAtBottomOpensAbove") << QRect(300, 640, 130, 36) << screen << QPoint(300, 460);
+    QTest::newRow("rightEdgeShiftsLeft") << QRect(950, 100, 60, 24) << screen << QPoint(774, 124);
+    QTest::newRow("leftOfScreenShiftsRight") << QRect(-40, 100, 120, 24) << screen << QPoint(0, 124);
+    // Neither side has room: the larger side, kept on the screen.
+    QTest::newRow("shortScreenAboveIsLarger") << QRect(100, 150, 120, 24) << QRect(0, 0, 1024, 300)
+                                             << QPoint(100, 0);
+    QTest::newRow("shortScreenBelowIsLarger") << QRect(100, 40, 120, 24) << QRect(0, 0, 1024, 200)
+                                             << QPoint(100, 20);
+    // A panel at the top and a second screen to the right.
+    QTest::newRow("belowTopPanel") << QRect(10, 35, 120, 24) << QRect(0, 30, 1024, 670) << QPoint(10, 59);
+    QTest::newRow("secondScreenBottom") << QRect(1900, 850, 120, 24) << QRect(1024, 0, 1280, 900)
+                                        << QPoint(1900, 670);
+    QTest::newRow("secondScreenRightEdge") << QRect(2250, 100, 50, 24) << QRect(1024, 0, 1280, 900)
+                                           << QPoint(2054, 124);
+}
+
+void tst_DateInput::popupPosition()
+{
+    QFETCH(QRect, anchor);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, expected);
+    QCOMPARE(::popupPosition(anchor, QSize(250, 180), available), expected);
+}
+
+void tst_DateInput::popupNearScreenBottomOpensAbove()
+{
+    QWidget anchor;
+    anchor.resize(130, 36);
+    anchor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&anchor));
+    const QRect available = anchor.screen()->availableGeometry();
+    anchor.move(available.left() + 40, available.bottom() - 80);
+    QTRY_VERIFY(anchor.frameGeometry().top() > available.center().y());
+
+    QCalendarWidget *calendar = showCalendarPopup(&anchor, QDate(2024, 3, 15), {});
+    // As in popupHonoursWeekStart: the offscreen platform's frame shifts the popup by its margins.
+    const QPoint frame = anchor.geometry().topLeft() - anchor.frameGeometry().topLeft();
+    const QRect popup(calendar->pos() - frame, calendar->size());
+    const QPoint anchorTop = anchor.mapToGlobal(QPoint(0, 0));
+    QCOMPARE(popup.bottom(), anchorTop.y() - 1);
+    QCOMPARE(popup.left(), anchorTop.x());
+    QVERIFY(available.contains(popup));
+    calendar->close();
 }
 
 QTEST_MAIN(tst_DateInput)

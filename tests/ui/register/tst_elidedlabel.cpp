@@ -1,6 +1,9 @@
 #include "ui/register/elidedlabel.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 class tst_ElidedLabel : public QObject
 {
@@ -10,6 +13,9 @@ private Q_SLOTS:
     void sizeHintsAllowShrinking();
     void elidesAtTheRightEnd_data();
     void elidesAtTheRightEnd();
+    void setTextIsTheFullText();
+    void toolTipShowsWholeTextWhileCut_data();
+    void toolTipShowsWholeTextWhileCut();
 };
 
 void tst_ElidedLabel::sizeHintsAllowShrinking()
@@ -60,6 +66,58 @@ void tst_ElidedLabel::elidesAtTheRightEnd()
     // Growing again shows the whole text.
     label->resize(label->sizeHint().width() + 10, 20);
     QCOMPARE(label->elidedText(), label->fullText());
+}
+
+void tst_ElidedLabel::setTextIsTheFullText()
+{
+    // Code that only knows it holds a QLabel sets the text the QLabel way.
+    ElidedLabel label;
+    label.setFullText(QStringLiteral("Savings"));
+    static_cast<QLabel &>(label).setText(QStringLiteral("Household Joint Checking"));
+    QCOMPARE(label.fullText(), QStringLiteral("Household Joint Checking"));
+    QCOMPARE(label.sizeHint().width(), label.fontMetrics().horizontalAdvance(label.fullText()));
+    label.resize(label.sizeHint());
+    QCOMPARE(label.elidedText(), label.fullText());
+    QVERIFY(!label.isElided());
+}
+
+void tst_ElidedLabel::toolTipShowsWholeTextWhileCut_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("ownToolTip");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("cut") << 60 << QString() << "Everyday Checking at the Credit Union";
+    QTest::newRow("whole") << 2000 << QString() << QString();
+    QTest::newRow("ownToolTipWins") << 60 << "Main account" << "Main account";
+}
+
+void tst_ElidedLabel::toolTipShowsWholeTextWhileCut()
+{
+    QFETCH(int, width);
+    QFETCH(QString, ownToolTip);
+    QFETCH(QString, expected);
+
+    QWidget window;
+    auto *label = new ElidedLabel(&window);
+    label->setFullText(QStringLiteral("Everyday Checking at the Credit Union"));
+    label->setToolTip(ownToolTip);
+    label->setGeometry(0, 0, width, 20);
+    window.resize(qMax(width, 100), 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QToolTip::hideText();
+    const QPoint at(5, 5);
+    QHelpEvent help(QEvent::ToolTip, at, label->mapToGlobal(at));
+    QApplication::sendEvent(label, &help);
+    if (expected.isEmpty()) {
+        QVERIFY(!QToolTip::isVisible());
+    } else {
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), expected);
+    }
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(tst_ElidedLabel)

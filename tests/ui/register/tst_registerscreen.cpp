@@ -36,6 +36,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -70,6 +71,12 @@ private Q_SLOTS:
     void columnWidthsFollowFontScale_data();
     void columnWidthsFollowFontScale();
     void narrowWindowFitsEveryColumn();
+    void fitGivesUpWidthInOrder_data();
+    void fitGivesUpWidthInOrder();
+    void widenedColumnIsNotSnappedBack();
+    void memoKeepsItsWidthWhenHiddenAndShown();
+    void unusableStoredWidthRestoresDefault_data();
+    void unusableStoredWidthRestoresDefault();
     void splitEditorTotalsAndCommit();
     void memorizeOpensPrefilledForm();
     void memorizeRefusesBrokenDate();
@@ -550,6 +557,159 @@ void tst_RegisterScreen::narrowWindowFitsEveryColumn()
     QCoreApplication::processEvents();
     QCOMPARE(header->sectionSize(RegisterModel::Payee), 250);
     QVERIFY(!QSettings().contains("register/colWidth/2"));
+}
+
+void tst_RegisterScreen::fitGivesUpWidthInOrder_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("twoLine");
+
+    QTest::newRow("roomy") << 1800 << false;
+    QTest::newRow("slightlyShort") << 1100 << false;
+    QTest::newRow("registerOf1024Window") << 740 << false;
+    QTest::newRow("short") << 650 << false;
+    QTest::newRow("belowMinimum") << 300 << false;
+    QTest::newRow("twoLineRegisterOf1024Window") << 740 << true;
+    QTest::newRow("twoLineBelowMinimum") << 300 << true;
+}
+
+void tst_RegisterScreen::fitGivesUpWidthInOrder()
+{
+    QFETCH(int, width);
+    QFETCH(bool, twoLine);
+
+    m_state->preferencesRepository()->setBool("registerTwoLine", twoLine);
+    addTransaction(m_checking, "Rent", -145000, QDate(2024, 6, 1), "June");
+    openScreen(m_checking, width);
+    QCoreApplication::processEvents();
+    RegisterTableView *view = m_screen->view();
+    QHeaderView *header = view->horizontalHeader();
+    const auto size = [header](int column) { return header->sectionSize(column); };
+
+    // Clr and Balance keep their widths and Balance ends inside the view.
+    QCOMPARE(size(RegisterModel::Cleared), 35);
+    QCOMPARE(size(RegisterModel::Balance), 110);
+    const int right = header->sectionViewportPosition(RegisterModel::Balance) + size(RegisterModel::Balance);
+    QVERIFY2(right <= view->viewport()->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(right).arg(view->viewport()->width())));
+    QVERIFY(!view->horizontalScrollBar()->isVisible());
+
+    // Each kind of column gives up width only once the ones before it are
+    // down to their share: Payee and Memo first, then Category, then Date,
+    // Chk #, Payment and Deposit, and last the text columns again.
+    if (size(RegisterModel::Category) < 180) {
+        QCOMPARE(size(RegisterModel::Payee) <= 125, true);
+        if (!twoLine)
+            QCOMPARE(size(RegisterModel::Memo) <= 90, true);
+    }
+    if (size(RegisterModel::Date) < 130 || size(RegisterModel::Payment) < 100)
+        QVERIFY(size(RegisterModel::Category) <= 90);
+    if (size(RegisterModel::Payee) < 125)
+        QVERIFY(size(RegisterModel::Date) < 130 && size(RegisterModel::Payment) < 100);
+    // Nothing is given up while there is room.
+    if (width >= 1800) {
+        QCOMPARE(size(RegisterModel::Payee), 250);
+        QCOMPARE(size(RegisterModel::Date), 130);
+    }
+    // Fitting stores nothing.
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+        QVERIFY(!QSettings().contains(QStringLiteral("register/colWidth/%1").arg(column)));
+}
+
+void tst_RegisterScreen::widenedColumnIsNotSnappedBack()
+{
+    openScreen(m_checking, 1000);
+    QHeaderView *header = m_screen->view()->horizontalHeader();
+    const int fitted = header->sectionSize(RegisterModel::Payee);
+    QVERIFY(fitted < 250);
+
+    // The user drags Payee wider than the view has room for: it stays so.
+    header->resizeSection(RegisterModel::Payee, fitted + 80);
+    QCoreApplication::processEvents();
+    QCOMPARE(header->sectionSize(RegisterModel::Payee), fitted + 80);
+    QCOMPARE(QSettings().value("register/colWidth/2").toInt(), fitted + 80);
+
+    // A new width fits again, starting from the width the user chose.
+    m_screen->resize(1100, 700);
+    QCoreApplication::processEvents();
+    const int right = header->sectionViewportPosition(RegisterModel::Balance) + header->sectionSize(RegisterModel::Balance);
+    QVERIFY(right <= m_screen->view()->viewport()->width());
+    m_screen->resize(2200, 700);
+    QCoreApplication::processEvents();
+    QCOMPARE(header->sectionSize(RegisterModel::Payee), fitted + 80);
+}
+
+void tst_RegisterScreen::memoKeepsItsWidthWhenHiddenAndShown()
+{
+    PreferencesRepository *preferences = m_state->preferencesRepository();
+    openScreen(m_checking);
+    RegisterTableView *view = m_screen->view();
+    QHeaderView *header = view->horizontalHeader();
+    QCOMPARE(header->sectionSize(RegisterModel::Memo), 180);
+
+    preferences->setBool("registerTwoLine", true);
+    m_screen->reload();
+    QVERIFY(view->isColumnHidden(RegisterModel::Memo));
+    preferences->setBool("registerTwoLine", false);
+    m_screen->reload();
+    QVERIFY(!view->isColumnHidden(RegisterModel::Memo));
+    QCOMPARE(header->sectionSize(RegisterModel::Memo), 180);
+
+    // Started in two-line mode, then left.
+    preferences->setBool("registerTwoLine", true);
+    m_screen.reset();
+    openScreen(m_checking);
+    view = m_screen->view();
+    QVERIFY(view->isColumnHidden(RegisterModel::Memo));
+    preferences->setBool("registerTwoLine", false);
+    m_screen->reload();
+    header = view->horizontalHeader();
+    QVERIFY(!view->isColumnHidden(RegisterModel::Memo));
+    QCOMPARE(header->sectionSize(RegisterModel::Memo), 180);
+
+    // Hidden and shown again from the header menu.
+    for (int round = 0; round < 2; ++round) {
+        QTimer::singleShot(0, this, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions()) {
+                if (action->text() == "Memo")
+                    action->trigger();
+            }
+            menu->close();
+        });
+        m_screen->showHeaderContextMenu(QPoint(10, 5));
+    }
+    QVERIFY(!view->isColumnHidden(RegisterModel::Memo));
+    QCOMPARE(header->sectionSize(RegisterModel::Memo), 180);
+    QCOMPARE(QSettings().value("register/colHidden/4").toBool(), false);
+    // Hiding is never stored as a width.
+    QVERIFY(!QSettings().contains("register/colWidth/4"));
+}
+
+void tst_RegisterScreen::unusableStoredWidthRestoresDefault_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("zero") << QVariant(0) << 180;
+    QTest::newRow("zeroText") << QVariant(QStringLiteral("0")) << 180;
+    QTest::newRow("negative") << QVariant(-40) << 180;
+    QTest::newRow("notANumber") << QVariant(QStringLiteral("wide")) << 180;
+    QTest::newRow("belowMinimum") << QVariant(3) << 24;
+    QTest::newRow("chosenByUser") << QVariant(222) << 222;
+}
+
+void tst_RegisterScreen::unusableStoredWidthRestoresDefault()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, expected);
+
+    QSettings().setValue("register/colWidth/4", stored);
+    openScreen(m_checking);
+    QVERIFY(!m_screen->view()->isColumnHidden(RegisterModel::Memo));
+    QCOMPARE(m_screen->view()->horizontalHeader()->sectionSize(RegisterModel::Memo), expected);
 }
 
 void tst_RegisterScreen::splitEditorTotalsAndCommit()
