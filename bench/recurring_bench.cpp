@@ -49,16 +49,16 @@ bool createSchema(const QString &path)
                                      "('acc-1', 'Checking', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"));
 }
 
-struct Result
+struct RunResult
 {
     double ms = 0;
     double longestTemplateMs = 0;
     int posted = 0;
 };
 
-Result runService(const QString &path)
+RunResult runService(const QString &path)
 {
-    Result result;
+    RunResult result;
     Database database;
     if (!database.open(path) || !database.runMigrations())
         return result;
@@ -114,9 +114,9 @@ struct Row
     qint64 amount;
 };
 
-Result runRawSqlite(const QString &path)
+RunResult runRawSqlite(const QString &path)
 {
-    Result result;
+    RunResult result;
     if (!createSchema(path))
         return result;
 
@@ -175,14 +175,14 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     Clock::setToday(kToday);
 
-    Result ours{1e300, 0, 0};
-    Result baseline{1e300, 0, 0};
+    RunResult ours{1e300, 0, 0};
+    RunResult baseline{1e300, 0, 0};
     double longest = 0;
     for (int round = 0; round < kRounds; ++round) {
         QTemporaryDir dirA;
         QTemporaryDir dirB;
-        const Result b = runRawSqlite(dirB.filePath(QStringLiteral("baseline.db")));
-        const Result s = runService(dirA.filePath(QStringLiteral("quillby.db")));
+        const RunResult b = runRawSqlite(dirB.filePath(QStringLiteral("baseline.db")));
+        const RunResult s = runService(dirA.filePath(QStringLiteral("quillby.db")));
         if (s.posted != kTemplates * kOccurrences || b.posted != kTemplates * kOccurrences) {
             std::fprintf(stderr, "bench_recurring: posted %d (service) and %d (baseline), expected %d\n", s.posted,
                          b.posted, kTemplates * kOccurrences);

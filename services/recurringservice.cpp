@@ -6,6 +6,7 @@
 #include "data/clock.h"
 #include "data/money.h"
 #include "data/recurringrepository.h"
+#include "data/rowstamp.h"
 #include "data/sqlitehandle.h"
 #include "data/sqltransaction.h"
 #include "data/timestamps.h"
@@ -197,6 +198,39 @@ int RecurringService::processDue()
         Q_EMIT autoPosted(posted);
     }
     return posted;
+}
+
+Result<RecurringTransaction> RecurringService::saveTemplate(RecurringTransaction recurring)
+{
+    const std::optional<RecurringTransaction> stored =
+        recurring.id.isEmpty() ? std::nullopt : m_recurring->findById(recurring.id);
+    bool written = false;
+    if (stored) {
+        recurring.version = stored->version;
+        recurring.serverId = stored->serverId;
+        RowStamp::touch(recurring);
+        written = m_recurring->update(recurring);
+    } else {
+        if (recurring.id.isEmpty())
+            recurring.id = newUuid();
+        const QDateTime created = recurring.createdAt;
+        RowStamp::fresh(recurring);
+        if (created.isValid())
+            recurring.createdAt = created;
+        written = m_recurring->insert(recurring);
+    }
+    if (!written)
+        return Result<RecurringTransaction>::failure(tr("The recurring transaction could not be saved"));
+    Q_EMIT pendingCountChanged(pendingCount());
+    return recurring;
+}
+
+Result<void> RecurringService::removeTemplate(const QString &id)
+{
+    if (!m_recurring->softDelete(id))
+        return Result<void>::failure(tr("The recurring transaction could not be deleted"));
+    Q_EMIT pendingCountChanged(pendingCount());
+    return {};
 }
 
 int RecurringService::pendingCount() const

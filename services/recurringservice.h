@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/recurringtransaction.h"
+#include "data/result.h"
 
 #include <QDate>
 #include <QList>
@@ -65,6 +66,11 @@ public:
     int processDue();
 
     // Active live templates due on or before today, auto-post or not.
+    // Stores a template the person wrote (new, or a new version of a stored
+    // one) with a fresh stamp, or says why it could not.
+    Result<RecurringTransaction> saveTemplate(RecurringTransaction recurring);
+    Result<void> removeTemplate(const QString &id);
+
     int pendingCount() const;
     QList<RecurringTransaction> all() const;
     // The templates this service turned off since it was made, oldest first,

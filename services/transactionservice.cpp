@@ -57,8 +57,6 @@ Result<Transaction> TransactionService::setCleared(const QString &id, bool clear
         return Result<Transaction>::failure(tr("The transaction no longer exists"));
     TransactionDraft draft = TransactionDraft::fromTransaction(*existing);
     draft.cleared = cleared;
-    // A reconciled row that is no longer cleared is not reconciled either.
-    draft.reconciled = cleared && existing->reconciled;
     return write(id, draft, cleared ? tr("Mark Cleared") : tr("Mark Uncleared"));
 }
 

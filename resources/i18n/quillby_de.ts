@@ -53,6 +53,53 @@
     </message>
 </context>
 <context>
+    <name>AccountService</name>
+    <message>
+        <source>Could not create the account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the order of the accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not delete the account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The change could not be undone</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AccountType</name>
     <message>
         <source>Checking</source>
@@ -76,6 +123,33 @@
     </message>
     <message>
         <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AmountEntryGuard</name>
+    <message>
+        <source>Enter an amount (0 for none).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount without a sign; the type says which way it goes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amounts go up to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only a whole amount can be typed here, up to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only digits and one decimal point can be typed here, up to %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -466,10 +540,6 @@ Bitte überprüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</tra
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Opens the register&apos;s new row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>New &amp;Account</source>
         <translation type="unfinished"></translation>
     </message>
@@ -670,14 +740,6 @@ Bitte überprüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</tra
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not create the account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Select an account first</source>
         <translation type="unfinished"></translation>
     </message>
@@ -720,10 +782,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not delete the account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -737,6 +795,26 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>&lt;h3&gt;Orlindo Quillby&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A register for tracking your household finances.&lt;/p&gt;&lt;p&gt;Made by Orlindo &amp;mdash; &lt;a href=&apos;https://orlindo.com/quillby&apos;&gt;orlindo.com/quillby&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;This program uses the Qt framework under the GNU LGPL version 3. See &lt;a href=&apos;https://www.qt.io&apos;&gt;qt.io&lt;/a&gt; and &lt;a href=&apos;https://code.qt.io&apos;&gt;code.qt.io&lt;/a&gt; for Qt and its source code.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation opens in a later version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -972,12 +1050,64 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; was turned off: it was still behind after %2 postings in one run (next due %3). Check its dates, then edit it and turn Active back on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was turned off: its next due date is not a usable date. Edit it, set its start date and turn Active back on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Transactions posted: %n, one for each template that was due.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was due.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing could be posted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Templates still due: %n. Confirm All Due posts one occurrence of each at a time; Enter Next 7 Days posts all of them.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Transactions posted: %n.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is due in the next 7 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>The recurring transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>[Transfer] %1</source>
-        <translation type="unfinished"></translation>
+        <translation>[Umbuchung] %1</translation>
     </message>
     <message>
         <source>Memo</source>
@@ -1082,18 +1212,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Transfer to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Transfer from %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Fields cleared</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1155,6 +1273,26 @@ Both sides of the transfer will be deleted.</source>
         <source>&amp;Delete</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your unsaved entry is back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no category &quot;%1&quot;; choose one from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
@@ -1168,6 +1306,26 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lines add up to %1, %2 less than the transaction&apos;s %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lines add up to %1, %2 more than the transaction&apos;s %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a Line for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the Total to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower the lines so they add up to %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1326,10 +1484,6 @@ Both sides of the transfer will be deleted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The transaction could not be updated.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Delete &quot;%1&quot; for %2?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1341,10 +1495,6 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The transaction could not be deleted.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1432,6 +1582,116 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionService</name>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Splits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer needs two different accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each split line needs a category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The split lines add up to more than an amount can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other side of this transfer is split; edit its splits to change the amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation>Umbuchung von %1</translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation>Umbuchung an %1</translation>
+    </message>
+    <message>
+        <source>The split lines could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The change could not be undone</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>Nothing to undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,11 +1,15 @@
 #include "common/testdatabase.h"
 #include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "data/clock.h"
 #include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
 #include "data/timestamps.h"
 #include "data/transactionrepository.h"
+#include "services/importservice.h"
 #include "services/recurringservice.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -20,6 +24,7 @@ class tst_RecurringService : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void timerDuringImportWaitsForIt();
     void init();
     void cleanup();
 
@@ -654,6 +659,47 @@ void tst_RecurringService::catchUpAnnouncesOncePerAccount()
     // Each template commits its postings and its new due date on its own.
     QCOMPARE(recurringSpy.size(), 2);
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions WHERE account_id = 'acc-b'").toInt(), 10);
+}
+
+void tst_RecurringService::timerDuringImportWaitsForIt()
+{
+    addTemplate(makeTemplate("rec-1", Frequency::Monthly, m_today, true));
+    CategoryRepository categories(m_db->database());
+    SplitLineRepository splitLines(m_db->database());
+    ImportService import(m_transactions.get(), &categories, &splitLines);
+
+    QByteArray csv = "Date,Payee,Amount\n";
+    for (int i = 0; i < 250; ++i)
+        csv += "2025-06-01,Shop " + QByteArray::number(i) + ",-1.00\n";
+    const QString path = m_db->folder() + QStringLiteral("/bank.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(csv);
+    file.close();
+
+    // The hourly run fires while the import lets the event loop run with
+    // its transaction open: it must neither write into that transaction nor
+    // be lost.
+    int postedInside = -1;
+    int rowsWhenFired = -1;
+    QSignalSpy autoPosted(m_service.get(), &RecurringService::autoPosted);
+    connect(&import, &ImportService::importProgress, this, [&](int current, int) {
+        if (postedInside >= 0 || current >= 250)
+            return;
+        postedInside = m_service->processDue();
+        rowsWhenFired = postedDates("rec-1").size();
+    });
+    CsvMapping mapping;
+    mapping.dateFormat = QStringLiteral("yyyy-MM-dd");
+    const ImportResult result = import.importCsv(path, "acc-a", mapping);
+    QCOMPARE(result.imported, 250);
+    QCOMPARE(postedInside, 0);
+    QCOMPARE(rowsWhenFired, 0);
+    // Once the import has committed, the waiting run posts from the event loop.
+    QTRY_COMPARE(autoPosted.size(), 1);
+    QCOMPARE(autoPosted.at(0).at(0).toInt(), 1);
+    QCOMPARE(postedDates("rec-1"), DateList({m_today}));
+    QCOMPARE(transactionCount(), 251);
 }
 
 QTEST_GUILESS_MAIN(tst_RecurringService)

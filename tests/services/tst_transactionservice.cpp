@@ -786,7 +786,8 @@ void tst_TransactionService::setClearedStamps_data()
     QTest::addColumn<bool>("reconciledAfter");
     QTest::newRow("clear") << false << false << true << false;
     QTest::newRow("unclear") << true << false << false << false;
-    QTest::newRow("unclearReconciled") << true << true << false << false;
+    // The reconciliation mark stays: unclearing is no undoing of a reconciliation.
+    QTest::newRow("unclearReconciled") << true << true << false << true;
     QTest::newRow("clearAgainKeepsReconciled") << true << true << true << true;
 }
 

@@ -999,7 +999,9 @@ void RegisterScreen::memorize(int row)
     RecurringFormDialog dialog(m_appState, seed, RecurringFormDialog::Purpose::Memorize, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (m_appState->recurringRepository()->insert(dialog.recurring()))
+    if (const auto saved = m_appState->recurringService()->saveTemplate(dialog.recurring()); !saved)
+        reportError(saved.error());
+    else
         showStatus(tr("Transaction memorized as recurring"), 3000);
 }
 

@@ -7,7 +7,7 @@
 #include "data/money.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "services/transferwriter.h"
+#include "services/transactionservice.h"
 #include "ui/messagebox.h"
 
 #include <QDialogButtonBox>
@@ -229,15 +229,13 @@ QString TransactionDetailsDialog::valueText(const QString &label) const
 
 void TransactionDetailsDialog::toggleCleared()
 {
-    Transaction changed = m_transaction;
-    changed.cleared = !changed.cleared;
-    changed.updatedAt = QDateTime::currentDateTimeUtc();
-    changed.syncStatus = SyncStatus::Pending;
-    if (!m_appState->transactionRepository()->update(changed)) {
-        MessageBox::warning(this, tr("Transaction Details"), tr("The transaction could not be updated."));
+    const Result<Transaction> changed =
+        m_appState->transactionService()->setCleared(m_transaction.id, !m_transaction.cleared);
+    if (!changed) {
+        MessageBox::warning(this, tr("Transaction Details"), changed.error());
         return;
     }
-    m_transaction = changed;
+    m_transaction = changed.value();
     updateStatus();
 }
 
@@ -254,21 +252,17 @@ void TransactionDetailsDialog::deleteTransaction()
         != QMessageBox::Yes)
         return;
 
-    TransferWriter writer(m_appState->accountRepository(), m_appState->transactionRepository());
-    switch (writer.softDeleteWithPartner(m_transaction.id)) {
-    case TransferWriter::Result::Written:
-        m_deleted = true;
+    // Nothing stored under an empty id (the register's opening row): nothing to delete.
+    if (m_transaction.id.isEmpty()) {
         accept();
         return;
-    case TransferWriter::Result::NotFound:
-        // Nothing stored under this id (the register's opening row): nothing to delete.
-        accept();
-        return;
-    case TransferWriter::Result::CurrencyMismatch:
-    case TransferWriter::Result::Failed:
-        break;
     }
-    MessageBox::warning(this, tr("Delete Transaction"), tr("The transaction could not be deleted."));
+    if (const Result<void> removed = m_appState->transactionService()->remove(m_transaction.id); !removed) {
+        MessageBox::warning(this, tr("Delete Transaction"), removed.error());
+        return;
+    }
+    m_deleted = true;
+    accept();
 }
 
 void TransactionDetailsDialog::showEvent(QShowEvent *event)

@@ -190,7 +190,8 @@ void RecurringScreen::showNewForm()
     RecurringFormDialog dialog(m_state, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_state->recurringRepository()->insert(dialog.recurring());
+    if (const auto saved = m_service->saveTemplate(dialog.recurring()); !saved)
+        MessageBox::warning(this, tr("Recurring Transactions"), saved.error());
     refresh();
 }
 
@@ -201,7 +202,8 @@ void RecurringScreen::showEditForm(int row)
     RecurringFormDialog dialog(m_state, m_model->templateAt(row), RecurringFormDialog::Purpose::Edit, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_state->recurringRepository()->update(dialog.recurring());
+    if (const auto saved = m_service->saveTemplate(dialog.recurring()); !saved)
+        MessageBox::warning(this, tr("Recurring Transactions"), saved.error());
     refresh();
 }
 
@@ -250,7 +252,8 @@ void RecurringScreen::deleteSelected()
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;
-    m_state->recurringRepository()->softDelete(r.id);
+    if (const Result<void> removed = m_service->removeTemplate(r.id); !removed)
+        MessageBox::warning(this, tr("Recurring Transactions"), removed.error());
     refresh();
 }
 

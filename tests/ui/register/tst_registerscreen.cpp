@@ -13,6 +13,7 @@
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
 #include "ui/statusbar.h"
+#include "services/undohistory.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
@@ -36,12 +37,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -96,6 +99,17 @@ private Q_SLOTS:
     void altReturnShowsDetails();
     void ctrlEEditsStoredRowInForm_data();
     void ctrlEEditsStoredRowInForm();
+    void unreadableEntryIsRefusedAndKept_data();
+    void unreadableEntryIsRefusedAndKept();
+    void halfTypedCategory_data();
+    void halfTypedCategory();
+    void autoFillKeepsTypedFields();
+    void commandKeysFromInsideEditors();
+    void apostropheInTextFields_data();
+    void apostropheInTextFields();
+    void unsavedEntryWaitsForItsAccount();
+    void transferEntryByIdInGerman();
+    void retypedTransferPayeeMakesPlainRow();
 
 private:
     QString addAccount(const QString &name, Currency currency = Currency::USD, qint64 startingBalance = 0,
@@ -1346,6 +1360,229 @@ void tst_RegisterScreen::ctrlEEditsStoredRowInForm()
     const int row = model->rowForId(edited);
     QCOMPARE(model->index(row, shown < 0 ? RegisterModel::Payment : RegisterModel::Deposit).data().toString(),
              formatAmount(shown < 0 ? -shown : shown, Currency::USD));
+}
+
+void tst_RegisterScreen::unreadableEntryIsRefusedAndKept_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("payment");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("column");
+    QTest::newRow("letters") << "" << "abc" << "\"abc\" is not an amount" << int(RegisterModel::Payment);
+    QTest::newRow("tooLarge") << "" << "99999999999999999999" << "\"99999999999999999999\" is not an amount"
+                              << int(RegisterModel::Payment);
+    QTest::newRow("impossibleDate") << "2/30/2026" << "12.00" << "\"2/30/2026\" is not a date"
+                                    << int(RegisterModel::Date);
+}
+
+void tst_RegisterScreen::unreadableEntryIsRefusedAndKept()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, payment);
+    QFETCH(QString, message);
+    QFETCH(int, column);
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({date, "", "Hardware Store", "", ""});
+    type(payment);
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    QCOMPARE(stored(m_checking).size(), 0);
+    QCOMPARE(m_screen->statusLabel()->text(), message);
+    // Back at the field at fault, with everything typed still there.
+    QVERIFY(m_screen->view()->isEditing());
+    QCOMPARE(m_screen->view()->currentIndex().column(), column);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->entryText(Slot::Payee), QString("Hardware Store"));
+    QCOMPARE(model->entryText(Slot::Payment), payment);
+    if (!date.isEmpty())
+        QCOMPARE(model->entryText(Slot::Date), date);
+}
+
+void tst_RegisterScreen::halfTypedCategory_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("storedCategory");   // empty: refused
+    QTest::newRow("uniquePrefix") << "Groc" << "Groceries";
+    QTest::newRow("otherCase") << "groceries" << "Groceries";
+    QTest::newRow("unknown") << "Zzyzx" << "";
+}
+
+void tst_RegisterScreen::halfTypedCategory()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, storedCategory);
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({"", "", "Market"});
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Category));
+    type(typed);
+    // Return closes the completion list first, then leaves the field.
+    key(Qt::Key_Return);
+    if (m_screen->view()->currentIndex().column() == RegisterModel::Category && focus())
+        key(Qt::Key_Return);
+    key(Qt::Key_Return);
+    type("8.00");
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> rows = stored(m_checking);
+    if (storedCategory.isEmpty()) {
+        QCOMPARE(rows.size(), 0);
+        QVERIFY(m_screen->statusLabel()->text().contains(typed));
+        QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Category));
+        return;
+    }
+    QCOMPARE(rows.size(), 1);
+    const std::optional<Category> category = m_state->categoryRepository()->findByName(storedCategory);
+    QVERIFY(category);
+    QCOMPARE(rows.at(0).categoryId, category->id);
+}
+
+void tst_RegisterScreen::autoFillKeepsTypedFields()
+{
+    const std::optional<Category> groceries = m_state->categoryRepository()->findByName("Groceries");
+    QVERIFY(groceries);
+    addTransaction(m_checking, "Corner Grocery", -5423, QDate(2024, 5, 1), "weekly", groceries->id);
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({"", "", "Corner Grocery"});
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->entryText(Slot::Payment), QString("54.23"));
+    QCOMPARE(model->entryText(Slot::Memo), QString("weekly"));
+    // Category, Memo, then the amount typed over the filled one.
+    typeFields({"", "one-off"});
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Payment));
+    qobject_cast<QLineEdit *>(focus())->selectAll();
+    type("77.77");
+    // Back through the payee: nothing the person typed is filled over.
+    for (int i = 0; i < 4; ++i)
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Date));
+    QCOMPARE(model->entryText(Slot::Payment), QString("77.77"));
+    QCOMPARE(model->entryText(Slot::Memo), QString("one-off"));
+    key(Qt::Key_Return, Qt::ControlModifier);
+    const QList<Transaction> rows = stored(m_checking);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(0).amount, qint64(-7777));
+    QCOMPARE(rows.at(0).memo, QString("one-off"));
+}
+
+void tst_RegisterScreen::commandKeysFromInsideEditors()
+{
+    const QString id = addTransaction(m_checking, "Gym", -3500, QDate(2024, 4, 20));
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    const int row = model->rowForId(id);
+    m_screen->view()->setCurrentIndex(model->index(row, RegisterModel::Payee));
+    QTest::keyClick(m_screen->view(), Qt::Key_Return);
+    auto *editor = qobject_cast<QLineEdit *>(focus());
+    QVERIFY(editor);
+    editor->setCursorPosition(1);
+    // Ctrl+D inside the payee editor deletes the transaction, not a letter.
+    key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.at(0).title, QString("Delete Transaction"));
+    QCOMPARE(stored(m_checking).size(), 0);
+    // Edit › Undo brings it back.
+    QVERIFY(m_state->undoHistory()->canUndo());
+    QCOMPARE(m_state->undoHistory()->undoText(), QString("Delete Transaction"));
+    QVERIFY(m_state->undoHistory()->undo().ok());
+    QCOMPARE(stored(m_checking).size(), 1);
+    QVERIFY(model->rowForId(id) >= 0);
+}
+
+void tst_RegisterScreen::apostropheInTextFields_data()
+{
+    QTest::addColumn<QString>("before");      // typed into the empty Payee first
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("emptyFieldCopies") << "" << "Landlord";
+    QTest::newRow("afterTextStaysText") << "Kids" << "Kids'";
+}
+
+void tst_RegisterScreen::apostropheInTextFields()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, expected);
+    addTransaction(m_checking, "Landlord", -120000, QDate(2024, 5, 1));
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({"", ""});
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Payee));
+    auto *edit = qobject_cast<QLineEdit *>(focus());
+    QVERIFY(edit);
+    if (!before.isEmpty())
+        type(before);
+    type("'");
+    auto *after = qobject_cast<QLineEdit *>(focus());
+    QVERIFY(after);
+    QCOMPARE(after->text(), expected);
+}
+
+void tst_RegisterScreen::unsavedEntryWaitsForItsAccount()
+{
+    openScreen(m_checking);
+    m_screen->focusNewRow();
+    typeFields({"", "", "Half typed", ""});
+    type("a memo");
+    m_screen->setAccount(m_savings);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->entryText(Slot::Payee), QString());
+    m_screen->setAccount(m_checking);
+    QCOMPARE(model->entryText(Slot::Payee), QString("Half typed"));
+    QCOMPARE(model->entryText(Slot::Memo), QString("a memo"));
+    QCOMPARE(stored(m_checking).size(), 0);
+    // Saved from where it was left.
+    m_screen->view()->setCurrentIndex(model->index(model->newRowPosition(), RegisterModel::Payment));
+    QTest::keyClick(m_screen->view(), Qt::Key_Return);
+    type("5.00");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(stored(m_checking).size(), 1);
+    QCOMPARE(stored(m_checking).at(0).payee, QString("Half typed"));
+}
+
+void tst_RegisterScreen::transferEntryByIdInGerman()
+{
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/i18n/quillby_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    const auto removeTranslator = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+    // Two accounts of the same name: the entry names the one chosen by id.
+    const QString other = addAccount("Savings", Currency::USD, 0, 2);
+    openScreen(m_checking);
+    const QString entry = RegisterDelegate::transferEntryPrefix() + "Savings";
+    QVERIFY(m_screen->delegate()->payeeCompletions().contains(entry));
+    QVERIFY(entry != QStringLiteral("[Transfer] Savings"));
+    m_screen->focusNewRow();
+    typeFields({"5/10/2024", "", entry, "", ""});
+    type("50.00");
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> checking = stored(m_checking);
+    QCOMPARE(checking.size(), 1);
+    QCOMPARE(checking.at(0).amount, qint64(-5000));
+    QCOMPARE(checking.at(0).transferDestAccountId, m_savings);
+    QCOMPARE(stored(m_savings).size(), 1);
+    QCOMPARE(stored(other).size(), 0);
+    QCOMPARE(stored(m_savings).at(0).transferLinkId, checking.at(0).id);
+}
+
+void tst_RegisterScreen::retypedTransferPayeeMakesPlainRow()
+{
+    const auto [out, in] = addTransfer(m_checking, m_savings, -5000, QDate(2024, 5, 10));
+    openScreen(m_checking);
+    RegisterModel *model = m_screen->model();
+    m_screen->view()->setCurrentIndex(model->index(model->rowForId(out), RegisterModel::Date));
+    QTest::keyClick(m_screen->view(), Qt::Key_Return);
+    typeFields({"", "", "Cash Withdrawal", "", ""});
+    key(Qt::Key_Return, Qt::ControlModifier);
+    const std::optional<Transaction> plain = m_state->transactionRepository()->findById(out);
+    QVERIFY(plain);
+    QCOMPARE(plain->payee, QString("Cash Withdrawal"));
+    QVERIFY(plain->transferLinkId.isEmpty());
+    QCOMPARE(plain->amount, qint64(-5000));
+    // The other half went with the transfer.
+    QCOMPARE(stored(m_savings).size(), 0);
+    QVERIFY(m_state->transactionRepository()->findById(in)->deletedAt.has_value());
 }
 
 QTEST_MAIN(tst_RegisterScreen)

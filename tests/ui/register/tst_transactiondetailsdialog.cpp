@@ -362,7 +362,7 @@ void tst_TransactionDetailsDialog::failedDeleteLeavesBothHalves()
     QVERIFY(!stored(out.transferLinkId).deletedAt.has_value());
     QCOMPARE(m_boxes.size(), 2);
     QCOMPARE(m_boxes.last().icon, QMessageBox::Warning);
-    QCOMPARE(m_boxes.last().text, QStringLiteral("The transaction could not be deleted."));
+    QCOMPARE(m_boxes.last().text, QStringLiteral("The transaction could not be deleted"));
 }
 
 void tst_TransactionDetailsDialog::editRequest()
