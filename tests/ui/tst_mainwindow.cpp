@@ -24,6 +24,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QMenu>
 #include <QSettings>
 #include <QShortcut>
 #include <QSqlQuery>
@@ -58,6 +60,8 @@ private Q_SLOTS:
     void deleteCurrentAccount();
     void deleteOtherAccountKeepsCurrent();
     void failedCascadeDeleteKeepsEverything();
+    void rightClickKeepsCommandsOnCurrentAccount();
+    void undoAndRedoFromEditMenu();
     void initialSelectionFallsBackToFirstAccount();
     void geometryFallback();
 
@@ -470,6 +474,68 @@ void tst_MainWindow::failedCascadeDeleteKeepsEverything()
     QCOMPARE(m_state->transactionRepository()->findByAccount(a).size(), 2);
     QVERIFY(!m_state->accountRepository()->findById(a)->deletedAt.has_value());
     QCOMPARE(listedIds(*window), QStringList{a});
+}
+
+void tst_MainWindow::rightClickKeepsCommandsOnCurrentAccount()
+{
+    const QString checking = addAccount("Checking", 0);
+    const QString visa = addAccount("Visa Card", 1);
+    auto window = makeWindow();
+    window->selectAccount(checking);
+    QListWidget *list = window->accountList();
+    const QPoint onVisa = list->visualItemRect(list->item(1)).center();
+    // Right-click "Visa Card", choose Delete, answer No.
+    m_answer = QMessageBox::No;
+    QTimer::singleShot(0, this, [this] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction *action : menu->actions()) {
+            if (action->text() == QStringLiteral("Delete \"Visa Card\""))
+                action->trigger();
+        }
+        menu->close();
+    });
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, onVisa);
+    QMetaObject::invokeMethod(list, "customContextMenuRequested", Q_ARG(QPoint, onVisa));
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(m_state->accountRepository()->findById(visa)->deletedAt == std::nullopt);
+    // The highlight is back on the account the register and the commands act on.
+    QCOMPARE(m_state->currentAccountId(), checking);
+    QCOMPARE(list->currentItem()->data(Qt::UserRole).toString(), checking);
+    QCOMPARE(window->registerScreen()->accountId(), checking);
+}
+
+void tst_MainWindow::undoAndRedoFromEditMenu()
+{
+    const QString a = addAccount("A", 0);
+    addTransaction(a, 100);
+    auto window = makeWindow();
+    QAction *undo = nullptr;
+    QAction *redo = nullptr;
+    for (QAction *menu : window->menuBar()->actions()) {
+        for (QAction *action : menu->menu() ? menu->menu()->actions() : QList<QAction *>()) {
+            if (action->shortcut() == QKeySequence(QStringLiteral("Ctrl+Z")))
+                undo = action;
+            if (action->shortcut() == QKeySequence(QStringLiteral("Ctrl+Shift+Z")))
+                redo = action;
+        }
+    }
+    QVERIFY(undo && redo);
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+
+    window->deleteAccount(a);
+    QCOMPARE(listedIds(*window), QStringList());
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Delete Account"));
+    undo->trigger();
+    QCOMPARE(listedIds(*window), QStringList{a});
+    QCOMPARE(m_state->transactionRepository()->findByAccount(a).size(), 1);
+    QCOMPARE(redo->text(), QStringLiteral("&Redo Delete Account"));
+    redo->trigger();
+    QCOMPARE(listedIds(*window), QStringList());
+    QCOMPARE(m_state->transactionRepository()->findByAccount(a).size(), 0);
 }
 
 void tst_MainWindow::initialSelectionFallsBackToFirstAccount()
