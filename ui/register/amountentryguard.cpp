@@ -7,20 +7,11 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QToolTip>
 
 namespace {
 
 const char *const kGuardName = "amountEntryGuard";
-
-QString withoutSymbolsAndGrouping(const QString &text, Currency currency)
-{
-    QString cleaned = text;
-    cleaned.remove(currencySymbol(currency));
-    cleaned.remove(QLatin1Char(','));
-    return cleaned.trimmed();
-}
 
 } // namespace
 
@@ -35,9 +26,10 @@ AmountEntryGuard::AmountEntryGuard(QDoubleSpinBox *field)
         connect(edit, &QLineEdit::inputRejected, this, &AmountEntryGuard::rejectInput);
         // Emitted before textChanged, so m_shownText is still the text before the edit.
         connect(edit, &QLineEdit::textEdited, this, [this](const QString &text) {
-            // Taking away or typing over what was there corrects the entry;
-            // typing on after a refused key ("5.5" in yen giving 55) does not.
-            if (text.size() <= m_shownText.size())
+            // Taking away or typing over what was there corrects a refused
+            // key; typing on after it ("5.5" in yen giving 55) does not.
+            // Unreadable text is corrected once the text reads.
+            if (m_rejected ? text.size() <= m_shownText.size() : textProblem().isEmpty())
                 clearMark();
         });
         connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_shownText = text; });
@@ -62,19 +54,6 @@ AmountEntryGuard *AmountEntryGuard::of(const QDoubleSpinBox *field)
                  : nullptr;
 }
 
-bool AmountEntryGuard::isReadable(const QString &text, Currency currency)
-{
-    // Until the exact money reader is shared: parseMoney gives 0 both for a
-    // zero and for text it cannot read, so a zero must be written as one.
-    const QString cleaned = withoutSymbolsAndGrouping(text, currency);
-    if (cleaned.isEmpty())
-        return false;
-    if (parseMoney(cleaned, currency) != 0)
-        return true;
-    static const QRegularExpression writtenZero(QStringLiteral("^[+-]?\\s*(0+(\\.0*)?|\\.0+)$"));
-    return writtenZero.match(cleaned).hasMatch();
-}
-
 Currency AmountEntryGuard::currency() const
 {
     // The field's text carries no symbol; only its decimals matter here.
@@ -83,22 +62,20 @@ Currency AmountEntryGuard::currency() const
 
 QString AmountEntryGuard::textProblem() const
 {
-    // Text the field itself reads is its value, in the field's own locale.
+    // Text the field itself reads is its value.
     QString shown = m_field->text();
     int position = 0;
     if (m_field->validate(shown, position) == QValidator::Acceptable)
         return QString();
     const Currency kind = currency();
-    const QString text = m_field->cleanText();
-    if (withoutSymbolsAndGrouping(text, kind).isEmpty())
-        return tr("Enter an amount (0 for none).");
-    if (!isReadable(text, kind))
-        return tr("\"%1\" is not an amount.").arg(text.trimmed());
-    const qint64 amount = parseMoney(withoutSymbolsAndGrouping(text, kind), kind);
-    if (amount < 0 && m_field->minimum() >= 0)
+    const QString text = m_field->cleanText().trimmed();
+    const std::optional<qint64> amount = spinBoxAmount(m_field, kind);
+    if (!amount)
+        return text.isEmpty() ? tr("Enter an amount (0 for none).") : tr("\"%1\" is not an amount.").arg(text);
+    if (*amount < 0 && m_field->minimum() >= 0)
         return tr("Enter the amount without a sign; the type says which way it goes.");
     const qint64 largest = spinValueToAmount(m_field->maximum(), kind);
-    if (amount > largest)
+    if (*amount > largest)
         return tr("Amounts go up to %1.").arg(formatAmount(largest, kind));
     return QString();
 }
@@ -140,6 +117,7 @@ void AmountEntryGuard::rejectInput()
 {
     const qint64 largest = spinValueToAmount(m_field->maximum(), currency());
     const QString limit = formatAmount(largest, currency());
+    m_rejected = true;
     mark(m_field->decimals() == 0 ? tr("Only a whole amount can be typed here, up to %1.").arg(limit)
                                   : tr("Only digits and one decimal point can be typed here, up to %1.").arg(limit));
 }
@@ -172,6 +150,7 @@ void AmountEntryGuard::clearMark()
     if (!m_marked)
         return;
     m_marked = false;
+    m_rejected = false;
     m_problem.clear();
     m_field->setToolTip(m_toolTipBefore);
     m_field->setStyleSheet(m_styleBefore);

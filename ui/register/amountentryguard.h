@@ -27,10 +27,6 @@ public:
     // The field's guard, or nullptr when none was attached.
     static AmountEntryGuard *of(const QDoubleSpinBox *field);
 
-    // Whether the text reads as an amount: not blank, and either a non-zero
-    // amount or a written zero ("0", "0.00"). Symbols and "," are ignored.
-    static bool isReadable(const QString &text, Currency currency);
-
     // Why the entry cannot be taken; empty when it can.
     QString problem() const;
     // With a problem: shows it at the field, focuses and selects the field,
@@ -56,4 +52,5 @@ private:
     QString m_toolTipBefore;
     QString m_styleBefore;
     bool m_marked = false;
+    bool m_rejected = false;   // marked for a refused key or paste, not for the text
 };

@@ -1085,6 +1085,7 @@ void tst_RegisterScreen::ctrlEOpensSeededForm()
         seededPayee = dialog->payeeEdit()->text();
         seededDate = dialog->transaction().date;
         dialog->amountField()->setFocus();
+        dialog->amountField()->selectAll();
         QTest::keyClicks(dialog->amountField(), "8.25");
         dialog->accept();
     });
@@ -1094,6 +1095,7 @@ void tst_RegisterScreen::ctrlEOpensSeededForm()
     const QList<Transaction> rows = stored(m_checking);
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows.at(0).payee, QString("Bakery"));
+    QCOMPARE(rows.at(0).amount, qint64(-825));
     // The seed's texts are gone from the new row.
     QCOMPARE(m_screen->model()->entryText(Slot::Payee), QString());
     QCOMPARE(m_screen->view()->currentIndex().row(), m_screen->model()->newRowPosition());
