@@ -1456,10 +1456,15 @@ void tst_RegisterScreen::autoFillKeepsTypedFields()
     QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Payment));
     qobject_cast<QLineEdit *>(focus())->selectAll();
     type("77.77");
-    // Back through the payee: nothing the person typed is filled over.
-    for (int i = 0; i < 4; ++i)
+    // Back to the payee and out of it again: nothing the person typed is
+    // filled over.
+    for (int i = 0; i < 3; ++i)
         key(Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Date));
+    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Category));
+    m_screen->view()->setCurrentIndex(model->index(model->newRowPosition(), RegisterModel::Payee));
+    QTest::keyClick(m_screen->view(), Qt::Key_Return);
+    QVERIFY(m_screen->view()->isEditing());
+    key(Qt::Key_Tab);
     QCOMPARE(model->entryText(Slot::Payment), QString("77.77"));
     QCOMPARE(model->entryText(Slot::Memo), QString("one-off"));
     key(Qt::Key_Return, Qt::ControlModifier);
