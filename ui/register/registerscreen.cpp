@@ -1130,6 +1130,9 @@ void RegisterScreen::editSplits(int row)
     Transaction t = *stored;
     const QList<SplitLine> current = m_appState->splitLineRepository()->findByTransaction(t.id);
     SplitEditorDialog dialog(m_appState, t.amount, current, accountCurrency(), this);
+    // The stored amount becomes the lines' sum, so the editor may offer to
+    // change the total to it.
+    dialog.setTotalChangeable(true);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_model->setEditRow(-1);

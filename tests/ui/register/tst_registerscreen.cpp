@@ -1458,9 +1458,7 @@ void tst_RegisterScreen::autoFillKeepsTypedFields()
     type("77.77");
     // Back to the payee and out of it again: nothing the person typed is
     // filled over.
-    for (int i = 0; i < 3; ++i)
-        key(Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::Category));
+    key(Qt::Key_Tab, Qt::ShiftModifier);
     m_screen->view()->setCurrentIndex(model->index(model->newRowPosition(), RegisterModel::Payee));
     QTest::keyClick(m_screen->view(), Qt::Key_Return);
     QVERIFY(m_screen->view()->isEditing());
