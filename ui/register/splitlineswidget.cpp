@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
+#include "data/clock.h"
 #include "ui/register/amountentryguard.h"
 #include "ui/register/dialogfields.h"
 
@@ -184,7 +185,7 @@ int SplitLinesWidget::firstUncategorizedRow() const
 QList<SplitLine> SplitLinesWidget::lines(int sign) const
 {
     QList<SplitLine> result;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::now();
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const qint64 amount = spinValueToAmount(amountSpin(row)->value(), m_currency);
         if (amount == 0)

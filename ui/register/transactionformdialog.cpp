@@ -302,7 +302,7 @@ qint64 TransactionFormDialog::enteredAmount() const
 
 Transaction TransactionFormDialog::transaction() const
 {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::now();
     Transaction t = m_base;
     if (!m_editMode) {
         t.accountId = m_accountId;

@@ -21,8 +21,8 @@ class SplitLinesWidget;
 
 // Creates or edits one transaction in a form, optionally split across
 // categories. It only reads: the caller stores transaction() and
-// splitLines() after the dialog is accepted, and keeps a transfer's other
-// half in step (TransferWriter). Amounts are typed as magnitudes in the
+// splitLines() through the transaction service after the dialog is
+// accepted, which keeps a transfer's other half in step. Amounts are typed as magnitudes in the
 // account's currency, the direction is the Payment/Deposit choice.
 class TransactionFormDialog : public QDialog
 {

@@ -254,7 +254,7 @@ void RecurringFormDialog::loadTemplate(const RecurringTransaction &r)
 RecurringTransaction RecurringFormDialog::recurring() const
 {
     RecurringTransaction r = m_original;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Clock::now();
     if (!m_editMode) {
         r.id = newUuid();
         r.createdAt = now;
