@@ -188,6 +188,12 @@ Result<Transaction> TransactionService::store(std::optional<Transaction> existin
             t.amount = sum;
             t.categoryId.clear();
         }
+    } else if (existing && existing->isSplit) {
+        // A split's amount is the sum of its lines and it has no category of
+        // its own; both change only with its lines.
+        if (draft.amount != existing->amount)
+            return failed(tr("This transaction is split; change its amount in the split editor"));
+        t.categoryId.clear();
     }
     // The other half of a transfer holds the opposite amount.
     const std::optional<qint64> mirrored = checkedNegate(t.amount);

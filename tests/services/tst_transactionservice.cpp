@@ -80,6 +80,8 @@ private Q_SLOTS:
     void createTransferWritesBothHalves_data();
     void createTransferWritesBothHalves();
     void createSplitTakesSumOfLines();
+    void splitAmountChangesOnlyWithItsLines_data();
+    void splitAmountChangesOnlyWithItsLines();
     void refusals_data();
     void refusals();
     void goneTransaction_data();
@@ -386,6 +388,38 @@ void tst_TransactionService::createSplitTakesSumOfLines()
         sum += l.amount;
     }
     QCOMPARE(sum, -1500);
+}
+
+void tst_TransactionService::splitAmountChangesOnlyWithItsLines_data()
+{
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("memoOnly") << qint64(-3000) << true;
+    QTest::newRow("newAmount") << qint64(-3500) << false;
+}
+
+void tst_TransactionService::splitAmountChangesOnlyWithItsLines()
+{
+    QFETCH(qint64, amount);
+    QFETCH(bool, accepted);
+    const Transaction before = stored(m_split.id);
+    TransactionDraft draft = TransactionDraft::fromTransaction(before);
+    draft.memo = QStringLiteral("edited in the register");
+    draft.amount = amount;
+    const Result<Transaction> edited = service()->edit(m_split.id, draft);
+    QCOMPARE(edited.ok(), accepted);
+    const Transaction after = stored(m_split.id);
+    // The lines keep adding up to the stored amount either way.
+    qint64 sum = 0;
+    for (const SplitLine &l : m_fixture->splitLines()->findByTransaction(m_split.id))
+        sum += l.amount;
+    QCOMPARE(sum, after.amount);
+    QCOMPARE(after.amount, qint64(-3000));
+    QVERIFY(after.isSplit);
+    if (accepted)
+        QCOMPARE(after.memo, QStringLiteral("edited in the register"));
+    else
+        QCOMPARE(edited.error(), QStringLiteral("This transaction is split; change its amount in the split editor"));
 }
 
 void tst_TransactionService::refusals_data()
