@@ -1,8 +1,6 @@
 #include "app/appstate.h"
 
 #include "app/datadirectory.h"
-#include "app/thememanager.h"
-#include "app/uisettings.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -51,7 +49,6 @@ bool AppState::initialize()
     m_accountService = new AccountService(m_accounts, m_transactions, m_recurring, m_reconciliations, this);
     m_accountService->setUndoHistory(m_undoHistory);
 
-    applyStoredAppearance();
     m_categoryService->ensureDefaultCategories();
 
     if (const std::optional<QString> last = m_preferences->get(QStringLiteral("lastViewedAccountId")))
@@ -59,26 +56,6 @@ bool AppState::initialize()
 
     Q_EMIT databaseReady();
     return true;
-}
-
-void AppState::applyStoredAppearance()
-{
-    baseFont();   // captured before any scaling
-
-    bool ok = false;
-    int scale = m_preferences->getValue(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&ok);
-    if (!ok)
-        scale = kDefaultFontScalePercent;
-    setFontScalePercent(scale);
-
-    m_themeManager = new ThemeManager(m_preferences, this);
-    m_themeManager->setThemeName(m_preferences->getValue(QStringLiteral("theme"), QStringLiteral("system")));
-
-    if (const std::optional<QString> weekStart = m_preferences->get(QStringLiteral("weekStartDay"))) {
-        const int day = weekStart->toInt(&ok);
-        if (ok && day >= 1 && day <= 7)
-            setFirstDayOfWeek(day);
-    }
 }
 
 void AppState::setCurrentAccountId(const QString &id)

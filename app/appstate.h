@@ -13,7 +13,6 @@ class ReconciliationRepository;
 class RecurringRepository;
 class RecurringService;
 class SplitLineRepository;
-class ThemeManager;
 class TransactionRepository;
 class TransactionService;
 class UndoHistory;
@@ -21,6 +20,7 @@ class UndoHistory;
 // The one application-wide state object: it owns the database and every
 // repository and service for the life of the process, in creation order, and
 // remembers the account the user is looking at. Screens reach data through it.
+// It knows nothing of widgets: the look (theme, fonts) belongs to the window.
 class AppState : public QObject
 {
     Q_OBJECT
@@ -48,7 +48,6 @@ public:
     TransactionService *transactionService() const { return m_transactionService; }
     AccountService *accountService() const { return m_accountService; }
     UndoHistory *undoHistory() const { return m_undoHistory; }
-    ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
@@ -58,8 +57,6 @@ Q_SIGNALS:
     void databaseReady();
 
 private:
-    void applyStoredAppearance();
-
     Database *m_database = nullptr;
     AccountRepository *m_accounts = nullptr;
     TransactionRepository *m_transactions = nullptr;
@@ -73,6 +70,5 @@ private:
     UndoHistory *m_undoHistory = nullptr;
     TransactionService *m_transactionService = nullptr;
     AccountService *m_accountService = nullptr;
-    ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

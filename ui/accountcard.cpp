@@ -1,9 +1,9 @@
 #include "ui/accountcard.h"
 
-#include "app/thememanager.h"
 #include "data/money.h"
 #include "ui/register/balancelabel.h"
 #include "ui/register/elidedlabel.h"
+#include "ui/thememanager.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,7 +32,7 @@ AccountCard::AccountCard(const Account &account, qint64 balance, QWidget *parent
 
     auto *name = new ElidedLabel;
     name->setFullText(account.name);
-    applyFontRole(name, 1);
+    applyFontRole(name, FontRole::BodyStrong);
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     name->setStyleSheet(QStringLiteral("color: #FFFFFF;"));
     name->setToolTip(account.name);
@@ -42,7 +42,7 @@ AccountCard::AccountCard(const Account &account, qint64 balance, QWidget *parent
     // is longer than any ordinary amount, and then it is cut short too.
     m_balance = new BalanceLabel;
     m_balance->setFullText(formatMoney(balance, account.currency));
-    applyFontRole(m_balance, 7);
+    applyFontRole(m_balance, FontRole::Amount);
     m_balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_balanceColor = balance < 0 ? QStringLiteral("#FF8A80") : QStringLiteral("#66BB6A");
     m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(m_balanceColor));
@@ -50,7 +50,7 @@ AccountCard::AccountCard(const Account &account, qint64 balance, QWidget *parent
     block->addLayout(top);
 
     m_subtitle = new QLabel(subtitleFor(account));
-    applyFontRole(m_subtitle, 2);
+    applyFontRole(m_subtitle, FontRole::Caption);
     m_subtitle->setStyleSheet(QStringLiteral("color: #8FAF9F;"));
     block->addWidget(m_subtitle);
 

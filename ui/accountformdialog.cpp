@@ -1,10 +1,10 @@
 #include "ui/accountformdialog.h"
 
-#include "app/thememanager.h"
 #include "data/clock.h"
 #include "data/timestamps.h"
 #include "data/uuids.h"
 #include "ui/register/dateinput.h"
+#include "ui/thememanager.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -1,7 +1,6 @@
 #include "ui/mainwindow.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/money.h"
@@ -17,6 +16,7 @@
 #include "ui/register/registerscreen.h"
 #include "ui/statusbar.h"
 #include "ui/screens/recurringscreen.h"
+#include "ui/thememanager.h"
 #include "ui/welcomescreen.h"
 
 #include <QAbstractItemModel>
@@ -73,6 +73,10 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
 {
+    // The stored look goes in before any child widget is built or shown.
+    m_themeManager = new ThemeManager(m_state->preferencesRepository(), this);
+    m_themeManager->applyStoredAppearance();
+
     setWindowTitle(tr("Orlindo Quillby"));
     const QByteArray geometry = QSettings().value(QStringLiteral("mainwindow/geometry")).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry))
@@ -94,7 +98,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setStatusBar(m_statusBar);
     m_statusBar->applyTheme();
 
-    connect(m_state->themeManager(), &ThemeManager::themeChanged, this, [this] {
+    connect(m_themeManager, &ThemeManager::themeChanged, this, [this] {
         m_statusBar->applyTheme();
         applySidebarStyle();
     });
@@ -321,7 +325,7 @@ void MainWindow::setupAccountList()
     });
 
     m_totalLabel = new QLabel;
-    applyFontRole(m_totalLabel, 1);
+    applyFontRole(m_totalLabel, FontRole::BodyStrong);
     m_totalLabel->setAlignment(Qt::AlignCenter);
     // One line per currency: a single line of several totals outgrows the sidebar.
     m_totalLabel->setMinimumHeight(32);
@@ -390,12 +394,12 @@ QWidget *MainWindow::buildEmptyPage()
     layout->addSpacing(8);
 
     auto *title = new QLabel(tr("Welcome to Orlindo Quillby"));
-    applyFontRole(title, 5);
+    applyFontRole(title, FontRole::LargeTitle);
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
 
     auto *subtitle = new QLabel(tr("Create your first account to get started."));
-    applyFontRole(subtitle, 3);
+    applyFontRole(subtitle, FontRole::SectionTitle);
     subtitle->setAlignment(Qt::AlignCenter);
     subtitle->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
     layout->addWidget(subtitle);
@@ -415,7 +419,7 @@ QWidget *MainWindow::buildEmptyPage()
     hint->setWordWrap(true);
     hint->setMaximumWidth(480);
     hint->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
-    applyFontRole(hint, 2);
+    applyFontRole(hint, FontRole::Caption);
     layout->addWidget(hint, 0, Qt::AlignCenter);
     return page;
 }

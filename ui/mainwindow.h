@@ -16,6 +16,7 @@ class QStackedWidget;
 class RecurringScreen;
 class RegisterScreen;
 class StatusBar;
+class ThemeManager;
 class WelcomeScreen;
 
 // The program's one top-level window: the dark account sidebar with balances
@@ -39,6 +40,8 @@ public:
     QListWidget *accountList() const { return m_accountList; }
     QLabel *totalLabel() const { return m_totalLabel; }
     StatusBar *statusBarWidget() const { return m_statusBar; }
+    // Owned by the window; the stored appearance is applied when it is built.
+    ThemeManager *themeManager() const { return m_themeManager; }
     WelcomeScreen *welcomeScreen() const { return m_welcomeScreen; }
     RegisterScreen *registerScreen() const { return m_registerScreen; }
     QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
@@ -87,6 +90,7 @@ private:
     QAction *addPendingEntry(class QMenu *menu, const QString &text, const QString &opens);
 
     AppState *m_state;
+    ThemeManager *m_themeManager = nullptr;
     QListWidget *m_accountList = nullptr;
     QSplitter *m_splitter = nullptr;
     QLabel *m_totalLabel = nullptr;

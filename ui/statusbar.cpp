@@ -1,6 +1,6 @@
 #include "ui/statusbar.h"
 
-#include "app/thememanager.h"
+#include "ui/thememanager.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -14,7 +14,7 @@ StatusBar::StatusBar(QWidget *parent)
     , m_busyBar(new QProgressBar(this))
 {
     for (QLabel *label : {m_syncLabel, m_countLabel, m_recurringLabel, m_progressLabel})
-        applyFontRole(label, 0);
+        applyFontRole(label, FontRole::Body);
 
     m_busyBar->setRange(0, 0);
     m_busyBar->setMaximumWidth(100);

@@ -1,6 +1,6 @@
 #include "ui/welcomescreen.h"
 
-#include "app/thememanager.h"
+#include "ui/thememanager.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -57,14 +57,14 @@ WelcomeScreen::WelcomeScreen(AppState *state, QWidget *parent)
     layout->addSpacing(20);
 
     m_title = new QLabel;
-    applyFontRole(m_title, 5);
+    applyFontRole(m_title, FontRole::LargeTitle);
     m_title->setAlignment(Qt::AlignCenter);
     m_title->setWordWrap(true);
     layout->addWidget(m_title);
     layout->addSpacing(8);
 
     m_subtitle = new QLabel;
-    applyFontRole(m_subtitle, 3);
+    applyFontRole(m_subtitle, FontRole::SectionTitle);
     m_subtitle->setAlignment(Qt::AlignCenter);
     m_subtitle->setStyleSheet(QStringLiteral("color: %1;").arg(isDarkPalette() ? QStringLiteral("#8FAF9F")
                                                                                 : QStringLiteral("#4A6358")));
@@ -74,7 +74,7 @@ WelcomeScreen::WelcomeScreen(AppState *state, QWidget *parent)
     m_signInAgain = new QLabel(tr("Your session has ended. Sign back in to keep syncing."));
     m_signInAgain->setAlignment(Qt::AlignCenter);
     m_signInAgain->setWordWrap(true);
-    applyFontRole(m_signInAgain, 1);
+    applyFontRole(m_signInAgain, FontRole::BodyStrong);
     m_signInAgain->setStyleSheet(QStringLiteral("color: %1;").arg(kAccent));
     m_signInAgain->hide();
     layout->addWidget(m_signInAgain);
@@ -87,7 +87,7 @@ WelcomeScreen::WelcomeScreen(AppState *state, QWidget *parent)
     auto *offline = new QLabel(tr("Works fully offline. Your data stays on this device."));
     offline->setAlignment(Qt::AlignCenter);
     offline->setWordWrap(true);
-    applyFontRole(offline, 2);
+    applyFontRole(offline, FontRole::Caption);
     offline->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
     layout->addWidget(offline);
     layout->addSpacing(24);
@@ -120,7 +120,7 @@ QWidget *WelcomeScreen::buildHowItWorksCard()
     layout->setSpacing(8);
 
     auto *heading = new QLabel(tr("How it works"));
-    applyFontRole(heading, 3);
+    applyFontRole(heading, FontRole::SectionTitle);
     layout->addWidget(heading);
     layout->addSpacing(4);
 
@@ -134,7 +134,7 @@ QWidget *WelcomeScreen::buildHowItWorksCard()
         row->setContentsMargins(0, 4, 0, 4);
         row->setSpacing(12);
         auto *number = new QLabel(QStringLiteral("%1.").arg(i + 1));
-        applyFontRole(number, 1);
+        applyFontRole(number, FontRole::BodyStrong);
         number->setStyleSheet(QStringLiteral("color: %1;").arg(kAccent));
         number->setFixedWidth(20);
         number->setAlignment(Qt::AlignLeft | Qt::AlignTop);

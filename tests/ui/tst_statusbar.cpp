@@ -1,4 +1,4 @@
-#include "app/thememanager.h"
+#include "ui/thememanager.h"
 #include "ui/statusbar.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "ui/register/dateinput.h"
 
-#include "app/uisettings.h"
 #include "data/clock.h"
+#include "ui/uisettings.h"
 
 #include <QAction>
 #include <QCalendarWidget>

@@ -1,7 +1,6 @@
 #include "ui/register/registerdelegate.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
@@ -11,6 +10,7 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/smartdateedit.h"
 #include "ui/register/tabcompleter.h"
+#include "ui/thememanager.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

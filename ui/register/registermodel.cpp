@@ -1,9 +1,9 @@
 #include "ui/register/registermodel.h"
 
-#include "app/thememanager.h"
 #include "data/clock.h"
 #include "data/money.h"
 #include "ui/register/registerroles.h"
+#include "ui/thememanager.h"
 
 #include <QCollator>
 #include <QColor>

@@ -1,8 +1,6 @@
 #include "ui/register/registerscreen.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
-#include "app/uisettings.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/clock.h"
@@ -23,6 +21,8 @@
 #include "ui/register/transactiondetailsdialog.h"
 #include "ui/register/transactionformdialog.h"
 #include "ui/screens/recurringformdialog.h"
+#include "ui/thememanager.h"
+#include "ui/uisettings.h"
 
 #include <QApplication>
 #include <QComboBox>

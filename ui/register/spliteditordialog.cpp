@@ -1,10 +1,10 @@
 #include "ui/register/spliteditordialog.h"
 
-#include "app/thememanager.h"
 #include "data/money.h"
 #include "ui/messagebox.h"
 #include "ui/register/dialogfields.h"
 #include "ui/register/splitlineswidget.h"
+#include "ui/thememanager.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

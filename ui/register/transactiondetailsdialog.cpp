@@ -1,7 +1,6 @@
 #include "ui/register/transactiondetailsdialog.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/money.h"
@@ -9,6 +8,7 @@
 #include "data/transactionrepository.h"
 #include "services/transactionservice.h"
 #include "ui/messagebox.h"
+#include "ui/thememanager.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,9 +1,9 @@
 #include "ui/screens/recurringmodel.h"
 
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
 #include "data/money.h"
+#include "ui/thememanager.h"
 
 #include <QColor>
 #include <QLocale>

@@ -1,7 +1,6 @@
 #include "ui/screens/recurringscreen.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
 #include "data/recurringrepository.h"
@@ -9,6 +8,7 @@
 #include "ui/messagebox.h"
 #include "ui/screens/recurringformdialog.h"
 #include "ui/screens/recurringmodel.h"
+#include "ui/thememanager.h"
 
 #include <QHBoxLayout>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "app/uisettings.h"
+#include "ui/uisettings.h"
 #include "data/clock.h"
 #include "ui/register/dateinput.h"
 

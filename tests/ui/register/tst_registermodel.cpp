@@ -1,4 +1,4 @@
-#include "app/thememanager.h"
+#include "ui/thememanager.h"
 #include "common/testdatabase.h"
 #include "data/clock.h"
 #include "data/money.h"

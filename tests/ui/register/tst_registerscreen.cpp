@@ -1,6 +1,5 @@
 #include "app/appstate.h"
 #include "common/testappstate.h"
-#include "app/uisettings.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/clock.h"
@@ -24,6 +23,7 @@
 #include "ui/register/transactiondetailsdialog.h"
 #include "ui/register/transactionformdialog.h"
 #include "ui/screens/recurringformdialog.h"
+#include "ui/uisettings.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #include "app/appstate.h"
 #include "common/testappstate.h"
-#include "app/thememanager.h"
 #include "ui/messagebox.h"
 #include "data/categoryrepository.h"
 #include "data/money.h"
 #include "ui/register/spliteditordialog.h"
 #include "ui/register/splitlineswidget.h"
+#include "ui/thememanager.h"
 
 #include <QApplication>
 #include <QComboBox>

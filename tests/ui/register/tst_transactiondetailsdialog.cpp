@@ -1,6 +1,5 @@
 #include "app/appstate.h"
 #include "common/testappstate.h"
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
@@ -8,6 +7,7 @@
 #include "data/uuids.h"
 #include "ui/messagebox.h"
 #include "ui/register/transactiondetailsdialog.h"
+#include "ui/thememanager.h"
 
 #include <QApplication>
 #include <QLabel>

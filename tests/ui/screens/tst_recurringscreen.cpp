@@ -1,6 +1,5 @@
 #include "app/appstate.h"
 #include "common/testappstate.h"
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
 #include "data/recurringrepository.h"
@@ -11,6 +10,7 @@
 #include "ui/screens/recurringformdialog.h"
 #include "ui/screens/recurringmodel.h"
 #include "ui/screens/recurringscreen.h"
+#include "ui/thememanager.h"
 
 #include <QApplication>
 #include <QDoubleSpinBox>

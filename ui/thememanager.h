@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/uisettings.h"
+#include "ui/uisettings.h"
 
 #include <QColor>
 #include <QFont>
@@ -34,6 +34,11 @@ public:
     void setTheme(Theme theme);
     Theme theme() const { return m_theme; }
 
+    // Applies what the preferences remember: the font scale, the theme and
+    // the first day of the week. Called once, before the first window shows;
+    // without preferences it does nothing.
+    void applyStoredAppearance();
+
     // Clamps to 70..160, stores it, re-applies the theme and re-fonts every
     // widget that carries a font role.
     void setFontScale(int percent);
@@ -53,29 +58,30 @@ private:
     Theme m_theme = Theme::System;
 };
 
-// Typographic roles understood by fontForRole and applyFontRole.
-namespace FontRole {
-constexpr int Body = 0;
-constexpr int BodyStrong = 1;
-constexpr int Caption = 2;
-constexpr int SectionTitle = 3;
-constexpr int PageTitle = 4;
-constexpr int LargeTitle = 5;
-constexpr int Display = 6;
-constexpr int Amount = 7;
-} // namespace FontRole
+// Typographic roles understood by fontForRole and applyFontRole. A widget
+// keeps its role as the int in its "orlFontRole" property.
+enum class FontRole : int {
+    Body = 0,
+    BodyStrong = 1,
+    Caption = 2,
+    SectionTitle = 3,
+    PageTitle = 4,
+    LargeTitle = 5,
+    DisplayTitle = 6,   // not "Display": X11 declares a global of that name
+    Amount = 7,
+};
 
 QString themeToString(ThemeManager::Theme theme);
 
 // The base font's point size (10 when it has none) times the font scale, at least 1.
 int scaledPointSize();
 QFont scaledFont();
-// Roles outside 0..7 are body text.
-QFont fontForRole(int role);
+// Values outside the named roles are body text.
+QFont fontForRole(FontRole role);
 QFont monospaceFont();
 // Marks the widget with the role, so a later scale change re-fonts it, and
 // gives it the role's font now. A null widget is ignored.
-void applyFontRole(QWidget *widget, int role);
+void applyFontRole(QWidget *widget, FontRole role);
 
 // The installed application palette is dark when its window colour has a
 // lightness below 128.

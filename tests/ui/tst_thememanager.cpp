@@ -1,4 +1,4 @@
-#include "app/thememanager.h"
+#include "ui/thememanager.h"
 #include "common/testdatabase.h"
 #include "data/preferencesrepository.h"
 
@@ -34,6 +34,8 @@ private Q_SLOTS:
     void setFontScaleRefontsMarkedWidgets();
     void applyFontRoleIgnoresNullWidget();
     void failedPreferenceWriteKeepsTheLook();
+    void applyStoredAppearance_data();
+    void applyStoredAppearance();
     void themeColours_data();
     void themeColours();
     void primaryButtonStyleIsTeal();
@@ -259,10 +261,10 @@ void tst_ThemeManager::fontForRole()
     QFETCH(int, weight);
 
     setFontScalePercent(percent);
-    const QFont font = ::fontForRole(role);
+    const QFont font = ::fontForRole(static_cast<FontRole>(role));
     QCOMPARE(font.pointSize(), pointSize);
     QCOMPARE(int(font.weight()), weight);
-    if (role != FontRole::Amount)
+    if (role != int(FontRole::Amount))
         QCOMPARE(font.family(), baseFont().family());
 }
 
@@ -276,7 +278,7 @@ void tst_ThemeManager::pixelSizedBaseFontScalesFromTen()
     setFontScalePercent(150);
     QCOMPARE(scaledFont().pointSize(), 15);
     QCOMPARE(::fontForRole(FontRole::Caption).pointSize(), 13);
-    QCOMPARE(::fontForRole(FontRole::Display).pointSize(), 29);
+    QCOMPARE(::fontForRole(FontRole::DisplayTitle).pointSize(), 29);
 }
 
 void tst_ThemeManager::amountRoleIsMonospace()
@@ -309,7 +311,7 @@ void tst_ThemeManager::setFontScaleRefontsMarkedWidgets()
     own.setPointSize(31);
     unmarked->setFont(own);
 
-    QCOMPARE(title->property("orlFontRole").toInt(), FontRole::LargeTitle);
+    QCOMPARE(title->property("orlFontRole").toInt(), int(FontRole::LargeTitle));
     QCOMPARE(title->font().pointSize(), 17);
     QVERIFY(!title->font().italic());
 
@@ -330,7 +332,7 @@ void tst_ThemeManager::applyFontRoleIgnoresNullWidget()
     applyFontRole(nullptr, FontRole::PageTitle);
     QLabel label;
     applyFontRole(&label, FontRole::PageTitle);
-    QCOMPARE(label.property("orlFontRole").toInt(), FontRole::PageTitle);
+    QCOMPARE(label.property("orlFontRole").toInt(), int(FontRole::PageTitle));
     QCOMPARE(label.font().pointSize(), 13);
 }
 
@@ -352,8 +354,66 @@ void tst_ThemeManager::failedPreferenceWriteKeepsTheLook()
     QCOMPARE(prefsChanged.size(), 0);
 
     ThemeManager withoutPreferences(nullptr);
+    withoutPreferences.applyStoredAppearance();
+    QVERIFY(isDarkPalette());
+    QCOMPARE(fontScalePercent(), 130);
     withoutPreferences.setTheme(ThemeManager::Theme::Light);
     QVERIFY(!isDarkPalette());
+}
+
+void tst_ThemeManager::applyStoredAppearance_data()
+{
+    // Empty texts are preferences never stored.
+    QTest::addColumn<QString>("fontScale");
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<QString>("weekStart");
+    QTest::addColumn<int>("expectedScale");
+    QTest::addColumn<ThemeManager::Theme>("expectedTheme");
+    QTest::addColumn<int>("expectedWeekStart");   // 0: the day in force before
+
+    QTest::newRow("nothingStored") << "" << "" << "" << 100 << ThemeManager::Theme::System << 0;
+    QTest::newRow("allStored") << "130" << "dark" << "3" << 130 << ThemeManager::Theme::Dark << 3;
+    QTest::newRow("lightSunday") << "100" << "light" << "7" << 100 << ThemeManager::Theme::Light << 7;
+    QTest::newRow("scaleNotANumber") << "big" << "dark" << "" << 100 << ThemeManager::Theme::Dark << 0;
+    QTest::newRow("scaleTooLarge") << "500" << "" << "" << 160 << ThemeManager::Theme::System << 0;
+    QTest::newRow("scaleTooSmall") << "10" << "" << "" << 70 << ThemeManager::Theme::System << 0;
+    QTest::newRow("unknownTheme") << "" << "sepia" << "" << 100 << ThemeManager::Theme::System << 0;
+    QTest::newRow("weekStartZero") << "" << "" << "0" << 100 << ThemeManager::Theme::System << 0;
+    QTest::newRow("weekStartEight") << "" << "" << "8" << 100 << ThemeManager::Theme::System << 0;
+    QTest::newRow("weekStartText") << "" << "" << "Monday" << 100 << ThemeManager::Theme::System << 0;
+}
+
+void tst_ThemeManager::applyStoredAppearance()
+{
+    QFETCH(QString, fontScale);
+    QFETCH(QString, theme);
+    QFETCH(QString, weekStart);
+    QFETCH(int, expectedScale);
+    QFETCH(ThemeManager::Theme, expectedTheme);
+    QFETCH(int, expectedWeekStart);
+
+    const Qt::DayOfWeek weekStartBefore = firstDayOfWeek();
+    // A day none of the rows stores, so an ignored value is told apart.
+    setFirstDayOfWeek(Qt::Tuesday);
+    if (!fontScale.isEmpty())
+        QVERIFY(m_prefs->set(QStringLiteral("fontScale"), fontScale));
+    if (!theme.isEmpty())
+        QVERIFY(m_prefs->set(QStringLiteral("theme"), theme));
+    if (!weekStart.isEmpty())
+        QVERIFY(m_prefs->set(QStringLiteral("weekStartDay"), weekStart));
+    setFontScalePercent(115);
+    QSignalSpy themeChanged(m_theme.get(), &ThemeManager::themeChanged);
+
+    m_theme->applyStoredAppearance();
+
+    const Qt::DayOfWeek weekStartAfter = firstDayOfWeek();
+    setFirstDayOfWeek(weekStartBefore);
+    QCOMPARE(fontScalePercent(), expectedScale);
+    QCOMPARE(QApplication::font().pointSize(), 9 * expectedScale / 100);
+    QCOMPARE(m_theme->theme(), expectedTheme);
+    QCOMPARE(themeChanged.size(), 1);
+    QCOMPARE(isDarkPalette(), expectedTheme == ThemeManager::Theme::Dark);
+    QCOMPARE(int(weekStartAfter), expectedWeekStart == 0 ? int(Qt::Tuesday) : expectedWeekStart);
 }
 
 void tst_ThemeManager::themeColours_data()

@@ -1,4 +1,4 @@
-#include "app/uisettings.h"
+#include "ui/uisettings.h"
 
 #include <QGuiApplication>
 #include <QLocale>

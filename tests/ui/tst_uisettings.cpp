@@ -1,4 +1,4 @@
-#include "app/uisettings.h"
+#include "ui/uisettings.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "app/themestyle.h"
+#include "ui/themestyle.h"
 
 #include <QApplication>
 #include <QPainter>

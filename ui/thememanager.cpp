@@ -1,7 +1,7 @@
-#include "app/thememanager.h"
+#include "ui/thememanager.h"
 
-#include "app/themestyle.h"
 #include "data/preferencesrepository.h"
+#include "ui/themestyle.h"
 
 #include <QApplication>
 #include <QStyleHints>
@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -84,6 +85,27 @@ void ThemeManager::setTheme(Theme theme)
     Q_EMIT themeChanged(theme);
 }
 
+void ThemeManager::applyStoredAppearance()
+{
+    if (!m_preferences)
+        return;
+    baseFont();   // captured before any scaling
+
+    bool ok = false;
+    int scale = m_preferences->getValue(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&ok);
+    if (!ok)
+        scale = kDefaultFontScalePercent;
+    setFontScalePercent(scale);
+
+    setThemeName(m_preferences->getValue(QStringLiteral("theme"), QStringLiteral("system")));
+
+    if (const std::optional<QString> weekStart = m_preferences->get(QStringLiteral("weekStartDay"))) {
+        const int day = weekStart->toInt(&ok);
+        if (ok && day >= 1 && day <= 7)
+            setFirstDayOfWeek(day);
+    }
+}
+
 void ThemeManager::setFontScale(int percent)
 {
     const int clamped = setFontScalePercent(percent);
@@ -96,7 +118,7 @@ void ThemeManager::setFontScale(int percent)
         const QVariant role = widget->property("orlFontRole");
         if (!role.isValid())
             continue;
-        QFont font = fontForRole(role.toInt());
+        QFont font = fontForRole(static_cast<FontRole>(role.toInt()));
         const QVariant italic = widget->property("orlFontItalic");
         if (italic.isValid() && italic.toBool())
             font.setItalic(true);
@@ -159,7 +181,7 @@ QFont scaledFont()
     return font;
 }
 
-QFont fontForRole(int role)
+QFont fontForRole(FontRole role)
 {
     const int size = scaledPointSize();
     if (role == FontRole::Amount)
@@ -186,7 +208,7 @@ QFont fontForRole(int role)
         font.setPointSize(size + 8);
         font.setWeight(QFont::DemiBold);
         break;
-    case FontRole::Display:
+    case FontRole::DisplayTitle:
         font.setPointSize(size + 14);
         font.setWeight(QFont::Bold);
         break;
@@ -205,11 +227,11 @@ QFont monospaceFont()
     return font;
 }
 
-void applyFontRole(QWidget *widget, int role)
+void applyFontRole(QWidget *widget, FontRole role)
 {
     if (!widget)
         return;
-    widget->setProperty("orlFontRole", role);
+    widget->setProperty("orlFontRole", static_cast<int>(role));
     widget->setFont(fontForRole(role));
 }
 
