@@ -3,6 +3,7 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/money.h"
+#include "data/preferencesrepository.h"
 #include "data/timestamps.h"
 #include "data/transactionrepository.h"
 #include "data/uuids.h"
@@ -14,6 +15,9 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
+#include "ui/statusbar.h"
+#include "ui/thememanager.h"
+#include "ui/uisettings.h"
 #include "ui/welcomescreen.h"
 
 #include <QApplication>
@@ -32,6 +36,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 Q_DECLARE_METATYPE(Currency)
 
@@ -64,6 +70,7 @@ private Q_SLOTS:
     void undoAndRedoFromEditMenu();
     void initialSelectionFallsBackToFirstAccount();
     void geometryFallback();
+    void windowAppliesStoredAppearanceAndFollowsTheme();
 
 private:
     QString addAccount(const QString &name, int sortOrder = 0, Currency currency = Currency::USD,
@@ -562,6 +569,44 @@ void tst_MainWindow::geometryFallback()
     QVERIFY(QSettings().contains("mainwindow/splitter"));
     MainWindow restored(m_state.get());
     QCOMPARE(restored.size(), QSize(900, 700));
+}
+
+void tst_MainWindow::windowAppliesStoredAppearanceAndFollowsTheme()
+{
+    const Qt::DayOfWeek weekStartBefore = firstDayOfWeek();
+    const int otherDay = weekStartBefore == Qt::Wednesday ? Qt::Thursday : Qt::Wednesday;
+    PreferencesRepository *prefs = m_state->preferencesRepository();
+    QVERIFY(prefs->set("theme", "dark"));
+    QVERIFY(prefs->set("fontScale", "130"));
+    QVERIFY(prefs->set("weekStartDay", QString::number(otherDay)));
+
+    {
+        MainWindow window(m_state.get());
+        // Applied while the window was built, before it is ever shown.
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.themeManager());
+        QCOMPARE(window.themeManager()->theme(), ThemeManager::Theme::Dark);
+        QVERIFY(isDarkPalette());
+        QCOMPARE(fontScalePercent(), 130);
+        QCOMPARE(int(firstDayOfWeek()), otherDay);
+
+        const QList<QLabel *> labels = window.statusBarWidget()->findChildren<QLabel *>();
+        const auto styledWith = [&labels](const QString &colour) {
+            return std::any_of(labels.begin(), labels.end(),
+                               [&colour](const QLabel *label) { return label->styleSheet().contains(colour); });
+        };
+        QVERIFY(styledWith("#8FAF9F"));
+        window.themeManager()->setTheme(ThemeManager::Theme::Light);
+        QVERIFY(!isDarkPalette());
+        QVERIFY(styledWith("#2A3D33"));
+        QVERIFY(!styledWith("#8FAF9F"));
+        QCOMPARE(prefs->get("theme"), std::optional<QString>("light"));
+    }
+
+    // The look is process-wide: leave it as the other cases expect.
+    setFirstDayOfWeek(weekStartBefore);
+    setFontScalePercent(100);
+    ThemeManager(nullptr).setTheme(ThemeManager::Theme::System);
 }
 
 QTEST_MAIN(tst_MainWindow)
