@@ -674,7 +674,7 @@ void tst_RegisterModel::sortKeepsTheEditOnItsTransaction()
 void tst_RegisterModel::loadEntry_data()
 {
     QTest::addColumn<RegisterRow>("row");
-    QTest::addColumn<QStringList>("expected");   // the nine slots in EntrySlot order
+    QTest::addColumn<QStringList>("expected");   // every slot in EntrySlot order
 
     RegisterRow payment = makeRow("p", QDate(2024, 11, 3), "Shop", -123456);
     payment.checkNumber = "77";
@@ -684,15 +684,15 @@ void tst_RegisterModel::loadEntry_data()
     payment.cleared = true;
     QTest::newRow("payment") << payment
                              << QStringList{"11/3/2024", "77", "Shop", "Housing > Maintenance", "gift",
-                                            "1,234.56", "", "C", "cat-1"};
+                                            "1,234.56", "", "C", "cat-1", ""};
     RegisterRow deposit = makeRow("d", QDate(2024, 1, 31), "Employer", 250000);
     deposit.cleared = true;
     deposit.reconciled = true;
     QTest::newRow("reconciledDeposit") << deposit
                                        << QStringList{"1/31/2024", "", "Employer", "", "", "", "2,500.00",
-                                                      "R", ""};
+                                                      "R", "", ""};
     QTest::newRow("zero") << makeRow("z", QDate(2024, 2, 29), "Nothing", 0)
-                          << QStringList{"2/29/2024", "", "Nothing", "", "", "", "0.00", "", ""};
+                          << QStringList{"2/29/2024", "", "Nothing", "", "", "", "0.00", "", "", ""};
 }
 
 void tst_RegisterModel::loadEntry()
@@ -703,6 +703,7 @@ void tst_RegisterModel::loadEntry()
     m_model->setRows({row});
     QVERIFY(!m_model->loadEntry(m_model->newRowPosition()));
     QVERIFY(m_model->loadEntry(0));
+    QCOMPARE(expected.size(), qsizetype(RegisterModel::EntrySlot::Count));
     for (int slot = 0; slot < int(RegisterModel::EntrySlot::Count); ++slot)
         QCOMPARE(m_model->entryText(RegisterModel::EntrySlot(slot)), expected.at(slot));
 
