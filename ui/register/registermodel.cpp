@@ -500,7 +500,20 @@ bool RegisterModel::updateRows(const QSet<QString> &changedIds, QList<RegisterRo
             return false;
         currentById.insert(row.id, int(j));
     }
-    ensureIndexById();
+    // The id index is built lazily; a few ids are found faster by a scan
+    // than by building it for a register of many rows.
+    constexpr qsizetype kScannedIds = 8;
+    if (changedIds.size() > kScannedIds)
+        ensureIndexById();
+    const auto shownIndex = [this](const QString &id) -> int {
+        if (m_indexByIdValid)
+            return m_indexById.value(id, -1);
+        for (qsizetype i = 0; i < m_rows.size(); ++i) {
+            if (m_rows.at(i).id == id)
+                return int(i);
+        }
+        return -1;
+    };
 
     // What becomes of each shown row: kept as it is, replaced where it
     // stands in date order, or taken out (deleted, gone to another account,
@@ -512,18 +525,18 @@ bool RegisterModel::updateRows(const QSet<QString> &changedIds, QList<RegisterRo
     std::vector<int> toPlace;
     for (const QString &id : changedIds) {
         const int fresh = currentById.value(id, -1);
-        const auto shown = m_indexById.constFind(id);
-        if (shown == m_indexById.constEnd()) {
+        const int shown = shownIndex(id);
+        if (shown < 0) {
             if (fresh >= 0)
                 toPlace.push_back(fresh);
             continue;
         }
-        const RegisterRow &old = m_rows.at(shown.value());
+        const RegisterRow &old = m_rows.at(shown);
         if (fresh >= 0 && current.at(fresh).date == old.date && current.at(fresh).createdAt == old.createdAt) {
-            fate[size_t(shown.value())] = Replace;
-            replacementOf.insert(shown.value(), fresh);
+            fate[size_t(shown)] = Replace;
+            replacementOf.insert(shown, fresh);
         } else {
-            fate[size_t(shown.value())] = Leave;
+            fate[size_t(shown)] = Leave;
             if (fresh >= 0)
                 toPlace.push_back(fresh);
         }
@@ -676,7 +689,8 @@ bool RegisterModel::updateRows(const QSet<QString> &changedIds, QList<RegisterRo
         if (fate[size_t(i)] == Keep)
             continue;
         beginRemoveRows(QModelIndex(), i + offset, i + offset);
-        m_indexById.remove(m_rows.at(i).id);
+        if (m_indexByIdValid)
+            m_indexById.remove(m_rows.at(i).id);
         m_rows.remove(i);
         m_seq.erase(m_seq.begin() + i);
         endRemoveRows();
@@ -700,7 +714,7 @@ bool RegisterModel::updateRows(const QSet<QString> &changedIds, QList<RegisterRo
         shiftedFrom = std::min(shiftedFrom, low);
         shiftedTo = std::max(shiftedTo, low);
     }
-    if (shiftedTo >= 0) {
+    if (shiftedTo >= 0 && m_indexByIdValid) {
         // Rows between the first and the last place that changed moved up or
         // down; past it they moved only when the count changed.
         const bool countChanged = m_rows.size() != count;
