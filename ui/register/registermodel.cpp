@@ -438,17 +438,17 @@ int RegisterModel::sortRows(int follow)
             return ascending ? a.key < b.key : b.key < a.key;
         return a.day > b.day;
     };
-    const auto inDateOrder = [&before](const SortItem &a, const SortItem &b) {
-        if (before(a, b) || before(b, a))
-            return before(a, b);
-        return a.seq < b.seq;
+    // In sorted items, a pair out of date order that neither sorts before
+    // the other is a tie left in an earlier order.
+    const auto tieOutOfDateOrder = [&before](const SortItem &a, const SortItem &b) {
+        return a.seq > b.seq && !before(a, b);
     };
     if (std::is_sorted(items.begin(), items.end(), before)) {
-        m_tiesInDateOrder = std::is_sorted(items.begin(), items.end(), inDateOrder);
+        m_tiesInDateOrder = std::adjacent_find(items.begin(), items.end(), tieOutOfDateOrder) == items.end();
         return follow;
     }
     std::stable_sort(items.begin(), items.end(), before);
-    m_tiesInDateOrder = std::is_sorted(items.begin(), items.end(), inDateOrder);
+    m_tiesInDateOrder = std::adjacent_find(items.begin(), items.end(), tieOutOfDateOrder) == items.end();
 
     QList<RegisterRow> sorted;
     sorted.reserve(count);
