@@ -103,6 +103,19 @@ QHash<QString, qint64> AccountRepository::balances() const
     return result;
 }
 
+std::optional<qint64> AccountRepository::balance(const QString &accountId) const
+{
+    QSqlQuery query = Sql::prepare(
+        m_database->connection(),
+        QStringLiteral("SELECT a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM transactions t "
+                       "WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) FROM accounts a "
+                       "WHERE a.id = ? AND a.deleted_at IS NULL"),
+        {accountId});
+    if (!Sql::exec(query) || !query.next())
+        return std::nullopt;
+    return query.value(0).toLongLong();
+}
+
 bool AccountRepository::insert(const Account &a)
 {
     QSqlQuery query = Sql::prepare(

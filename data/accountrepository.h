@@ -31,6 +31,9 @@ public:
     // live transaction, the same figure as the last running balance of its
     // register. Empty when the query fails.
     QHash<QString, qint64> balances() const;
+    // One live account's balance (starting balance plus its live
+    // transactions); empty when the account is gone or the read failed.
+    std::optional<qint64> balance(const QString &accountId) const;
 
     bool insert(const Account &a);
     bool update(const Account &a);

@@ -291,6 +291,37 @@ QList<RegisterRow> TransactionRepository::findRegisterRows(const QString &accoun
     return rows;
 }
 
+std::optional<QList<RegisterRow>> TransactionRepository::findRegisterRowsByIds(const QStringList &ids) const
+{
+    // Well under SQLite's smallest limit on bound parameters.
+    constexpr qsizetype kChunk = 500;
+    const QSqlDatabase db = m_database->connection();
+    QList<RegisterRow> rows;
+    for (qsizetype from = 0; from < ids.size(); from += kChunk) {
+        const QStringList chunk = ids.mid(from, kChunk);
+        QString placeholders = QStringLiteral("?");
+        placeholders += QStringLiteral(",?").repeated(chunk.size() - 1);
+        const QString sql = withColumns(QLatin1String(
+                                QUILLBY_CATEGORY_NAME_SELECT
+                                "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
+                                "AND t.id IN (%2)"))
+                                .arg(placeholders);
+        QVariantList values;
+        values.reserve(chunk.size());
+        for (const QString &id : chunk)
+            values.append(id);
+        QSqlQuery query = Sql::prepare(db, sql, values);
+        if (!Sql::exec(query))
+            return std::nullopt;
+        while (query.next()) {
+            RegisterRow &row = rows.emplace_back();
+            readTransaction(query, row);
+            row.categoryName = query.value(kCategoryNameColumn).toString();
+        }
+    }
+    return rows;
+}
+
 QString TransactionRepository::fullTextQuery(const QString &text)
 {
     QString query;

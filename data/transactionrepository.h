@@ -35,6 +35,11 @@ public:
     // Opening row first when the starting balance is not 0, then the live
     // transactions oldest to newest, each with the balance after it.
     QList<RegisterRow> findRegisterRows(const QString &accountId) const;
+    // The live transactions among `ids`, of any account, as register rows
+    // with their category names but no running balance (0): what a register
+    // needs to patch in a few changed rows. Deleted or unknown ids are left
+    // out; the order is unspecified. Empty when the read failed.
+    std::optional<QList<RegisterRow>> findRegisterRowsByIds(const QStringList &ids) const;
     // At most 200 live rows, newest first. Every word of `text` must match
     // the start of a word in the payee, memo or check number.
     QList<RegisterRow> search(const QString &text, const SearchFilter &filter) const;

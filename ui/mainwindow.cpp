@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/changejournal.h"
 #include "data/database.h"
 #include "data/money.h"
 #include "data/recurringrepository.h"
@@ -104,8 +105,9 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     });
     connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this,
             &MainWindow::onAccountsChanged);
-    connect(m_state->transactionRepository(), &TransactionRepository::transactionsChanged, this,
-            &MainWindow::refreshAccountList);
+    // Connected after the register screen made its own connection, so the
+    // register's rows (and its closing balance) are current when this runs.
+    connect(m_state->database()->changes(), &ChangeJournal::committed, this, &MainWindow::onChangesCommitted);
     connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { m_statusBar->showTimedMessage(text, 5000); });
@@ -482,7 +484,8 @@ void MainWindow::refreshAccountList()
     const QHash<QString, qint64> balances = m_state->accountRepository()->balances();
     const int width = m_accountList->viewport()->width();
 
-    QList<QPair<Currency, qint64>> currencyBalances;
+    m_sidebarAccounts = accounts;
+    m_sidebarBalances.clear();
     for (const Account &account : accounts) {
         const qint64 balance = balances.value(account.id, account.startingBalance);
         auto *card = new AccountCard(account, balance);
@@ -490,12 +493,12 @@ void MainWindow::refreshAccountList()
         item->setData(Qt::UserRole, account.id);
         item->setSizeHint(QSize(width, card->sizeHint().height() + 10));
         m_accountList->setItemWidget(item, card);
-        currencyBalances.append({account.currency, balance});
+        m_sidebarBalances.insert(account.id, balance);
     }
 
     m_statusBar->setAccountCount(int(accounts.size()));
     rebuildAccountShortcuts();
-    m_totalLabel->setText(totalText(currencyBalances));
+    showSidebarTotal();
 
     const QString current = m_state->currentAccountId();
     for (int row = 0; row < m_accountList->count(); ++row) {
@@ -505,6 +508,57 @@ void MainWindow::refreshAccountList()
         }
     }
     m_rebuilding = false;
+}
+
+void MainWindow::showSidebarTotal()
+{
+    QList<QPair<Currency, qint64>> currencyBalances;
+    currencyBalances.reserve(m_sidebarAccounts.size());
+    for (const Account &account : std::as_const(m_sidebarAccounts))
+        currencyBalances.append({account.currency, m_sidebarBalances.value(account.id)});
+    m_totalLabel->setText(totalText(currencyBalances));
+}
+
+void MainWindow::onChangesCommitted(const ChangeSet &changes)
+{
+    // Account changes rebuild the whole list through accountsChanged.
+    if (!changes.contains(ChangeSet::Entity::Transaction) || changes.contains(ChangeSet::Entity::Account))
+        return;
+    if (changes.allRegisters()) {
+        refreshAccountList();
+        return;
+    }
+    bool changed = false;
+    for (const QString &accountId : changes.registerAccounts()) {
+        const auto account = std::find_if(m_sidebarAccounts.cbegin(), m_sidebarAccounts.cend(),
+                                          [&accountId](const Account &a) { return a.id == accountId; });
+        if (account == m_sidebarAccounts.cend())
+            continue;
+        // The register already holds the account it shows; any other is one query.
+        std::optional<qint64> balance;
+        if (accountId == m_registerScreen->accountId() && m_registerScreen->rowsAreCurrent())
+            balance = m_registerScreen->model()->closingBalance();
+        else
+            balance = m_state->accountRepository()->balance(accountId);
+        if (!balance) {
+            refreshAccountList();
+            return;
+        }
+        if (*balance == m_sidebarBalances.value(accountId))
+            continue;
+        m_sidebarBalances.insert(accountId, *balance);
+        changed = true;
+        for (int row = 0; row < m_accountList->count(); ++row) {
+            QListWidgetItem *item = m_accountList->item(row);
+            if (item->data(Qt::UserRole).toString() != accountId)
+                continue;
+            // The list deletes the card it replaces.
+            m_accountList->setItemWidget(item, new AccountCard(*account, *balance));
+            break;
+        }
+    }
+    if (changed)
+        showSidebarTotal();
 }
 
 void MainWindow::rebuildAccountShortcuts()

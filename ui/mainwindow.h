@@ -1,11 +1,15 @@
 #pragma once
 
+#include "data/account.h"
 #include "data/enums.h"
 
+#include <QHash>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
 class AppState;
+class ChangeSet;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -70,6 +74,10 @@ private:
     void setupAccountList();
     void updateAuthUI();
     void rebuildAccountShortcuts();
+    // A committed change: the sidebar cards of the accounts whose
+    // transactions changed get their new balance; the others stay.
+    void onChangesCommitted(const ChangeSet &changes);
+    void showSidebarTotal();
     void selectInitialAccount();
     void saveAccountOrder();
     void fitAccountItems();
@@ -94,6 +102,9 @@ private:
     QListWidget *m_accountList = nullptr;
     QSplitter *m_splitter = nullptr;
     QLabel *m_totalLabel = nullptr;
+    // The accounts the sidebar shows, in its order, and their balances.
+    QList<Account> m_sidebarAccounts;
+    QHash<QString, qint64> m_sidebarBalances;
     QList<QShortcut *> m_accountShortcuts;
     WelcomeScreen *m_welcomeScreen = nullptr;
     RegisterScreen *m_registerScreen = nullptr;

@@ -486,7 +486,11 @@ void tst_AccountRepository::balancesSumLiveTransactionsPerAccount()
         const QList<RegisterRow> rows = transactions.findRegisterRows(it.key());
         const qint64 registerBalance = rows.isEmpty() ? 0 : rows.last().runningBalance;
         QCOMPARE(registerBalance, it.value());
+        // One account on its own gives the same figure.
+        QCOMPARE(m_repo->balance(it.key()), std::optional<qint64>(it.value()));
     }
+    QCOMPARE(m_repo->balance("closed"), std::optional<qint64>());
+    QCOMPARE(m_repo->balance("no-such-account"), std::optional<qint64>());
 }
 
 QTEST_GUILESS_MAIN(tst_AccountRepository)

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void registerRows();
     void registerOpeningRowWithoutTransactions();
     void registerSameDateRunsInCreationOrder();
+    void registerRowsByIds();
     void categoryDisplayName();
 
     void fullTextQuery_data();
@@ -459,6 +460,52 @@ void tst_TransactionRepository::registerSameDateRunsInCreationOrder()
     const QList<RegisterRow> reloaded = m_repo->findRegisterRows(kAccountA);
     QCOMPARE(payeesOf(reloaded), (QStringList{"Day before", "Created first", "Created second", "Created third"}));
     QCOMPARE(reloaded.last().runningBalance, qint64(1350));
+}
+
+void tst_TransactionRepository::registerRowsByIds()
+{
+    addAccount(kAccountA, 5000);
+    addCategory("housing", "Housing");
+    addCategory("transport", "Transportation");
+    addCategory("house-maint", "Maintenance", "housing");
+    addCategory("car-maint", "Maintenance", "transport");
+    Transaction fix = make("fix", kAccountA, QDate(2024, 1, 2), "Plumber", -4000, 1);
+    fix.categoryId = "house-maint";
+    QVERIFY(m_repo->insert(fix));
+    insertNew("other", kAccountB, QDate(2024, 1, 3), "Elsewhere", 999, 2);
+    insertNew("gone", kAccountA, QDate(2024, 1, 4), "Deleted", 777, 3);
+    QVERIFY(m_repo->softDelete("gone"));
+    // More ids than one statement binds, most of them unknown.
+    QStringList ids{"fix", "other", "gone"};
+    for (int i = 0; i < 1200; ++i)
+        ids << QStringLiteral("unknown-%1").arg(i);
+    insertNew("late", kAccountA, QDate(2024, 1, 5), "Last in the list", 10, 4);
+    ids << "late";
+
+    const std::optional<QList<RegisterRow>> found = m_repo->findRegisterRowsByIds(ids);
+    QVERIFY(found);
+    QHash<QString, RegisterRow> byId;
+    for (const RegisterRow &row : *found)
+        byId.insert(row.id, row);
+    QCOMPARE(found->size(), 3);
+    QCOMPARE(byId.keys().size(), 3);
+    QVERIFY(!byId.contains("gone"));
+    // The same columns and category name as the register shows.
+    const QList<RegisterRow> shown = m_repo->findRegisterRows(kAccountA);
+    const RegisterRow &inRegister = shown.at(1);
+    QCOMPARE(inRegister.id, QStringLiteral("fix"));
+    const RegisterRow &read = byId.value("fix");
+    QCOMPARE(read.categoryName, QStringLiteral("Housing > Maintenance"));
+    QCOMPARE(read.categoryName, inRegister.categoryName);
+    QCOMPARE(read.amount, inRegister.amount);
+    QCOMPARE(read.date, inRegister.date);
+    QCOMPARE(read.createdAt, inRegister.createdAt);
+    QCOMPARE(read.accountId, kAccountA);
+    QCOMPARE(read.runningBalance, qint64(0));
+    QCOMPARE(byId.value("other").accountId, kAccountB);
+    QCOMPARE(byId.value("late").payee, QStringLiteral("Last in the list"));
+
+    QCOMPARE(m_repo->findRegisterRowsByIds({})->size(), 0);
 }
 
 void tst_TransactionRepository::categoryDisplayName()

@@ -7,6 +7,8 @@
 #include "data/timestamps.h"
 #include "data/transactionrepository.h"
 #include "data/uuids.h"
+#include "services/transactiondraft.h"
+#include "services/transactionservice.h"
 #include "ui/accountcard.h"
 #include "ui/accountformdialog.h"
 #include "ui/mainwindow.h"
@@ -32,6 +34,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QShortcut>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +74,8 @@ private Q_SLOTS:
     void initialSelectionFallsBackToFirstAccount();
     void geometryFallback();
     void windowAppliesStoredAppearanceAndFollowsTheme();
+    void savedChangeUpdatesOnlyWhatChanged_data();
+    void savedChangeUpdatesOnlyWhatChanged();
 
 private:
     QString addAccount(const QString &name, int sortOrder = 0, Currency currency = Currency::USD,
@@ -610,4 +615,99 @@ void tst_MainWindow::windowAppliesStoredAppearanceAndFollowsTheme()
 }
 
 QTEST_MAIN(tst_MainWindow)
+void tst_MainWindow::savedChangeUpdatesOnlyWhatChanged_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("touchesShownRegister");
+    QTest::newRow("amountEdited") << "amountEdited" << true;
+    QTest::newRow("dateMovedEarlier") << "dateMovedEarlier" << true;
+    QTest::newRow("deleted") << "deleted" << true;
+    QTest::newRow("transferToSavings") << "transferToSavings" << true;
+    QTest::newRow("otherAccountEdited") << "otherAccountEdited" << false;
+}
+
+void tst_MainWindow::savedChangeUpdatesOnlyWhatChanged()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, touchesShownRegister);
+
+    const QString checking = addAccount("Checking", 0, Currency::USD, 100000);
+    const QString savings = addAccount("Savings", 1);
+    const QString euros = addAccount("Euros", 2, Currency::EUR, 5000);
+    addTransaction(checking, -2500, QDate(2024, 1, 5));
+    addTransaction(checking, 40000, QDate(2024, 1, 10));
+    addTransaction(checking, -1234, QDate(2024, 1, 20));
+    addTransaction(savings, 700, QDate(2024, 1, 8));
+    // Newest first: the row of 1/10 is in the middle.
+    const QList<Transaction> checkingRows = m_state->transactionRepository()->findByAccount(checking);
+    const Transaction middle = checkingRows.at(1);
+    QCOMPARE(middle.amount, qint64(40000));
+
+    auto window = makeWindow();
+    window->selectAccount(checking);
+    RegisterScreen *screen = window->registerScreen();
+    QVERIFY(screen->rowsAreCurrent());
+    const QPointer<AccountCard> euroCard = cardAt(*window, 2);
+    QVERIFY(euroCard);
+    const int reloads = screen->reloadCount();
+    const int patches = screen->patchCount();
+    QSignalSpy resets(screen->model(), &QAbstractItemModel::modelReset);
+
+    TransactionService *service = m_state->transactionService();
+    TransactionDraft draft = TransactionDraft::fromTransaction(middle);
+    if (change == "amountEdited") {
+        draft.amount = -9999;
+        QVERIFY(bool(service->edit(middle.id, draft)));
+    } else if (change == "dateMovedEarlier") {
+        draft.date = QDate(2024, 1, 2);
+        QVERIFY(bool(service->edit(middle.id, draft)));
+    } else if (change == "deleted") {
+        QVERIFY(bool(service->remove(middle.id)));
+    } else if (change == "transferToSavings") {
+        TransactionDraft transfer;
+        transfer.accountId = checking;
+        transfer.date = QDate(2024, 1, 15);
+        transfer.amount = -5000;
+        transfer.transferAccountId = savings;
+        QVERIFY(bool(service->create(transfer)));
+    } else if (change == "otherAccountEdited") {
+        Transaction other = m_state->transactionRepository()->findByAccount(savings).constFirst();
+        TransactionDraft otherDraft = TransactionDraft::fromTransaction(other);
+        otherDraft.amount = 1900;
+        QVERIFY(bool(service->edit(other.id, otherDraft)));
+    }
+
+    // No whole read of the register: patched in place, or not touched at all.
+    QCOMPARE(screen->reloadCount(), reloads);
+    QCOMPARE(screen->patchCount(), patches + (touchesShownRegister ? 1 : 0));
+    QCOMPARE(resets.count(), 0);
+    RegisterModel reloaded;
+    reloaded.setRows(m_state->transactionRepository()->findRegisterRows(checking));
+    reloaded.sort(screen->model()->sortColumn(), screen->model()->sortOrder());
+    QCOMPARE(screen->model()->transactionCount(), reloaded.transactionCount());
+    for (int row = 0; row < reloaded.rowCount(); ++row) {
+        const RegisterRow *expected = reloaded.rowAt(row);
+        const RegisterRow *shown = screen->model()->rowAt(row);
+        QCOMPARE(shown != nullptr, expected != nullptr);
+        if (expected) {
+            QCOMPARE(shown->id, expected->id);
+            QCOMPARE(shown->runningBalance, expected->runningBalance);
+        }
+    }
+
+    // Every card and the total as a rebuild would show them; the card of the
+    // untouched account is the same widget.
+    const QHash<QString, qint64> balances = m_state->accountRepository()->balances();
+    QCOMPARE(screen->balanceValueLabel()->text(), formatMoney(balances.value(checking), Currency::USD));
+    const QList<QPair<QString, Currency>> listed = {{checking, Currency::USD}, {savings, Currency::USD},
+                                                    {euros, Currency::EUR}};
+    QCOMPARE(listedIds(*window), (QStringList{checking, savings, euros}));
+    for (int row = 0; row < listed.size(); ++row)
+        QCOMPARE(cardAt(*window, row)->balanceText(), formatMoney(balances.value(listed.at(row).first), listed.at(row).second));
+    QCOMPARE(cardAt(*window, 2), euroCard.data());
+    const qint64 dollars = balances.value(checking) + balances.value(savings);
+    QCOMPARE(window->totalLabel()->text(),
+             QStringLiteral("Total: %1\n%2").arg(formatMoney(dollars, Currency::USD), formatMoney(5000, Currency::EUR)));
+}
+
 #include "tst_mainwindow.moc"

@@ -15,12 +15,13 @@
 
 namespace {
 
-// One row's place in a sort: its key for the chosen column, its date for
-// ties, and where it stands now.
+// One row's place in a sort: its key for the chosen column, its date and
+// then its place in date order for ties, and where it stands now.
 struct SortItem
 {
     qint64 key;
     qint64 day;
+    int seq;
     int index;
 };
 
@@ -85,6 +86,29 @@ qint64 sortKey(const RegisterRow &row, int column)
     default:
         return 0;
     }
+}
+
+// The text a column sorts by; null for the columns with a numeric key.
+const QString *sortText(const RegisterRow &row, int column)
+{
+    switch (column) {
+    case RegisterModel::CheckNumber: return &row.checkNumber;
+    case RegisterModel::Payee: return &row.payee;
+    case RegisterModel::Category: return &row.categoryName;
+    case RegisterModel::Memo: return &row.memo;
+    default: return nullptr;
+    }
+}
+
+// The register's date order as the repository reads it: the opening row
+// (the one row without an id) first, then by date and creation time.
+bool earlierInRegister(const RegisterRow &a, const RegisterRow &b)
+{
+    if (a.id.isEmpty() != b.id.isEmpty())
+        return a.id.isEmpty();
+    if (a.date != b.date)
+        return a.date < b.date;
+    return a.createdAt < b.createdAt;
 }
 
 QString clearedMark(const Transaction &t)
@@ -167,19 +191,24 @@ const RegisterRow *RegisterModel::rowAt(int viewRow) const
     return index < 0 ? nullptr : &m_rows.at(index);
 }
 
+void RegisterModel::ensureIndexById() const
+{
+    if (m_indexByIdValid)
+        return;
+    m_indexById.clear();
+    m_indexById.reserve(m_rows.size());
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (!m_rows.at(i).id.isEmpty())
+            m_indexById.insert(m_rows.at(i).id, int(i));
+    }
+    m_indexByIdValid = true;
+}
+
 int RegisterModel::rowForId(const QString &id) const
 {
     if (id.isEmpty())
         return -1;
-    if (!m_indexByIdValid) {
-        m_indexById.clear();
-        m_indexById.reserve(m_rows.size());
-        for (qsizetype i = 0; i < m_rows.size(); ++i) {
-            if (!m_rows.at(i).id.isEmpty())
-                m_indexById.insert(m_rows.at(i).id, int(i));
-        }
-        m_indexByIdValid = true;
-    }
+    ensureIndexById();
     const auto it = m_indexById.constFind(id);
     return it == m_indexById.constEnd() ? -1 : viewRowOfTransaction(it.value());
 }
@@ -373,13 +402,14 @@ int RegisterModel::sortRows(int follow)
 {
     m_indexByIdValid = false;
     const qsizetype count = m_rows.size();
+    m_tiesInDateOrder = true;
     if (count < 2)
         return follow;
 
     std::vector<SortItem> items(static_cast<size_t>(count));
     for (qsizetype i = 0; i < count; ++i) {
         const RegisterRow &row = m_rows.at(i);
-        items[size_t(i)] = SortItem{0, row.date.toJulianDay(), int(i)};
+        items[size_t(i)] = SortItem{0, row.date.toJulianDay(), m_seq[size_t(i)], int(i)};
     }
     switch (m_sortColumn) {
     case CheckNumber:
@@ -408,9 +438,17 @@ int RegisterModel::sortRows(int follow)
             return ascending ? a.key < b.key : b.key < a.key;
         return a.day > b.day;
     };
-    if (std::is_sorted(items.begin(), items.end(), before))
+    // In sorted items, a pair out of date order that neither sorts before
+    // the other is a tie left in an earlier order.
+    const auto tieOutOfDateOrder = [&before](const SortItem &a, const SortItem &b) {
+        return a.seq > b.seq && !before(a, b);
+    };
+    if (std::is_sorted(items.begin(), items.end(), before)) {
+        m_tiesInDateOrder = std::adjacent_find(items.begin(), items.end(), tieOutOfDateOrder) == items.end();
         return follow;
+    }
     std::stable_sort(items.begin(), items.end(), before);
+    m_tiesInDateOrder = std::adjacent_find(items.begin(), items.end(), tieOutOfDateOrder) == items.end();
 
     QList<RegisterRow> sorted;
     sorted.reserve(count);
@@ -421,15 +459,299 @@ int RegisterModel::sortRows(int follow)
         if (from == follow)
             movedTo = int(i);
         sorted.append(std::move(source[from]));
+        m_seq[size_t(i)] = items[size_t(i)].seq;
     }
     m_rows = std::move(sorted);
     return movedTo;
+}
+
+bool RegisterModel::sortsBefore(const QCollator &collator, const RegisterRow &a, int seqA,
+                                const RegisterRow &b, int seqB) const
+{
+    const bool ascending = m_sortOrder == Qt::AscendingOrder;
+    if (const QString *textA = sortText(a, m_sortColumn)) {
+        const int order = collator.compare(*textA, *sortText(b, m_sortColumn));
+        if (order != 0)
+            return ascending ? order < 0 : order > 0;
+    } else {
+        const qint64 keyA = sortKey(a, m_sortColumn);
+        const qint64 keyB = sortKey(b, m_sortColumn);
+        if (keyA != keyB)
+            return ascending ? keyA < keyB : keyB < keyA;
+    }
+    if (a.date != b.date)
+        return a.date > b.date;
+    return seqA < seqB;
+}
+
+bool RegisterModel::updateRows(const QSet<QString> &changedIds, QList<RegisterRow> current)
+{
+    // Under a Balance sort every later row's key moves with its balance;
+    // after sorts that left rows of equal key and date out of date order, a
+    // reload would put them back in it.
+    if (m_sortColumn == Balance || !m_tiesInDateOrder)
+        return false;
+    QHash<QString, int> currentById;
+    currentById.reserve(current.size());
+    for (qsizetype j = 0; j < current.size(); ++j) {
+        const RegisterRow &row = current.at(j);
+        if (row.id.isEmpty() || !changedIds.contains(row.id) || currentById.contains(row.id)
+            || !row.date.isValid() || !row.createdAt.isValid())
+            return false;
+        currentById.insert(row.id, int(j));
+    }
+    // The id index is built lazily; a few ids are found faster by a scan
+    // than by building it for a register of many rows.
+    constexpr qsizetype kScannedIds = 8;
+    if (changedIds.size() > kScannedIds)
+        ensureIndexById();
+    const auto shownIndex = [this](const QString &id) -> int {
+        if (m_indexByIdValid)
+            return m_indexById.value(id, -1);
+        for (qsizetype i = 0; i < m_rows.size(); ++i) {
+            if (m_rows.at(i).id == id)
+                return int(i);
+        }
+        return -1;
+    };
+
+    // What becomes of each shown row: kept as it is, replaced where it
+    // stands in date order, or taken out (deleted, gone to another account,
+    // or moved to another date and placed again below).
+    enum Fate : char { Keep, Replace, Leave };
+    const qsizetype count = m_rows.size();
+    std::vector<char> fate(size_t(count), Keep);
+    QHash<int, int> replacementOf;
+    std::vector<int> toPlace;
+    for (const QString &id : changedIds) {
+        const int fresh = currentById.value(id, -1);
+        const int shown = shownIndex(id);
+        if (shown < 0) {
+            if (fresh >= 0)
+                toPlace.push_back(fresh);
+            continue;
+        }
+        const RegisterRow &old = m_rows.at(shown);
+        if (fresh >= 0 && current.at(fresh).date == old.date && current.at(fresh).createdAt == old.createdAt) {
+            fate[size_t(shown)] = Replace;
+            replacementOf.insert(shown, fresh);
+        } else {
+            fate[size_t(shown)] = Leave;
+            if (fresh >= 0)
+                toPlace.push_back(fresh);
+        }
+    }
+    // The same order whatever the set's iteration order.
+    std::sort(toPlace.begin(), toPlace.end());
+
+    // The new date order: indices into m_rows, or into `current` (fresh).
+    struct Entry
+    {
+        int old;
+        int fresh;
+    };
+    std::vector<int> byDate(static_cast<size_t>(count));
+    for (qsizetype i = 0; i < count; ++i)
+        byDate[size_t(m_seq[size_t(i)])] = int(i);
+    std::vector<Entry> order;
+    order.reserve(size_t(count) + toPlace.size());
+    size_t firstChanged = std::numeric_limits<size_t>::max();
+    for (int i : byDate) {
+        switch (fate[size_t(i)]) {
+        case Keep:
+            order.push_back({i, -1});
+            break;
+        case Replace:
+            firstChanged = std::min(firstChanged, order.size());
+            order.push_back({i, replacementOf.value(i)});
+            break;
+        case Leave:
+            firstChanged = std::min(firstChanged, order.size());
+            break;
+        }
+    }
+    const auto rowOf = [this, &current](const Entry &e) -> const RegisterRow & {
+        return e.fresh >= 0 ? current.at(e.fresh) : m_rows.at(e.old);
+    };
+    for (int fresh : toPlace) {
+        const RegisterRow &row = current.at(fresh);
+        const auto first = std::lower_bound(order.begin(), order.end(), row, [&rowOf](const Entry &e, const RegisterRow &r) {
+            return earlierInRegister(rowOf(e), r);
+        });
+        const auto last = std::upper_bound(first, order.end(), row, [&rowOf](const RegisterRow &r, const Entry &e) {
+            return earlierInRegister(r, rowOf(e));
+        });
+        // Rows of the same date and creation time come in the database's
+        // own order, which only a reload can tell.
+        if (first != last)
+            return false;
+        firstChanged = std::min(firstChanged, size_t(first - order.begin()));
+        order.insert(first, Entry{-1, fresh});
+    }
+
+    // The opening row is dated like the earliest transaction.
+    std::optional<RegisterRow> movedOpening;
+    int openingIndex = -1;
+    if (!order.empty() && order.front().fresh < 0 && m_rows.at(order.front().old).id.isEmpty()) {
+        openingIndex = order.front().old;
+        const QDate date = order.size() > 1 ? rowOf(order.at(1)).date : Clock::today();
+        if (date != m_rows.at(openingIndex).date) {
+            movedOpening = m_rows.at(openingIndex);
+            movedOpening->date = date;
+        }
+    }
+    // Nothing shown here changed (the ids were another account's).
+    if (firstChanged == std::numeric_limits<size_t>::max() && !movedOpening)
+        return true;
+    if (movedOpening)
+        fate[size_t(openingIndex)] = Replace;
+
+    // Balances from the first change down; the rows above it keep theirs.
+    std::vector<qint64> balances;
+    if (firstChanged < order.size()) {
+        qint64 running = firstChanged > 0 ? rowOf(order.at(firstChanged - 1)).runningBalance : 0;
+        balances.reserve(order.size() - firstChanged);
+        for (size_t p = firstChanged; p < order.size(); ++p) {
+            running += rowOf(order.at(p)).amount;
+            balances.push_back(running);
+        }
+    }
+    const qint64 closingBalance = order.empty() ? 0 : balances.empty() ? m_closingBalance : balances.back();
+
+    // From here on the model changes.
+    const int previousEdit = m_editRow;
+    m_editRow = -1;
+    refreshRow(previousEdit);
+
+    // Rows that arrive or come back, with their new place in date order.
+    struct Arrival
+    {
+        RegisterRow row;
+        int seq;
+        int replaces;   // index in m_rows of the row it replaces, or -1
+    };
+    std::vector<Arrival> arrivals;
+    for (size_t p = 0; p < order.size(); ++p) {
+        const Entry &e = order.at(p);
+        const qint64 balance = p >= firstChanged ? balances.at(p - firstChanged) : 0;
+        if (e.fresh < 0) {
+            m_seq[size_t(e.old)] = int(p);
+            if (p >= firstChanged)
+                m_rows[e.old].runningBalance = balance;
+            continue;
+        }
+        RegisterRow row = std::move(current[e.fresh]);
+        row.runningBalance = balance;
+        arrivals.push_back({std::move(row), int(p), e.old});
+    }
+    if (movedOpening)
+        arrivals.push_back({*std::move(movedOpening), 0, openingIndex});
+
+    const QCollator collator;
+    const int offset = viewRowOffset();
+    std::vector<int> leaving;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (fate[size_t(i)] != Keep)
+            leaving.push_back(int(i));
+    }
+    int changedFirst = std::numeric_limits<int>::max();
+    int changedLast = -1;
+    // A replaced row that still sorts between its neighbours stays put.
+    std::vector<Arrival> toInsert;
+    for (Arrival &arrival : arrivals) {
+        const int i = arrival.replaces;
+        bool stays = i >= 0;
+        if (stays && i > 0)
+            stays = fate[size_t(i - 1)] == Keep
+                    && sortsBefore(collator, m_rows.at(i - 1), m_seq[size_t(i - 1)], arrival.row, arrival.seq);
+        if (stays && i + 1 < count)
+            stays = fate[size_t(i + 1)] == Keep
+                    && sortsBefore(collator, arrival.row, arrival.seq, m_rows.at(i + 1), m_seq[size_t(i + 1)]);
+        if (stays) {
+            m_rows[i] = std::move(arrival.row);
+            m_seq[size_t(i)] = arrival.seq;
+            fate[size_t(i)] = Keep;
+            changedFirst = std::min(changedFirst, i);
+            changedLast = std::max(changedLast, i);
+            continue;
+        }
+        if (i >= 0 && fate[size_t(i)] == Replace)
+            fate[size_t(i)] = Leave;
+        toInsert.push_back(std::move(arrival));
+    }
+    if (changedLast >= 0)
+        Q_EMIT dataChanged(index(changedFirst + offset, 0), index(changedLast + offset, ColumnCount - 1));
+
+    int shiftedFrom = std::numeric_limits<int>::max();
+    int shiftedTo = -1;
+    for (auto it = leaving.rbegin(); it != leaving.rend(); ++it) {
+        const int i = *it;
+        if (fate[size_t(i)] == Keep)
+            continue;
+        beginRemoveRows(QModelIndex(), i + offset, i + offset);
+        if (m_indexByIdValid)
+            m_indexById.remove(m_rows.at(i).id);
+        m_rows.remove(i);
+        m_seq.erase(m_seq.begin() + i);
+        endRemoveRows();
+        shiftedFrom = std::min(shiftedFrom, i);
+        shiftedTo = std::max(shiftedTo, i);
+    }
+    for (Arrival &arrival : toInsert) {
+        int low = 0;
+        int high = int(m_rows.size());
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (sortsBefore(collator, m_rows.at(middle), m_seq[size_t(middle)], arrival.row, arrival.seq))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        beginInsertRows(QModelIndex(), low + offset, low + offset);
+        m_rows.insert(low, std::move(arrival.row));
+        m_seq.insert(m_seq.begin() + low, arrival.seq);
+        endInsertRows();
+        shiftedFrom = std::min(shiftedFrom, low);
+        shiftedTo = std::max(shiftedTo, low);
+    }
+    if (shiftedTo >= 0 && m_indexByIdValid) {
+        // Rows between the first and the last place that changed moved up or
+        // down; past it they moved only when the count changed.
+        const bool countChanged = m_rows.size() != count;
+        const int last = countChanged ? int(m_rows.size()) - 1
+                                      : std::min(int(m_rows.size()) - 1, shiftedTo + int(toInsert.size()));
+        for (int k = shiftedFrom; k <= last; ++k) {
+            const QString &id = m_rows.at(k).id;
+            if (!id.isEmpty())
+                m_indexById.insert(id, k);
+        }
+    }
+
+    if (firstChanged < order.size()) {
+        int first = std::numeric_limits<int>::max();
+        int last = -1;
+        for (qsizetype k = 0; k < m_rows.size(); ++k) {
+            if (size_t(m_seq[size_t(k)]) >= firstChanged) {
+                first = std::min(first, int(k));
+                last = int(k);
+            }
+        }
+        if (last >= 0)
+            Q_EMIT dataChanged(index(first + offset, Balance), index(last + offset, Balance));
+    }
+    m_closingBalance = closingBalance;
+    clearEntry();
+    refreshRow(newRowPosition());
+    return true;
 }
 
 void RegisterModel::setRows(QList<RegisterRow> rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_closingBalance = m_rows.isEmpty() ? 0 : m_rows.constLast().runningBalance;
+    m_seq.resize(size_t(m_rows.size()));
+    std::iota(m_seq.begin(), m_seq.end(), 0);
     sortRows(-1);
     m_editRow = -1;
     clearEntry();

@@ -4,12 +4,15 @@
 #include "data/transaction.h"
 
 #include <QAbstractTableModel>
+#include <QCollator>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // The table behind one account's register: the account's rows in nine
 // columns, sorted by the column the user chose, plus one blank new row where
@@ -20,6 +23,9 @@
 // Rows are loaded whole by setRows() and kept in one contiguous list; data()
 // never reaches the database and formats only the cells that are asked for.
 // Running balances come with the rows and are never recomputed by sorting.
+// After a change of a few transactions, updateRows() patches just those rows
+// and the balances after the first of them; it declines what it cannot
+// place exactly as a reload would, and the caller then reloads.
 // The model does not write to the database; the register screen commits.
 class RegisterModel : public QAbstractTableModel
 {
@@ -53,6 +59,20 @@ public:
     // them by the current column, ends any edit and clears the buffer.
     void setRows(QList<RegisterRow> rows);
     const QList<RegisterRow> &rows() const { return m_rows; }
+    // Replaces, inserts or removes the rows of the transactions `changedIds`
+    // names: `current` holds those that are live in this account now (a
+    // changed id missing from it leaves the register). Rows that moved are
+    // placed by date and creation time, running balances are recomputed from
+    // the earliest change on, the sort is kept, any edit ends and the buffer
+    // is cleared, as setRows() does. False, with nothing changed, when the
+    // result could differ from a reload: rows of equal date and creation
+    // time around a moved row, a sort by Balance or one that left rows of
+    // equal key and date out of date order, or a row in `current`
+    // that `changedIds` does not name.
+    bool updateRows(const QSet<QString> &changedIds, QList<RegisterRow> current);
+    // The running balance after the account's last transaction: the
+    // account's balance (0 with no rows).
+    qint64 closingBalance() const { return m_closingBalance; }
     int transactionCount() const { return int(m_rows.size()); }
 
     // The account's currency decides how amounts are shown and read; USD
@@ -146,9 +166,22 @@ private:
     // Reorders m_rows for the current sort; returns where the row that was
     // at `follow` went (-1 for -1).
     int sortRows(int follow);
+    // Whether `a` (at chronological place seqA) sorts before `b` in the
+    // current order, the order sortRows() gives.
+    bool sortsBefore(const QCollator &collator, const RegisterRow &a, int seqA, const RegisterRow &b,
+                     int seqB) const;
+    int viewRowOffset() const { return newRowPosition() == 0 ? 1 : 0; }
+    void ensureIndexById() const;
     void clearEntry();
 
     QList<RegisterRow> m_rows;
+    // Each row's place in date order (the repository's order, which the
+    // running balances follow), kept beside m_rows through every sort.
+    std::vector<int> m_seq;
+    // Whether rows of equal sort key and date stand in date order, as a
+    // reload leaves them; a sort keeps their previous order instead.
+    bool m_tiesInDateOrder = true;
+    qint64 m_closingBalance = 0;
     int m_sortColumn = Date;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_twoLineMode = false;

@@ -3,7 +3,9 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/changejournal.h"
 #include "data/clock.h"
+#include "data/database.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
@@ -171,11 +173,8 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
         m_view->sortByColumn(RegisterModel::Date, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
         m_restoringLayout = false;
     });
-    connect(m_appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
-            [this](const QString &accountId) {
-                if (accountId.isEmpty() || accountId == m_accountId)
-                    reload();
-            });
+    connect(m_appState->database()->changes(), &ChangeJournal::committed, this,
+            &RegisterScreen::onChangesCommitted);
 
     connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
         if (!index.isValid())
@@ -369,13 +368,111 @@ void RegisterScreen::setAccount(const QString &accountId)
     focusNewRowAfterChange();
 }
 
+namespace {
+
+// Past this many changed rows one read of the whole register is cheaper
+// than patching them in one by one.
+constexpr qsizetype kMostPatchedRows = 200;
+
+} // namespace
+
+void RegisterScreen::onChangesCommitted(const ChangeSet &changes)
+{
+    if (m_accountId.isEmpty() || !changes.affectsRegister(m_accountId))
+        return;
+    if (m_view->isEditing()) {
+        // Nothing reloads under an open editor, as reload() does.
+        m_rowsCurrent = false;
+        return;
+    }
+    if (!patchChangedRows(changes))
+        reload();
+}
+
+bool RegisterScreen::patchChangedRows(const ChangeSet &changes)
+{
+    // Changes that do not name their rows (bulk writes, restores) and those
+    // that also touch accounts (a starting balance, a deleted account) need
+    // the whole register read again.
+    const QSet<QString> &ids = changes.ids(ChangeSet::Entity::Transaction);
+    if (!m_rowsCurrent || changes.allRegisters() || changes.contains(ChangeSet::Entity::Account) || ids.isEmpty()
+        || ids.size() > kMostPatchedRows)
+        return false;
+    std::optional<QList<RegisterRow>> rows = m_appState->transactionRepository()->findRegisterRowsByIds(ids.values());
+    if (!rows)
+        return false;
+    rows->removeIf([this](const RegisterRow &row) { return row.accountId != m_accountId; });
+    bool patched = false;
+    keepPlace([&] { patched = m_model->updateRows(ids, *std::move(rows)); });
+    if (!patched)
+        return false;
+    ++m_patchCount;
+    showTotals();
+    return true;
+}
+
+void RegisterScreen::keepPlace(const std::function<void()> &change)
+{
+    const QModelIndex current = m_view->currentIndex();
+    const int topRow = m_view->rowAt(0);
+    const RegisterRow *topTransaction = topRow >= 0 ? m_model->rowAt(topRow) : nullptr;
+    const RegisterRow *currentTransaction = current.isValid() ? m_model->rowAt(current.row()) : nullptr;
+    const QString topId = topTransaction ? topTransaction->id : QString();
+    const QString currentId = currentTransaction ? currentTransaction->id : QString();
+    const bool hadCurrentTransaction = currentTransaction != nullptr;
+    const bool topWasTransaction = topTransaction != nullptr;
+    const int currentRow = current.row();
+    const int currentColumn = current.column();
+
+    change();
+
+    const int lastRow = m_model->rowCount() - 1;
+    if (currentRow >= 0) {
+        int row = hadCurrentTransaction ? rowForId(currentId) : -1;
+        if (row < 0)
+            row = qBound(0, currentRow, lastRow);
+        m_view->setCurrentIndex(m_model->index(row, currentColumn));
+    }
+    if (topRow >= 0) {
+        int row = topWasTransaction ? rowForId(topId) : -1;
+        if (row < 0)
+            row = qBound(0, topRow, lastRow);
+        m_view->scrollTo(m_model->index(row, 0), QAbstractItemView::PositionAtTop);
+    }
+    if (m_view->currentIndex().isValid())
+        m_view->scrollTo(m_view->currentIndex());
+}
+
+void RegisterScreen::showTotals()
+{
+    qint64 cleared = 0;
+    qint64 uncleared = 0;
+    for (const RegisterRow &row : m_model->rows()) {
+        if (row.cleared)
+            cleared += row.amount;
+        else
+            uncleared += row.amount;
+    }
+    const qint64 balance = cleared + uncleared;
+    const Currency currency = m_model->currency();
+    m_clearedValue->setText(formatMoney(cleared, currency));
+    m_unclearedValue->setText(formatMoney(uncleared, currency));
+    m_balanceValue->setText(formatMoney(balance, currency));
+    m_balanceValue->setStyleSheet(
+        QStringLiteral("color: %1;").arg((balance < 0 ? negativeColor() : positiveColor()).name()));
+}
+
 void RegisterScreen::reload()
 {
-    if (m_accountId.isEmpty() || m_view->isEditing())
+    if (m_accountId.isEmpty() || m_view->isEditing()) {
+        m_rowsCurrent = m_rowsCurrent && m_accountId.isEmpty();
         return;
+    }
     const std::optional<Account> account = m_appState->accountRepository()->findById(m_accountId);
-    if (!account)
+    if (!account) {
+        m_rowsCurrent = false;
         return;
+    }
 
     m_titleLabel->setText(account->name);
     QString subtitle;
@@ -387,50 +484,15 @@ void RegisterScreen::reload()
     m_subtitleLabel->setText(subtitle);
     m_subtitleLabel->setVisible(!subtitle.isEmpty());
 
-    const QModelIndex current = m_view->currentIndex();
-    const int topRow = m_view->rowAt(0);
-    const RegisterRow *topTransaction = topRow >= 0 ? m_model->rowAt(topRow) : nullptr;
-    const RegisterRow *currentTransaction = current.isValid() ? m_model->rowAt(current.row()) : nullptr;
-    const QString topId = topTransaction ? topTransaction->id : QString();
-    const QString currentId = currentTransaction ? currentTransaction->id : QString();
-    const bool hadCurrentTransaction = currentTransaction != nullptr;
-    const bool topWasTransaction = topTransaction != nullptr;
-
-    const QList<RegisterRow> rows = m_appState->transactionRepository()->findRegisterRows(m_accountId);
-    applyTwoLineMode(m_appState->preferencesRepository()->getBool(QStringLiteral("registerTwoLine"), false));
-    m_model->setCurrency(account->currency);
-    m_model->setRows(rows);
-
-    qint64 cleared = 0;
-    qint64 uncleared = 0;
-    for (const RegisterRow &row : rows) {
-        if (row.cleared)
-            cleared += row.amount;
-        else
-            uncleared += row.amount;
-    }
-    const qint64 balance = cleared + uncleared;
-    m_clearedValue->setText(formatMoney(cleared, account->currency));
-    m_unclearedValue->setText(formatMoney(uncleared, account->currency));
-    m_balanceValue->setText(formatMoney(balance, account->currency));
-    m_balanceValue->setStyleSheet(
-        QStringLiteral("color: %1;").arg((balance < 0 ? negativeColor() : positiveColor()).name()));
-
-    const int lastRow = m_model->rowCount() - 1;
-    if (current.isValid()) {
-        int row = hadCurrentTransaction ? rowForId(currentId) : -1;
-        if (row < 0)
-            row = qBound(0, current.row(), lastRow);
-        m_view->setCurrentIndex(m_model->index(row, current.column()));
-    }
-    if (topRow >= 0) {
-        int row = topWasTransaction ? rowForId(topId) : -1;
-        if (row < 0)
-            row = qBound(0, topRow, lastRow);
-        m_view->scrollTo(m_model->index(row, 0), QAbstractItemView::PositionAtTop);
-    }
-    if (m_view->currentIndex().isValid())
-        m_view->scrollTo(m_view->currentIndex());
+    keepPlace([this, &account] {
+        QList<RegisterRow> rows = m_appState->transactionRepository()->findRegisterRows(m_accountId);
+        applyTwoLineMode(m_appState->preferencesRepository()->getBool(QStringLiteral("registerTwoLine"), false));
+        m_model->setCurrency(account->currency);
+        m_model->setRows(std::move(rows));
+    });
+    ++m_reloadCount;
+    m_rowsCurrent = true;
+    showTotals();
 }
 
 int RegisterScreen::rowForId(const QString &id) const

@@ -4,6 +4,7 @@
 #include "services/transactiondraft.h"
 #include "ui/register/registermodel.h"
 
+#include <functional>
 #include <optional>
 
 #include <QHash>
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 class AppState;
+class ChangeSet;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -38,6 +40,13 @@ public:
     // Reloads rows and totals, keeping the current cell and the scroll;
     // nothing while an editor is open or when the account is gone.
     void reload();
+    // Whether the rows shown are the account's as last committed: false
+    // after a change arrived while an editor was open, until a reload.
+    bool rowsAreCurrent() const { return m_rowsCurrent; }
+    // How often the rows were read whole and how often patched after a
+    // change, for tests and diagnostics.
+    int reloadCount() const { return m_reloadCount; }
+    int patchCount() const { return m_patchCount; }
     // Empties the new row, makes its first field current and opens it.
     void focusNewRow();
 
@@ -93,6 +102,14 @@ private:
     friend class RegisterTableView;
 
     void flushEditor();
+    // A committed change of this account's transactions: the changed rows
+    // are patched in when the change names them, else the register reloads.
+    void onChangesCommitted(const ChangeSet &changes);
+    bool patchChangedRows(const ChangeSet &changes);
+    // Runs `change` on the rows and puts the current cell and the scroll back
+    // on the same transactions (or the same places, when they are gone).
+    void keepPlace(const std::function<void()> &change);
+    void showTotals();
     // The register's command keys pressed inside a cell editor.
     bool handleEditorKey(QObject *watched, QKeyEvent *keyEvent);
     void watchEditor(QWidget *editor);
@@ -119,6 +136,9 @@ private:
     Currency accountCurrency() const;
 
     bool m_restoringLayout = false;
+    bool m_rowsCurrent = false;
+    int m_reloadCount = 0;
+    int m_patchCount = 0;
     AppState *m_appState;
     QString m_accountId;
     QLabel *m_titleLabel = nullptr;

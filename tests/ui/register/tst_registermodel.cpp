@@ -1,15 +1,22 @@
-#include "ui/thememanager.h"
+#include "common/servicefixture.h"
 #include "common/testdatabase.h"
+#include "data/changejournal.h"
 #include "data/clock.h"
+#include "data/database.h"
 #include "data/money.h"
 #include "data/transactionrepository.h"
+#include "services/transactionservice.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerroles.h"
+#include "ui/thememanager.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <functional>
+#include <memory>
 
 Q_DECLARE_METATYPE(RegisterRow)
 
@@ -75,6 +82,124 @@ QList<RegisterRow> sortFixture()
     return withBalances(rows);
 }
 
+// Two accounts written through the services, each shown in a model sorted
+// as asked, and what the change journal announces for one operation.
+class UpdateFixture
+{
+public:
+    UpdateFixture(int column, Qt::SortOrder order)
+        : m_column(column)
+        , m_order(order)
+    {
+        Clock::setNow(QDateTime(QDate(2024, 6, 1), QTime(9, 0), Qt::UTC));
+        checking = fx.addAccount(QStringLiteral("Checking"), Currency::USD, 100000);
+        savings = fx.addAccount(QStringLiteral("Savings"));
+        const struct { int month, day; const char *payee; qint64 amount; } rows[] = {
+            {1, 3, "Grocer", -4500}, {1, 5, "Acme", 250000}, {1, 5, "Bakery", -1200}, {1, 9, "Grocer", -3300},
+            {1, 12, "Zephyr", -9900}, {1, 12, "Acme", 1500}, {1, 20, "Bakery", -800}, {2, 1, "Grocer", -6100},
+        };
+        for (const auto &row : rows)
+            ids.append(create(checking, QDate(2024, row.month, row.day), QString::fromLatin1(row.payee), row.amount));
+        create(savings, QDate(2024, 1, 4), QStringLiteral("Interest"), 300);
+        create(savings, QDate(2024, 1, 30), QStringLiteral("Interest"), 310);
+        for (const QString &account : {checking, savings}) {
+            auto model = std::make_unique<RegisterModel>();
+            testers.push_back(std::make_unique<QAbstractItemModelTester>(
+                model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest));
+            model->setRows(fx.transactions()->findRegisterRows(account));
+            model->sort(m_column, m_order);
+            models.insert(account, model.get());
+            owned.push_back(std::move(model));
+        }
+        QObject::connect(fx.db().database()->changes(), &ChangeJournal::committed, &m_context,
+                         [this](const ChangeSet &changes) { announced.append(changes); });
+    }
+
+    QString create(const QString &account, const QDate &date, const QString &payee, qint64 amount,
+                   const QString &transferTo = QString())
+    {
+        // One second apart, so no two rows share a creation time.
+        Clock::setNow(Clock::now().addSecs(1));
+        TransactionDraft draft;
+        draft.accountId = account;
+        draft.date = date;
+        draft.payee = payee;
+        draft.amount = amount;
+        draft.transferAccountId = transferTo;
+        const Result<Transaction> stored = fx.transactionService()->create(draft);
+        if (!stored)
+            qFatal("UpdateFixture: cannot create a transaction");
+        return stored->id;
+    }
+
+    bool edit(const QString &id, const std::function<void(TransactionDraft &)> &change)
+    {
+        Clock::setNow(Clock::now().addSecs(1));
+        TransactionDraft draft = TransactionDraft::fromTransaction(*fx.transaction(id));
+        change(draft);
+        return bool(fx.transactionService()->edit(id, draft));
+    }
+
+    // Hands each model the rows of its account among the announced ids.
+    bool applyAnnounced(const QString &account)
+    {
+        if (announced.size() != 1)
+            return false;
+        const ChangeSet &changes = announced.constFirst();
+        const QSet<QString> &changed = changes.ids(ChangeSet::Entity::Transaction);
+        const std::optional<QList<RegisterRow>> rows = fx.transactions()->findRegisterRowsByIds(changed.values());
+        if (!rows)
+            return false;
+        QList<RegisterRow> mine;
+        for (const RegisterRow &row : *rows) {
+            if (row.accountId == account)
+                mine.append(row);
+        }
+        return models.value(account)->updateRows(changed, mine);
+    }
+
+    // What a reload would show, in the same sort.
+    std::unique_ptr<RegisterModel> reloaded(const QString &account) const
+    {
+        auto model = std::make_unique<RegisterModel>();
+        model->setRows(fx.transactions()->findRegisterRows(account));
+        model->sort(m_column, m_order);
+        return model;
+    }
+
+    ServiceFixture fx;
+    QString checking;
+    QString savings;
+    QStringList ids;
+    QHash<QString, RegisterModel *> models;
+    QList<ChangeSet> announced;
+
+private:
+    int m_column;
+    Qt::SortOrder m_order;
+    QObject m_context;
+    std::vector<std::unique_ptr<RegisterModel>> owned;
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+};
+
+// Every view row's id, date, amount and running balance, and the new row's place.
+QStringList shownRows(const RegisterModel &model)
+{
+    QStringList lines;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const RegisterRow *stored = model.rowAt(row);
+        if (!stored) {
+            lines << QStringLiteral("new");
+            continue;
+        }
+        lines << QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(stored->id, stored->date.toString(Qt::ISODate), stored->payee)
+                     .arg(stored->amount)
+                     .arg(stored->runningBalance);
+    }
+    return lines;
+}
+
 } // namespace
 
 class tst_RegisterModel : public QObject
@@ -116,6 +241,10 @@ private Q_SLOTS:
     void parseAmount();
     void headerDataAndTwoLineMode();
     void rowForIdFollowsTheSort();
+    void updateMatchesReload_data();
+    void updateMatchesReload();
+    void updateDeclinesWhatOnlyAReloadCanPlace_data();
+    void updateDeclinesWhatOnlyAReloadCanPlace();
 
 private:
     void loadFixture() { m_model->setRows(sortFixture()); }
@@ -147,6 +276,7 @@ void tst_RegisterModel::cleanup()
     m_db.reset();
     QApplication::setPalette(m_palette);
     Clock::setToday(QDate());
+    Clock::setNow(QDateTime());
 }
 
 void tst_RegisterModel::emptyRegisterShowsPlaceholders_data()
@@ -674,7 +804,7 @@ void tst_RegisterModel::sortKeepsTheEditOnItsTransaction()
 void tst_RegisterModel::loadEntry_data()
 {
     QTest::addColumn<RegisterRow>("row");
-    QTest::addColumn<QStringList>("expected");   // the nine slots in EntrySlot order
+    QTest::addColumn<QStringList>("expected");   // every slot in EntrySlot order
 
     RegisterRow payment = makeRow("p", QDate(2024, 11, 3), "Shop", -123456);
     payment.checkNumber = "77";
@@ -703,6 +833,7 @@ void tst_RegisterModel::loadEntry()
     m_model->setRows({row});
     QVERIFY(!m_model->loadEntry(m_model->newRowPosition()));
     QVERIFY(m_model->loadEntry(0));
+    QCOMPARE(expected.size(), qsizetype(RegisterModel::EntrySlot::Count));
     for (int slot = 0; slot < int(RegisterModel::EntrySlot::Count); ++slot)
         QCOMPARE(m_model->entryText(RegisterModel::EntrySlot(slot)), expected.at(slot));
 
@@ -930,3 +1061,122 @@ void tst_RegisterModel::rowForIdFollowsTheSort()
 
 QTEST_MAIN(tst_RegisterModel)
 #include "tst_registermodel.moc"
+
+void tst_RegisterModel::updateMatchesReload_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("order");
+    const QStringList changes = {"amountInMiddle", "dateEarlier", "dateLater", "earliestMovesLater",
+                                 "deleted", "inserted", "transferBetweenAccounts", "payeeRenamed"};
+    const struct { const char *name; int column; Qt::SortOrder order; } sorts[] = {
+        {"oldestFirst", RegisterModel::Date, Qt::AscendingOrder},
+        {"newestFirst", RegisterModel::Date, Qt::DescendingOrder},
+        {"byPayee", RegisterModel::Payee, Qt::AscendingOrder},
+        {"byDepositDescending", RegisterModel::Deposit, Qt::DescendingOrder},
+    };
+    for (const QString &change : changes) {
+        for (const auto &sort : sorts) {
+            QTest::addRow("%s/%s", qPrintable(change), sort.name) << change << sort.column << int(sort.order);
+        }
+    }
+}
+
+void tst_RegisterModel::updateMatchesReload()
+{
+    QFETCH(QString, change);
+    QFETCH(int, column);
+    QFETCH(int, order);
+
+    m_db.reset();   // the fixture opens its own database on the same connection
+    UpdateFixture f(column, Qt::SortOrder(order));
+    RegisterModel *checking = f.models.value(f.checking);
+    RegisterModel *savings = f.models.value(f.savings);
+    // The id hash is built, as the register screen's reload leaves it.
+    QVERIFY(checking->rowForId(f.ids.at(0)) >= 0);
+    QSignalSpy checkingResets(checking, &QAbstractItemModel::modelReset);
+    QSignalSpy savingsResets(savings, &QAbstractItemModel::modelReset);
+
+    if (change == "amountInMiddle") {
+        QVERIFY(f.edit(f.ids.at(3), [](TransactionDraft &d) { d.amount = 7777; }));
+    } else if (change == "dateEarlier") {
+        QVERIFY(f.edit(f.ids.at(6), [](TransactionDraft &d) { d.date = QDate(2024, 1, 5); }));
+    } else if (change == "dateLater") {
+        QVERIFY(f.edit(f.ids.at(1), [](TransactionDraft &d) { d.date = QDate(2024, 1, 20); }));
+    } else if (change == "earliestMovesLater") {
+        QVERIFY(f.edit(f.ids.at(0), [](TransactionDraft &d) { d.date = QDate(2024, 1, 10); }));
+    } else if (change == "deleted") {
+        QVERIFY(bool(f.fx.transactionService()->remove(f.ids.at(2))));
+    } else if (change == "inserted") {
+        f.create(f.checking, QDate(2024, 1, 12), QStringLiteral("Acme"), 4200);
+    } else if (change == "transferBetweenAccounts") {
+        f.create(f.checking, QDate(2024, 1, 9), QStringLiteral("Transfer to Savings"), -2500, f.savings);
+    } else if (change == "payeeRenamed") {
+        QVERIFY(f.edit(f.ids.at(4), [](TransactionDraft &d) { d.payee = QStringLiteral("Aardvark"); }));
+    }
+
+    for (const QString &account : {f.checking, f.savings}) {
+        RegisterModel *model = f.models.value(account);
+        const bool touched = f.announced.value(0).affectsRegister(account);
+        if (touched)
+            QVERIFY(f.applyAnnounced(account));
+        const std::unique_ptr<RegisterModel> reloaded = f.reloaded(account);
+        QCOMPARE(shownRows(*model), shownRows(*reloaded));
+        QCOMPARE(model->closingBalance(), reloaded->closingBalance());
+        for (const RegisterRow &row : reloaded->rows())
+            QCOMPARE(model->rowForId(row.id), reloaded->rowForId(row.id));
+    }
+    QCOMPARE(checkingResets.count(), 0);
+    QCOMPARE(savingsResets.count(), 0);
+    if (change == "deleted")
+        QCOMPARE(checking->rowForId(f.ids.at(2)), -1);
+}
+
+void tst_RegisterModel::updateDeclinesWhatOnlyAReloadCanPlace_data()
+{
+    QTest::addColumn<QString>("case_");
+    QTest::newRow("sortedByBalance") << "sortedByBalance";
+    QTest::newRow("sameCreationTimeOnTheNewDate") << "sameCreationTimeOnTheNewDate";
+    QTest::newRow("rowNotAmongTheChangedIds") << "rowNotAmongTheChangedIds";
+    QTest::newRow("tiesLeftInAnEarlierSortsOrder") << "tiesLeftInAnEarlierSortsOrder";
+}
+
+void tst_RegisterModel::updateDeclinesWhatOnlyAReloadCanPlace()
+{
+    QFETCH(QString, case_);
+
+    const bool byBalance = case_ == "sortedByBalance";
+    m_db.reset();
+    UpdateFixture f(byBalance ? RegisterModel::Balance : RegisterModel::Date, Qt::AscendingOrder);
+    RegisterModel *model = f.models.value(f.checking);
+    QSet<QString> changed;
+    QList<RegisterRow> current;
+    if (case_ == "sameCreationTimeOnTheNewDate") {
+        // Two rows written in the same second: the database alone orders them.
+        const QString id = f.ids.at(6);
+        RegisterRow twin = f.fx.transactions()->findRegisterRowsByIds({id})->constFirst();
+        twin.createdAt = f.fx.transaction(f.ids.at(1))->createdAt;
+        twin.date = QDate(2024, 1, 5);
+        changed = {id};
+        current = {twin};
+    } else if (case_ == "tiesLeftInAnEarlierSortsOrder") {
+        // Acme and Bakery on 1/5: sorted by payee descending, then by date,
+        // they stay Bakery first, unlike a reload.
+        model->sort(RegisterModel::Payee, Qt::DescendingOrder);
+        model->sort(RegisterModel::Date, Qt::AscendingOrder);
+        changed = {f.ids.at(3)};
+        current = *f.fx.transactions()->findRegisterRowsByIds({f.ids.at(3)});
+    } else if (byBalance) {
+        changed = {f.ids.at(3)};
+        current = *f.fx.transactions()->findRegisterRowsByIds({f.ids.at(3)});
+        current.first().amount = 7777;
+    } else {
+        // A row the change did not name cannot be trusted to be current.
+        changed = {f.ids.at(3)};
+        current = *f.fx.transactions()->findRegisterRowsByIds({f.ids.at(3), f.ids.at(4)});
+        QCOMPARE(current.size(), 2);
+    }
+    const QStringList shown = shownRows(*model);
+    QVERIFY(!model->updateRows(changed, current));
+    QCOMPARE(shownRows(*model), shown);
+}
