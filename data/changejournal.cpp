@@ -33,12 +33,13 @@ ChangeJournal *ChangeJournal::forConnection(const QSqlDatabase &connection)
 
 void ChangeJournal::record(ChangeSet::Entity entity, const QString &id)
 {
-    append({entity, id, QString()});
+    append({entity, id, QString(), std::nullopt});
 }
 
-void ChangeJournal::recordTransaction(const QString &id, const QString &accountId)
+void ChangeJournal::recordTransaction(const QString &id, const QString &accountId,
+                                      std::optional<qint64> balanceDelta)
 {
-    append({ChangeSet::Entity::Transaction, id.isEmpty() ? QString() : id, accountId});
+    append({ChangeSet::Entity::Transaction, id.isEmpty() ? QString() : id, accountId, balanceDelta});
 }
 
 void ChangeJournal::append(Entry entry)
@@ -89,7 +90,7 @@ void ChangeJournal::announce()
     for (const Entry &entry : std::as_const(m_entries)) {
         changes.add(entry.entity, entry.id);
         if (entry.entity == ChangeSet::Entity::Transaction)
-            changes.addRegister(entry.accountId);
+            changes.addRegister(entry.accountId, entry.balanceDelta);
     }
     m_entries.clear();
     Q_EMIT committed(changes);

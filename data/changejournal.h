@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // Collects what repositories change on one connection while a transaction
 // is open and announces it once, after the outermost transaction commits:
@@ -33,8 +34,10 @@ public:
 
     void record(ChangeSet::Entity entity, const QString &id);
     // A transaction in the account changed (id may be empty for a bulk
-    // change; an empty account stands for any account).
-    void recordTransaction(const QString &id, const QString &accountId);
+    // change; an empty account stands for any account), moving the
+    // account's balance by balanceDelta when that is known.
+    void recordTransaction(const QString &id, const QString &accountId,
+                           std::optional<qint64> balanceDelta = std::nullopt);
 
     // Kept by SqlTransaction: enter() when a savepoint opens, returning the
     // mark to roll back to; leave() when it is released or rolled back.
@@ -55,6 +58,7 @@ private:
         ChangeSet::Entity entity;
         QString id;
         QString accountId;
+        std::optional<qint64> balanceDelta;
     };
 
     void append(Entry entry);

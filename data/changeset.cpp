@@ -16,13 +16,33 @@ void ChangeSet::add(Entity entity, const QString &id)
         m_ids[index(entity)].insert(id);
 }
 
-void ChangeSet::addRegister(const QString &accountId)
+void ChangeSet::addRegister(const QString &accountId, std::optional<qint64> delta)
 {
     m_touched[index(Entity::Transaction)] = true;
-    if (accountId.isEmpty())
+    if (accountId.isEmpty()) {
         m_allRegisters = true;
-    else
-        m_registerAccounts.insert(accountId);
+        return;
+    }
+    m_registerAccounts.insert(accountId);
+    if (m_unknownDeltas.contains(accountId))
+        return;
+    qint64 sum = 0;
+    if (!delta || __builtin_add_overflow(m_balanceDeltas.value(accountId), *delta, &sum)) {
+        m_unknownDeltas.insert(accountId);
+        m_balanceDeltas.remove(accountId);
+        return;
+    }
+    m_balanceDeltas.insert(accountId, sum);
+}
+
+std::optional<qint64> ChangeSet::balanceDelta(const QString &accountId) const
+{
+    if (m_allRegisters || m_unknownDeltas.contains(accountId))
+        return std::nullopt;
+    const auto delta = m_balanceDeltas.constFind(accountId);
+    if (delta == m_balanceDeltas.cend())
+        return std::nullopt;
+    return *delta;
 }
 
 void ChangeSet::merge(const ChangeSet &other)
@@ -32,5 +52,9 @@ void ChangeSet::merge(const ChangeSet &other)
         m_ids[i].unite(other.m_ids[i]);
     }
     m_registerAccounts.unite(other.m_registerAccounts);
+    for (auto delta = other.m_balanceDeltas.cbegin(); delta != other.m_balanceDeltas.cend(); ++delta)
+        addRegister(delta.key(), *delta);
+    for (const QString &accountId : other.m_unknownDeltas)
+        addRegister(accountId, std::nullopt);
     m_allRegisters = m_allRegisters || other.m_allRegisters;
 }

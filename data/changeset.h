@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // What one committed unit of work changed: the rows of each kind of record
 // and the accounts whose registers and balances moved. Built by the change
@@ -32,8 +34,13 @@ public:
 
     // An empty id records a change of that kind whose rows are not named.
     void add(Entity entity, const QString &id);
-    // A transaction change in the account; an empty account id stands for any.
-    void addRegister(const QString &accountId);
+    // How far the account's balance moved, when every change recorded for
+    // it said so; empty when one did not (a bulk change) or it has none.
+    std::optional<qint64> balanceDelta(const QString &accountId) const;
+
+    // A transaction change in the account; an empty account id stands for
+    // any. `delta`: how the change moved the account's balance, if known.
+    void addRegister(const QString &accountId, std::optional<qint64> delta = std::nullopt);
     void merge(const ChangeSet &other);
 
 private:
@@ -42,5 +49,7 @@ private:
     std::array<QSet<QString>, EntityCount> m_ids;
     std::array<bool, EntityCount> m_touched{};
     QSet<QString> m_registerAccounts;
+    QHash<QString, qint64> m_balanceDeltas;
+    QSet<QString> m_unknownDeltas;
     bool m_allRegisters = false;
 };

@@ -3,6 +3,7 @@
 #include "data/changejournal.h"
 #include "data/clock.h"
 #include "data/database.h"
+#include "data/money.h"
 #include "data/sqlhelpers.h"
 #include "data/rowstamp.h"
 #include "data/timestamps.h"
@@ -426,12 +427,15 @@ bool TransactionRepository::insert(const Transaction &t)
          timestampToText(t.createdAt), timestampToText(t.updatedAt)},
         "TransactionRepository::insert"))
         return false;
-    m_database->changes()->recordTransaction(t.id, t.accountId);
+    m_database->changes()->recordTransaction(t.id, t.accountId, t.amount);
     return true;
 }
 
 bool TransactionRepository::update(const Transaction &t)
 {
+    // The stored amount, so listeners can move the balance without adding
+    // up the whole account again.
+    const std::optional<Transaction> before = findById(t.id);
     if (!Sql::execCached(
         m_database->connection(),
         QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, "
@@ -445,7 +449,16 @@ bool TransactionRepository::update(const Transaction &t)
          textOrEmpty(t.serverId), timestampToText(t.updatedAt), textOrEmpty(t.id)},
         "TransactionRepository::update"))
         return false;
-    m_database->changes()->recordTransaction(t.id, t.accountId);
+    if (!before) {
+        m_database->changes()->recordTransaction(t.id, t.accountId);
+        return true;
+    }
+    qint64 delta = 0;
+    if (!before->deletedAt && __builtin_sub_overflow(t.amount, before->amount, &delta)) {
+        m_database->changes()->recordTransaction(t.id, before->accountId);
+        return true;
+    }
+    m_database->changes()->recordTransaction(t.id, before->accountId, delta);
     return true;
 }
 
@@ -462,7 +475,8 @@ bool TransactionRepository::softDelete(const QString &id)
         {now, now, id});
     if (!Sql::exec(query, "TransactionRepository::softDelete"))
         return false;
-    m_database->changes()->recordTransaction(id, existing->accountId);
+    const std::optional<qint64> removed = existing->deletedAt ? std::optional<qint64>(0) : checkedNegate(existing->amount);
+    m_database->changes()->recordTransaction(id, existing->accountId, removed);
     return true;
 }
 
@@ -477,7 +491,7 @@ bool TransactionRepository::restore(const QString &id)
                                    {nowTimestamp(), id});
     if (!Sql::exec(query, "TransactionRepository::restore"))
         return false;
-    m_database->changes()->recordTransaction(id, existing->accountId);
+    m_database->changes()->recordTransaction(id, existing->accountId, existing->deletedAt ? existing->amount : 0);
     return true;
 }
 

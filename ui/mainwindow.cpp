@@ -534,11 +534,15 @@ void MainWindow::onChangesCommitted(const ChangeSet &changes)
                                           [&accountId](const Account &a) { return a.id == accountId; });
         if (account == m_sidebarAccounts.cend())
             continue;
-        // The register already holds the account it shows; any other is one query.
+        // The register already holds the account it shows; any other moves
+        // by what the change says it moved, or else takes one query.
         std::optional<qint64> balance;
         if (accountId == m_registerScreen->accountId() && m_registerScreen->rowsAreCurrent())
             balance = m_registerScreen->model()->closingBalance();
-        else
+        else if (const std::optional<qint64> delta = changes.balanceDelta(accountId);
+                 delta && m_sidebarBalances.contains(accountId))
+            balance = checkedAdd(m_sidebarBalances.value(accountId), *delta);
+        if (!balance)
             balance = m_state->accountRepository()->balance(accountId);
         if (!balance) {
             refreshAccountList();

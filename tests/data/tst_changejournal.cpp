@@ -27,6 +27,8 @@ private Q_SLOTS:
     void writeOutsideTransactionAnnouncedAtOnce();
     void refusedWriteAnnouncesNothing();
     void bulkChangeAnnouncesAnyRegister();
+    void balanceDeltas_data();
+    void balanceDeltas();
 
     void whenIdleRunsAtOnceWhenIdle();
     void whenIdleWaitsForOutermostEnd_data();
@@ -353,6 +355,56 @@ void tst_ChangeJournal::deferredWorkOfDeletedContextDropped()
     QTRY_COMPARE(keptRuns, 1);
     QCoreApplication::processEvents();
     QCOMPARE(goneRuns, 0);
+}
+
+void tst_ChangeJournal::balanceDeltas_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<qint64>("delta");
+    QTest::newRow("insert") << "insert" << true << qint64(-700);
+    QTest::newRow("amountEdit") << "edit" << true << qint64(-250);
+    QTest::newRow("softDelete") << "delete" << true << qint64(500);
+    QTest::newRow("deleteAndRestore") << "deleteRestore" << true << qint64(0);
+    QTest::newRow("editThenInsert") << "editInsert" << true << qint64(-950);
+    QTest::newRow("bulkDelete") << "bulk" << false << qint64(0);
+}
+
+void tst_ChangeJournal::balanceDeltas()
+{
+    QFETCH(QString, operation);
+    QFETCH(bool, known);
+    QFETCH(qint64, delta);
+    const QString id = addTransaction(m_checking, -500);
+    m_committed.clear();
+    {
+        SqlTransaction work(connection());
+        Transaction t = *m_transactions->findById(id);
+        if (operation == "insert") {
+            QVERIFY(!addTransaction(m_checking, -700).isEmpty());
+        } else if (operation == "edit" || operation == "editInsert") {
+            t.amount = -750;
+            QVERIFY(m_transactions->update(t));
+            if (operation == "editInsert")
+                QVERIFY(!addTransaction(m_checking, -700).isEmpty());
+        } else if (operation == "delete" || operation == "deleteRestore") {
+            QVERIFY(m_transactions->softDelete(id));
+            if (operation == "deleteRestore")
+                QVERIFY(m_transactions->restore(id));
+        } else {
+            QVERIFY(m_transactions->softDeleteByAccount(m_checking) > 0);
+        }
+        QVERIFY(work.commit());
+    }
+    QCOMPARE(m_committed.size(), 1);
+    const std::optional<qint64> moved = m_committed.at(0).balanceDelta(m_checking);
+    QCOMPARE(moved.has_value(), known);
+    if (known)
+        QCOMPARE(*moved, delta);
+    // What the delta says is what adding up the account again gives.
+    if (known)
+        QCOMPARE(m_accounts->balances().value(m_checking), qint64(-500) + delta);
+    QVERIFY(!m_committed.at(0).balanceDelta(m_savings).has_value());
 }
 
 QTEST_GUILESS_MAIN(tst_ChangeJournal)
