@@ -5,7 +5,8 @@
 //  ours:     the change journal's ids, TransactionRepository::
 //            findRegisterRowsByIds and RegisterModel::updateRows, then the
 //            changed accounts' balances (the register model's closing
-//            balance for the account it shows, one query for any other);
+//            balance for the account it shows, the change's own balance
+//            delta for any other, one query when it has none);
 //  baseline: the full path, TransactionRepository::findRegisterRows into
 //            RegisterModel::setRows and AccountRepository::balances().
 //
@@ -21,6 +22,7 @@
 #include "data/categoryrepository.h"
 #include "data/changejournal.h"
 #include "data/database.h"
+#include "data/money.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/transactiondraft.h"
@@ -145,8 +147,16 @@ int main(int argc, char **argv)
             ++fallbacks;
             model.setRows(transactions.findRegisterRows(shown));
         }
-        for (const QString &accountId : changes.registerAccounts())
-            sidebar.insert(accountId, accountId == shown ? model.closingBalance() : *accounts.balance(accountId));
+        for (const QString &accountId : changes.registerAccounts()) {
+            std::optional<qint64> balance;
+            if (accountId == shown)
+                balance = model.closingBalance();
+            else if (const std::optional<qint64> delta = changes.balanceDelta(accountId))
+                balance = checkedAdd(sidebar.value(accountId), *delta);
+            if (!balance)
+                balance = accounts.balance(accountId);
+            sidebar.insert(accountId, *balance);
+        }
     });
 
     // A row near the middle of the register, edited to a new amount each round.
