@@ -187,9 +187,9 @@ void MainWindow::showScreenWindow(QWidget *screen, const QString &title, QSize d
 void MainWindow::showRecurringWindow()
 {
     if (!m_recurringScreen) {
+        // Postings reach the register and the sidebar through the change
+        // notices of their commit, like every other write.
         m_recurringScreen = new RecurringScreen(m_state, m_state->recurringService());
-        connect(m_recurringScreen, &RecurringScreen::transactionsChanged, this, &MainWindow::refreshAccountList);
-        connect(m_recurringScreen, &RecurringScreen::transactionsChanged, m_registerScreen, &RegisterScreen::reload);
         connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, m_recurringScreen, [this] {
             if (m_recurringScreen->isVisible())
                 m_recurringScreen->refresh();
