@@ -98,6 +98,10 @@ for size in 1280x900 1024x700; do
         xdotool key F4
         sleep 1
         shoot "$out/datepopup-$theme-$size.png"
+        # Escape closes the popup, then the editor: an open line edit takes
+        # Ctrl+E as "end of line" under X11.
+        xdotool key Escape
+        sleep 0.5
         xdotool key Escape
         sleep 0.5
         xdotool key ctrl+e
