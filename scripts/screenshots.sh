@@ -5,7 +5,7 @@
 # 1024x700, and writes PNG files for review:
 #   main-<theme>-<size>.png         the register of a generated data set
 #   datepopup-<theme>-<size>.png    the new row's calendar popup (F4)
-#   transaction-<theme>-<size>.png  the new transaction form (radio buttons, check box)
+#   transaction-<theme>-<size>.png  the new row in the transaction form (radio buttons, check box)
 #   account-<theme>-<size>.png      the new account form
 #   big-<theme>-<size>.png          the register of an account with a long name and a huge balance
 #   welcome-<theme>-<size>.png      the welcome page of an empty database
@@ -98,9 +98,13 @@ for size in 1280x900 1024x700; do
         xdotool key F4
         sleep 1
         shoot "$out/datepopup-$theme-$size.png"
-        xdotool key Escape Escape
+        # Escape closes the popup, then the editor: an open line edit takes
+        # Ctrl+E as "end of line" under X11.
+        xdotool key Escape
         sleep 0.5
-        xdotool key ctrl+n
+        xdotool key Escape
+        sleep 0.5
+        xdotool key ctrl+e
         sleep 1.5
         shoot "$out/transaction-$theme-$size.png"
         xdotool key Escape

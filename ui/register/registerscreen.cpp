@@ -1226,7 +1226,9 @@ int RegisterScreen::columnFloor(int column) const
     const int padding = 12;
     switch (column) {
     case RegisterModel::Date:
-        return metrics.horizontalAdvance(QStringLiteral("12/31/2024")) + padding;
+        // The date editor also holds its calendar button.
+        return metrics.horizontalAdvance(QStringLiteral("12/31/2024")) + padding
+               + m_view->style()->pixelMetric(QStyle::PM_SmallIconSize) + 8;
     case RegisterModel::CheckNumber:
         return metrics.horizontalAdvance(QStringLiteral("0000")) + padding;
     case RegisterModel::Payment:

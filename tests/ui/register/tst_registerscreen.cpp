@@ -628,6 +628,15 @@ void tst_RegisterScreen::fitGivesUpWidthInOrder()
     // Fitting stores nothing.
     for (int column = 0; column < RegisterModel::ColumnCount; ++column)
         QVERIFY(!QSettings().contains(QStringLiteral("register/colWidth/%1").arg(column)));
+
+    // The date editor shows a whole date beside its calendar button.
+    m_screen->focusNewRow();
+    auto *dateEdit = qobject_cast<QLineEdit *>(focus());
+    QVERIFY(dateEdit);
+    dateEdit->setText(QStringLiteral("12/31/2024"));
+    dateEdit->end(false);
+    dateEdit->grab(); // the line edit works out its scrolling when it paints
+    QCOMPARE(dateEdit->cursorPositionAt(QPoint(6, dateEdit->height() / 2)), 0);
 }
 
 void tst_RegisterScreen::widenedColumnIsNotSnappedBack()
