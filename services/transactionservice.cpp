@@ -11,7 +11,6 @@
 #include "data/uuids.h"
 #include "services/snapshotstep.h"
 
-
 namespace {
 
 bool isLive(const std::optional<Transaction> &t)
@@ -42,12 +41,15 @@ TransactionService::TransactionService(AccountRepository *accounts, TransactionR
 
 Result<Transaction> TransactionService::create(const TransactionDraft &draft)
 {
-    return write(QString(), draft, tr("New Transaction"));
+    return write(std::nullopt, draft, tr("New Transaction"));
 }
 
 Result<Transaction> TransactionService::edit(const QString &id, const TransactionDraft &draft)
 {
-    return write(id, draft, tr("Edit Transaction"));
+    const std::optional<Transaction> existing = id.isEmpty() ? std::nullopt : m_transactions->findById(id);
+    if (!isLive(existing))
+        return Result<Transaction>::failure(tr("The transaction no longer exists"));
+    return write(existing, draft, tr("Edit Transaction"));
 }
 
 Result<Transaction> TransactionService::setCleared(const QString &id, bool cleared)
@@ -57,7 +59,7 @@ Result<Transaction> TransactionService::setCleared(const QString &id, bool clear
         return Result<Transaction>::failure(tr("The transaction no longer exists"));
     TransactionDraft draft = TransactionDraft::fromTransaction(*existing);
     draft.cleared = cleared;
-    return write(id, draft, cleared ? tr("Mark Cleared") : tr("Mark Uncleared"));
+    return write(existing, draft, cleared ? tr("Mark Cleared") : tr("Mark Uncleared"));
 }
 
 Result<Transaction> TransactionService::replaceSplitLines(const QString &id, const QList<SplitLine> &lines)
@@ -67,7 +69,7 @@ Result<Transaction> TransactionService::replaceSplitLines(const QString &id, con
         return Result<Transaction>::failure(tr("The transaction no longer exists"));
     TransactionDraft draft = TransactionDraft::fromTransaction(*existing);
     draft.splitLines = lines;
-    return write(id, draft, tr("Edit Splits"));
+    return write(existing, draft, tr("Edit Splits"));
 }
 
 Result<void> TransactionService::remove(const QString &id)
@@ -76,7 +78,7 @@ Result<void> TransactionService::remove(const QString &id)
     if (!isLive(existing))
         return Result<void>::failure(tr("The transaction no longer exists"));
     const QStringList ids = withPartners({id});
-    const TransactionSnapshot before = capture(ids);
+    const TransactionSnapshot before = isRecording() ? capture(ids) : TransactionSnapshot();
 
     SqlTransaction work;
     if (!work.isActive())
@@ -126,16 +128,12 @@ QString TransactionService::validate(const TransactionDraft &draft, const std::o
     return QString();
 }
 
-Result<Transaction> TransactionService::write(const QString &id, const TransactionDraft &draft,
-                                              const QString &undoText)
+Result<Transaction> TransactionService::write(const std::optional<Transaction> &existing,
+                                              const TransactionDraft &draft, const QString &undoText)
 {
-    std::optional<Transaction> existing;
-    if (!id.isEmpty()) {
-        existing = m_transactions->findById(id);
-        if (!isLive(existing))
-            return Result<Transaction>::failure(tr("The transaction no longer exists"));
-    }
-    const QStringList beforeIds = id.isEmpty() ? QStringList() : withPartners({id});
+    // The state before is read only when an undo step will keep it.
+    const bool recording = isRecording();
+    const QStringList beforeIds = existing && recording ? withPartners({existing->id}) : QStringList();
     const TransactionSnapshot before = capture(beforeIds);
 
     SqlTransaction work;
@@ -147,12 +145,14 @@ Result<Transaction> TransactionService::write(const QString &id, const Transacti
     if (!work.commit())
         return Result<Transaction>::failure(tr("The transaction could not be saved"));
 
-    QStringList ids = beforeIds;
-    for (const QString &each : withPartners({stored->id})) {
-        if (!ids.contains(each))
-            ids.append(each);
+    if (recording) {
+        QStringList ids = beforeIds;
+        for (const QString &each : withPartners({stored->id})) {
+            if (!ids.contains(each))
+                ids.append(each);
+        }
+        record(undoText, before, ids);
     }
-    record(undoText, before, ids);
     return stored;
 }
 
@@ -364,9 +364,14 @@ Result<void> TransactionService::restore(const TransactionSnapshot &snapshot)
     return {};
 }
 
+bool TransactionService::isRecording() const
+{
+    return m_undo && !m_undo->isReplaying();
+}
+
 void TransactionService::record(const QString &text, const TransactionSnapshot &before, const QStringList &ids)
 {
-    if (!m_undo || m_undo->isReplaying())
+    if (!isRecording())
         return;
     TransactionSnapshot complete = before;
     for (const QString &id : ids) {

@@ -50,7 +50,10 @@ public:
     Result<void> restore(const TransactionSnapshot &snapshot);
 
 private:
-    Result<Transaction> write(const QString &id, const TransactionDraft &draft, const QString &undoText);
+    // `existing`: the live row to change, or none to create one.
+    Result<Transaction> write(const std::optional<Transaction> &existing, const TransactionDraft &draft,
+                              const QString &undoText);
+    bool isRecording() const;
     Result<Transaction> store(std::optional<Transaction> existing, const TransactionDraft &draft);
     Result<void> storeLines(const QString &transactionId, const QList<SplitLine> &lines);
     QString validate(const TransactionDraft &draft, const std::optional<Transaction> &existing) const;
