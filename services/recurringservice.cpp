@@ -80,8 +80,7 @@ bool RecurringService::confirm(const RecurringTransaction &recurring)
         qWarning().noquote() << "RecurringService::confirm refusing record with broken date:" << r->id << r->payee
                              << dateText(r->nextDueDate) << "— quarantining (deactivating)";
         r->isActive = false;
-        r->updatedAt = now;
-        r->syncStatus = SyncStatus::Pending;
+        RowStamp::touch(*r);
         if (m_recurring->update(*r))
             recordStop(*r, StopReason::BrokenDate);
         return false;
@@ -91,11 +90,11 @@ bool RecurringService::confirm(const RecurringTransaction &recurring)
 
     // The posting and the template's new due date commit together, so an
     // interruption can neither lose the occurrence nor post it twice.
-    Changes changes;
     SqlTransaction transaction;
-    if (!transaction.isActive() || !writeOccurrence(*r, now, changes))
+    if (!transaction.isActive() || !writeOccurrence(*r, now))
         return false;
-    advance(*r, now);
+    advance(*r);
+    RowStamp::touch(*r);
     if (!m_recurring->update(*r) || !transaction.commit())
         return false;
     Q_EMIT pendingCountChanged(pendingCount());
@@ -107,7 +106,8 @@ bool RecurringService::skip(const RecurringTransaction &recurring)
     std::optional<RecurringTransaction> r = findLive(recurring.id);
     if (!r)
         return false;
-    advance(*r, Clock::now());
+    advance(*r);
+    RowStamp::touch(*r);
     if (!m_recurring->update(*r))
         return false;
     Q_EMIT pendingCountChanged(pendingCount());
@@ -133,12 +133,11 @@ int RecurringService::enterDueThrough(const QDate &limit)
     const auto endRun = qScopeGuard([this] { m_inBatchRun = false; });
 
     int posted = 0;
-    Changes changes;
     const QList<RecurringTransaction> templates = all();
     for (const RecurringTransaction &r : templates) {
         if (!r.isActive || isBrokenDate(r.nextDueDate))
             continue;
-        const CatchUp result = catchUp(r.id, limit, false, changes);
+        const CatchUp result = catchUp(r.id, limit, false);
         posted += result.posted;
         if (result.posted > 0)
             yieldToEventLoop();
@@ -171,24 +170,22 @@ int RecurringService::processDue()
 
     const QDate today = Clock::today();
     int posted = 0;
-    Changes changes;
     const QList<RecurringTransaction> templates = all();
     for (const RecurringTransaction &r : templates) {
         if (!r.isActive || !r.autoPost)
             continue;
         if (isBrokenDate(r.nextDueDate)) {
-            quarantine(r, QStringLiteral("broken next_due_date"), StopReason::BrokenDate, changes);
+            quarantine(r, QStringLiteral("broken next_due_date"), StopReason::BrokenDate);
             continue;
         }
         const QDate horizon = today.addDays(std::clamp(r.leadDays, 0, kMaxLeadDays));
-        const CatchUp result = catchUp(r.id, horizon, true, changes);
+        const CatchUp result = catchUp(r.id, horizon, true);
         posted += result.posted;
         // Only a template that is still behind after a full batch is treated
         // as runaway; one that needed exactly the cap is caught up and stays on.
         if (result.stillBehind) {
             if (const std::optional<RecurringTransaction> current = m_recurring->findById(r.id))
-                quarantine(*current, QStringLiteral("hit catchup cap in single tick"), StopReason::CatchUpCap,
-                           changes);
+                quarantine(*current, QStringLiteral("hit catchup cap in single tick"), StopReason::CatchUpCap);
         }
         if (result.posted > 0)
             yieldToEventLoop();
@@ -265,7 +262,7 @@ bool RecurringService::currenciesMatch(const RecurringTransaction &r) const
     return true;
 }
 
-bool RecurringService::writeOccurrence(const RecurringTransaction &r, const QDateTime &now, Changes &changes)
+bool RecurringService::writeOccurrence(const RecurringTransaction &r, const QDateTime &now)
 {
     const bool isTransfer = !r.transferDestAccountId.isEmpty();
 
@@ -282,10 +279,7 @@ bool RecurringService::writeOccurrence(const RecurringTransaction &r, const QDat
     source.updatedAt = now;
 
     if (!isTransfer) {
-        if (!m_transactions->insert(source))
-            return false;
-        changes.accountIds.insert(source.accountId);
-        return true;
+        return m_transactions->insert(source);
     }
 
     // Both ids are known up front, so each half is stored already naming the
@@ -304,26 +298,20 @@ bool RecurringService::writeOccurrence(const RecurringTransaction &r, const QDat
     source.transferDestAccountId = r.transferDestAccountId;
 
     SqlTransaction pair;
-    if (!pair.isActive() || !m_transactions->insert(source) || !m_transactions->insert(destination)
-        || !pair.commit())
-        return false;
-    changes.accountIds.insert(source.accountId);
-    changes.accountIds.insert(destination.accountId);
-    return true;
+    return pair.isActive() && m_transactions->insert(source) && m_transactions->insert(destination)
+           && pair.commit();
 }
 
-void RecurringService::advance(RecurringTransaction &r, const QDateTime &now)
+void RecurringService::advance(RecurringTransaction &r)
 {
     r.nextDueDate = nextOccurrence(r.nextDueDate, r.frequency);
-    r.updatedAt = now;
-    r.syncStatus = SyncStatus::Pending;
     // The occurrence on the end date itself is still posted.
     if (r.endDate && r.endDate->isValid() && r.nextDueDate > *r.endDate)
         r.isActive = false;
 }
 
 RecurringService::CatchUp RecurringService::catchUp(const QString &id, const QDate &horizon,
-                                                    bool quarantineBrokenAdvance, Changes &changes)
+                                                    bool quarantineBrokenAdvance)
 {
     CatchUp result;
     std::optional<RecurringTransaction> r = findLive(id);
@@ -331,8 +319,7 @@ RecurringService::CatchUp RecurringService::catchUp(const QString &id, const QDa
         return result;
     if (isBrokenDate(r->nextDueDate)) {
         if (quarantineBrokenAdvance)
-            quarantine(*r, QStringLiteral("advanced to broken date during catchup"), StopReason::BrokenDate,
-                           changes);
+            quarantine(*r, QStringLiteral("advanced to broken date during catchup"), StopReason::BrokenDate);
         return result;
     }
     if (r->nextDueDate > horizon || !currenciesMatch(*r))
@@ -341,7 +328,6 @@ RecurringService::CatchUp RecurringService::catchUp(const QString &id, const QDa
     // One transaction per template: its postings and its final due date
     // commit together, and the register hears of them once.
     const QDateTime now = Clock::now();
-    Changes written;
     SqlTransaction transaction;
     if (!transaction.isActive())
         return result;
@@ -350,24 +336,22 @@ RecurringService::CatchUp RecurringService::catchUp(const QString &id, const QDa
         while (result.posted < kMaxPostingsPerRun && r->isActive && r->nextDueDate <= horizon
                && r->nextDueDate != previous) {
             previous = r->nextDueDate;
-            if (!writeOccurrence(*r, now, written))
+            if (!writeOccurrence(*r, now))
                 break;
-            advance(*r, now);
+            advance(*r);
             ++result.posted;
         }
+        RowStamp::touch(*r);
         if (result.posted == 0 || !SqliteHandle::inTransaction() || !m_recurring->update(*r) || !transaction.commit()) {
             transaction.rollback();
             return CatchUp{};
         }
     }
     result.stillBehind = result.posted == kMaxPostingsPerRun && r->isActive && r->nextDueDate <= horizon;
-    changes.accountIds.unite(written.accountIds);
-    changes.recurring = true;
     return result;
 }
 
-void RecurringService::quarantine(const RecurringTransaction &r, const QString &reason, StopReason stop,
-                                  Changes &changes)
+void RecurringService::quarantine(const RecurringTransaction &r, const QString &reason, StopReason stop)
 {
     qWarning().noquote() << "Quarantining recurring" << r.id << r.payee << "— auto-deactivating. Reason:" << reason
                          << QStringLiteral("nextDueDate=") + dateText(r.nextDueDate);
@@ -375,12 +359,9 @@ void RecurringService::quarantine(const RecurringTransaction &r, const QString &
     if (!current)
         return;
     current->isActive = false;
-    current->updatedAt = Clock::now();
-    current->syncStatus = SyncStatus::Pending;
-    if (m_recurring->update(*current)) {
-        changes.recurring = true;
+    RowStamp::touch(*current);
+    if (m_recurring->update(*current))
         recordStop(*current, stop);
-    }
 }
 
 void RecurringService::recordStop(const RecurringTransaction &r, StopReason reason)

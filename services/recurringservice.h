@@ -6,7 +6,6 @@
 #include <QDate>
 #include <QList>
 #include <QObject>
-#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -91,13 +90,6 @@ Q_SIGNALS:
     void templateStopped(const RecurringService::Stop &stop);
 
 private:
-    // What a batch of writes changed, announced once it has committed.
-    struct Changes
-    {
-        QSet<QString> accountIds;
-        bool recurring = false;
-    };
-
     struct CatchUp
     {
         int posted = 0;
@@ -107,13 +99,15 @@ private:
     std::optional<RecurringTransaction> findLive(const QString &id) const;
     // Writes one occurrence of `r` (and for a transfer its other half). The
     // caller holds the database transaction; nothing is announced here.
-    bool writeOccurrence(const RecurringTransaction &r, const QDateTime &now, Changes &changes);
+    bool writeOccurrence(const RecurringTransaction &r, const QDateTime &now);
     bool currenciesMatch(const RecurringTransaction &r) const;
-    static void advance(RecurringTransaction &r, const QDateTime &now);
+    // Moves the due date on (and ends the template after its end date); the
+    // caller stamps the template once before storing it.
+    static void advance(RecurringTransaction &r);
     // Posts the template's occurrences dated on or before `horizon`, at most
     // kMaxPostingsPerRun, in one database transaction.
-    CatchUp catchUp(const QString &id, const QDate &horizon, bool quarantineBrokenAdvance, Changes &changes);
-    void quarantine(const RecurringTransaction &r, const QString &reason, StopReason stop, Changes &changes);
+    CatchUp catchUp(const QString &id, const QDate &horizon, bool quarantineBrokenAdvance);
+    void quarantine(const RecurringTransaction &r, const QString &reason, StopReason stop);
     void recordStop(const RecurringTransaction &r, StopReason reason);
     // Lets the window repaint between templates of a long run.
     static void yieldToEventLoop();

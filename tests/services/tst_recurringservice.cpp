@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
@@ -24,6 +25,8 @@ class tst_RecurringService : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void templateChangesAreStamped_data();
+    void templateChangesAreStamped();
     void timerDuringImportWaitsForIt();
     void init();
     void cleanup();
@@ -700,6 +703,36 @@ void tst_RecurringService::timerDuringImportWaitsForIt()
     QCOMPARE(autoPosted.at(0).at(0).toInt(), 1);
     QCOMPARE(postedDates("rec-1"), DateList({m_today}));
     QCOMPARE(transactionCount(), 251);
+}
+
+void tst_RecurringService::templateChangesAreStamped_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::newRow("confirm") << "confirm";
+    QTest::newRow("skip") << "skip";
+    QTest::newRow("catchUp") << "catchUp";
+}
+
+void tst_RecurringService::templateChangesAreStamped()
+{
+    QFETCH(QString, operation);
+    const QDateTime now(m_today, QTime(9, 30), Qt::UTC);
+    Clock::setNow(now);
+    const auto unpin = qScopeGuard([] { Clock::setNow(QDateTime()); });
+    const RecurringTransaction r = makeTemplate("rec-1", Frequency::Daily, m_today.addDays(-3), true);
+    addTemplate(r);
+    const int versionBefore = stored("rec-1").version;
+    if (operation == "confirm")
+        QVERIFY(m_service->confirm(r));
+    else if (operation == "skip")
+        QVERIFY(m_service->skip(r));
+    else
+        QCOMPARE(m_service->processDue(), 4);
+    // One new version for the whole change, however many dates it moved.
+    const RecurringTransaction after = stored("rec-1");
+    QCOMPARE(after.version, versionBefore + 1);
+    QCOMPARE(after.syncStatus, SyncStatus::Pending);
+    QCOMPARE(after.updatedAt, now);
 }
 
 QTEST_GUILESS_MAIN(tst_RecurringService)
