@@ -44,17 +44,3 @@ std::optional<qint64> ChangeSet::balanceDelta(const QString &accountId) const
         return std::nullopt;
     return *delta;
 }
-
-void ChangeSet::merge(const ChangeSet &other)
-{
-    for (int i = 0; i < EntityCount; ++i) {
-        m_touched[i] = m_touched[i] || other.m_touched[i];
-        m_ids[i].unite(other.m_ids[i]);
-    }
-    m_registerAccounts.unite(other.m_registerAccounts);
-    for (auto delta = other.m_balanceDeltas.cbegin(); delta != other.m_balanceDeltas.cend(); ++delta)
-        addRegister(delta.key(), *delta);
-    for (const QString &accountId : other.m_unknownDeltas)
-        addRegister(accountId, std::nullopt);
-    m_allRegisters = m_allRegisters || other.m_allRegisters;
-}

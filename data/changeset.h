@@ -41,7 +41,6 @@ public:
     // A transaction change in the account; an empty account id stands for
     // any. `delta`: how the change moved the account's balance, if known.
     void addRegister(const QString &accountId, std::optional<qint64> delta = std::nullopt);
-    void merge(const ChangeSet &other);
 
 private:
     static int index(Entity entity) { return static_cast<int>(entity); }
