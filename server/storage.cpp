@@ -86,7 +86,7 @@ bool Storage::open(const QString &sqliteFile, const QString &postgresUrl, QStrin
         const QUrlQuery query(url);
         // A socket directory may come as ?host=/path, as libpq accepts it.
         m_pgHost = query.hasQueryItem(QStringLiteral("host")) ? query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded) : url.host();
-        m_pgPort = url.port(-1);
+        m_pgPort = query.hasQueryItem(QStringLiteral("port")) ? query.queryItemValue(QStringLiteral("port")).toInt() : url.port(-1);
         m_pgUser = url.userName(QUrl::FullyDecoded);
         m_pgPassword = url.password(QUrl::FullyDecoded);
         m_pgDatabase = url.path(QUrl::FullyDecoded).mid(1);
