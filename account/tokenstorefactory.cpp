@@ -1,0 +1,22 @@
+#include "tokenstorefactory.h"
+
+#include "filetokenstore.h"
+#include "keychaintokenstore.h"
+
+#include <QDir>
+#include <QLoggingCategory>
+
+namespace OrlAccount {
+
+std::unique_ptr<TokenStore> createPlatformTokenStore(const QString &serviceName, const QString &dataDirectory)
+{
+    auto keychain = std::make_unique<KeychainTokenStore>(serviceName);
+    if (keychain->isAvailable()) {
+        qInfo("Sign-in tokens are kept in the desktop keyring");
+        return keychain;
+    }
+    qInfo("No desktop keyring answers; sign-in tokens are kept in a file readable by this user only");
+    return std::make_unique<FileTokenStore>(QDir(dataDirectory).filePath(QStringLiteral("tokens.json")), serviceName);
+}
+
+} // namespace OrlAccount
