@@ -70,6 +70,14 @@ void ApiClient::del(const QString &path, ResponseCallback callback)
     sendRequest(QStringLiteral("DELETE"), path, {}, std::move(callback), {}, true);
 }
 
+void ApiClient::postWithToken(const QString &path, const QJsonObject &body, const QString &token, ResponseCallback callback)
+{
+    QUrl url = m_baseUrl;
+    url.setPath(m_baseUrl.path(QUrl::FullyDecoded) + path, QUrl::DecodedMode);
+    executeRequest(QStringLiteral("POST"), url, body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact), token,
+                   std::move(callback), false);
+}
+
 bool ApiClient::mayCarryToken(const QUrl &url)
 {
     if (url.scheme() == QLatin1String("https"))

@@ -42,6 +42,8 @@ public:
     void postPublic(const QString &path, const QJsonObject &body, ResponseCallback callback);
     void patch(const QString &path, const QJsonObject &body, ResponseCallback callback);
     void del(const QString &path, ResponseCallback callback);
+    // POST with exactly this token and no refresh or retry (sign-out).
+    void postWithToken(const QString &path, const QJsonObject &body, const QString &token, ResponseCallback callback);
 
     void sendRequest(const QString &method, const QString &path, const QJsonObject &body, ResponseCallback callback, const QUrlQuery &query,
                      bool requiresAuth);
