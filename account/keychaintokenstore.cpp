@@ -5,27 +5,49 @@
 
 #include <qt6keychain/keychain.h>
 
-#include <memory>
 
 namespace OrlAccount {
 
 namespace {
 
-// Runs a job to its end or the time limit; false when it timed out.
-bool runJob(QKeychain::Job &job, int timeoutMs)
+// Owns a job until it finishes. A job the keyring has not answered in time
+// is left to delete itself when the answer comes: the keyring library still
+// calls into it.
+struct JobHandle
 {
-    QEventLoop loop;
+    explicit JobHandle(QKeychain::Job *owned)
+        : job(owned)
+    {
+        job->setAutoDelete(false);
+    }
+    ~JobHandle()
+    {
+        if (finished)
+            delete job;
+        else
+            job->setAutoDelete(true);
+    }
+    JobHandle(const JobHandle &) = delete;
+    JobHandle &operator=(const JobHandle &) = delete;
+
+    // Runs the job to its end or the time limit; false when it timed out.
+    bool run(int timeoutMs)
+    {
+        QEventLoop loop;
+        QObject::connect(job, &QKeychain::Job::finished, &loop, [this, &loop] {
+            finished = true;
+            loop.quit();
+        });
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        job->start();
+        if (!finished)
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        return finished;
+    }
+
+    QKeychain::Job *job;
     bool finished = false;
-    QObject::connect(&job, &QKeychain::Job::finished, &loop, [&] {
-        finished = true;
-        loop.quit();
-    });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    job.start();
-    if (!finished)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return finished;
-}
+};
 
 } // namespace
 
@@ -42,39 +64,39 @@ QString KeychainTokenStore::service() const
 
 bool KeychainTokenStore::isAvailable()
 {
-    auto job = std::make_unique<QKeychain::ReadPasswordJob>(service());
-    job->setAutoDelete(false);
+    auto *job = new QKeychain::ReadPasswordJob(service());
+    JobHandle handle(job);
     job->setKey(QStringLiteral("availability-probe"));
-    if (!runJob(*job, m_timeoutMs))
+    if (!handle.run(m_timeoutMs))
         return false;
     return job->error() == QKeychain::NoError || job->error() == QKeychain::EntryNotFound;
 }
 
 std::optional<QString> KeychainTokenStore::load(const QString &key)
 {
-    auto job = std::make_unique<QKeychain::ReadPasswordJob>(service());
-    job->setAutoDelete(false);
+    auto *job = new QKeychain::ReadPasswordJob(service());
+    JobHandle handle(job);
     job->setKey(key);
-    if (!runJob(*job, m_timeoutMs) || job->error() != QKeychain::NoError)
+    if (!handle.run(m_timeoutMs) || job->error() != QKeychain::NoError)
         return std::nullopt;
     return QString::fromUtf8(job->binaryData());
 }
 
 bool KeychainTokenStore::save(const QString &key, const QString &value)
 {
-    auto job = std::make_unique<QKeychain::WritePasswordJob>(service());
-    job->setAutoDelete(false);
+    auto *job = new QKeychain::WritePasswordJob(service());
+    JobHandle handle(job);
     job->setKey(key);
     job->setBinaryData(value.toUtf8());
-    return runJob(*job, m_timeoutMs) && job->error() == QKeychain::NoError;
+    return handle.run(m_timeoutMs) && job->error() == QKeychain::NoError;
 }
 
 bool KeychainTokenStore::remove(const QString &key)
 {
-    auto job = std::make_unique<QKeychain::DeletePasswordJob>(service());
-    job->setAutoDelete(false);
+    auto *job = new QKeychain::DeletePasswordJob(service());
+    JobHandle handle(job);
     job->setKey(key);
-    return runJob(*job, m_timeoutMs) && (job->error() == QKeychain::NoError || job->error() == QKeychain::EntryNotFound);
+    return handle.run(m_timeoutMs) && (job->error() == QKeychain::NoError || job->error() == QKeychain::EntryNotFound);
 }
 
 } // namespace OrlAccount

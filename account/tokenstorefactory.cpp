@@ -10,8 +10,10 @@ namespace OrlAccount {
 
 std::unique_ptr<TokenStore> createPlatformTokenStore(const QString &serviceName, const QString &dataDirectory)
 {
+    // Without a session bus no Secret Service can answer; asking would only
+    // wait for the time limit.
     auto keychain = std::make_unique<KeychainTokenStore>(serviceName);
-    if (keychain->isAvailable()) {
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") && keychain->isAvailable()) {
         qInfo("Sign-in tokens are kept in the desktop keyring");
         return keychain;
     }

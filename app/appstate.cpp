@@ -1,6 +1,11 @@
 #include "app/appstate.h"
 
+#include "account/apiclient.h"
+#include "account/client.h"
+#include "account/tokenstorefactory.h"
 #include "app/datadirectory.h"
+#include "app/onlineconfig.h"
+#include "app/onlinewiring.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -15,6 +20,7 @@
 #include "services/transactionservice.h"
 #include "services/undohistory.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 AppState::AppState(QObject *parent)
@@ -49,7 +55,16 @@ bool AppState::initialize()
     m_accountService = new AccountService(m_accounts, m_transactions, m_recurring, m_reconciliations, this);
     m_accountService->setUndoHistory(m_undoHistory);
 
+    const OnlineConfig online = OnlineConfig::fromEnvironment(QCoreApplication::applicationVersion());
+    qInfo() << "Auth:" << online.authBaseUrl << "Account:" << online.accountApiUrl << "Sync:" << online.syncApiUrl;
+    m_client = new OrlAccount::Client(online.client, OrlAccount::createPlatformTokenStore(online.client.appId, dataDirectory()), this);
+    m_client->syncApi()->setBaseUrl(QUrl(online.syncApiUrl));
+
     m_categoryService->ensureDefaultCategories();
+
+    m_client->initialize();
+    m_onlineWiring = new OnlineWiring(m_client, nullptr, this);
+    m_onlineWiring->connectSignals();
 
     if (const std::optional<QString> last = m_preferences->get(QStringLiteral("lastViewedAccountId")))
         m_currentAccountId = *last;

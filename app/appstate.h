@@ -3,6 +3,10 @@
 #include <QObject>
 #include <QString>
 
+namespace OrlAccount {
+class Client;
+}
+
 class AccountRepository;
 class AccountService;
 class CategoryRepository;
@@ -15,6 +19,7 @@ class RecurringService;
 class SplitLineRepository;
 class TransactionRepository;
 class TransactionService;
+class OnlineWiring;
 class UndoHistory;
 
 // The one application-wide state object: it owns the database and every
@@ -48,6 +53,8 @@ public:
     TransactionService *transactionService() const { return m_transactionService; }
     AccountService *accountService() const { return m_accountService; }
     UndoHistory *undoHistory() const { return m_undoHistory; }
+    // The online account: sign-in state, tokens and the service clients.
+    OrlAccount::Client *client() const { return m_client; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
@@ -70,5 +77,7 @@ private:
     UndoHistory *m_undoHistory = nullptr;
     TransactionService *m_transactionService = nullptr;
     AccountService *m_accountService = nullptr;
+    OrlAccount::Client *m_client = nullptr;
+    OnlineWiring *m_onlineWiring = nullptr;
     QString m_currentAccountId;
 };

@@ -17,7 +17,16 @@ export HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/ru
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 if output=$(printf 'quillby-test' | gnome-keyring-daemon --unlock --components=secrets 2>&1); then
     eval "$(printf '%s\n' "$output" | grep '^[A-Z_]*=' | sed 's/^/export /')"
-    export QUILLBY_KEYRING=ready
+    # The daemon answers on the bus a moment after it returns; wait for it.
+    export QUILLBY_KEYRING="the Secret Service did not appear on the private bus"
+    for _ in $(seq 1 100); do
+        if dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.freedesktop.secrets 2>/dev/null | grep -q 'boolean true'; then
+            export QUILLBY_KEYRING=ready
+            break
+        fi
+        sleep 0.1
+    done
 else
     export QUILLBY_KEYRING="gnome-keyring-daemon did not start: $output"
 fi
