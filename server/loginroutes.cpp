@@ -58,13 +58,15 @@ void LoginRoutes::renderForm(httplib::Response &response, int status, const Sign
                                         "<input type=\"hidden\" name=\"form_token\" value=\"%4\">"
                                         "<label for=\"email\">E-mail address</label>"
                                         "<input id=\"email\" name=\"email\" type=\"email\" autocomplete=\"username\" autocapitalize=\"none\" "
-                                        "spellcheck=\"false\" maxlength=\"254\" required autofocus value=\"%5\">"
+                                        "spellcheck=\"false\" maxlength=\"254\" required%7 value=\"%5\">"
                                         "<label for=\"password\">Password</label>"
-                                        "<input id=\"password\" name=\"password\" type=\"password\" autocomplete=\"current-password\" required>"
+                                        "<input id=\"password\" name=\"password\" type=\"password\" autocomplete=\"current-password\" required%8>"
                                         "<button type=\"submit\">Sign In</button>"
                                         "</form>%6")
                              .arg(WebPage::errorBlock(message), pagePath(m_context).toHtmlEscaped(), signIn.hiddenFieldsHtml(), formToken.toHtmlEscaped(),
-                                  email.toHtmlEscaped(), registration);
+                                  email.toHtmlEscaped(), registration,
+                                  // The cursor goes where typing continues: the password when the address is known.
+                                  email.isEmpty() ? QStringLiteral(" autofocus") : QString(), email.isEmpty() ? QString() : QStringLiteral(" autofocus"));
     WebPage::send(response, status, PageTitle, body);
 }
 
