@@ -14,9 +14,17 @@ namespace {
 
 const QString PageTitle = QStringLiteral("Sign in to Quillby");
 
-void sendLocked(httplib::Response &response, qint64 seconds)
+void setRetryAfter(httplib::Response &response, qint64 seconds)
 {
     response.set_header("Retry-After", std::to_string(seconds));
+}
+
+bool passwordMatches(const QString &password, const QString &storedHash)
+{
+    // An unknown address takes as long to refuse as a wrong password, so the
+    // time of the answer does not tell which addresses have accounts.
+    static const QString standIn = PasswordHasher::hash(QString::fromLatin1(SecretStore::randomBytes(16).toHex()));
+    return PasswordHasher::verify(password, storedHash.isEmpty() ? standIn : storedHash) && !storedHash.isEmpty();
 }
 
 } // namespace
@@ -70,14 +78,6 @@ void LoginRoutes::renderForm(httplib::Response &response, int status, const Sign
     WebPage::send(response, status, PageTitle, body);
 }
 
-bool LoginRoutes::passwordMatches(const QString &password, const QString &storedHash) const
-{
-    // An unknown address takes as long to refuse as a wrong password, so the
-    // time of the answer does not tell which addresses have accounts.
-    static const QString standIn = PasswordHasher::hash(QString::fromLatin1(SecretStore::randomBytes(16).toHex()));
-    return PasswordHasher::verify(password, storedHash.isEmpty() ? standIn : storedHash) && !storedHash.isEmpty();
-}
-
 void LoginRoutes::submitForm(const httplib::Request &request, httplib::Response &response)
 {
     SignInRequest signIn;
@@ -94,7 +94,7 @@ void LoginRoutes::submitForm(const httplib::Request &request, httplib::Response 
     const qint64 now = Storage::now();
     if (const qint64 locked = throttle.lockedFor(email, clientAddress, now); locked > 0) {
         ServerLog::info(QStringLiteral("login_locked"));
-        sendLocked(response, locked);
+        setRetryAfter(response, locked);
         renderForm(response, 429, signIn, email, LoginThrottle::lockedMessage(locked));
         return;
     }
@@ -104,7 +104,7 @@ void LoginRoutes::submitForm(const httplib::Request &request, httplib::Response 
         const qint64 locked = throttle.recordFailure(email, clientAddress, now);
         ServerLog::info(QStringLiteral("login_failed"));
         if (locked > 0) {
-            sendLocked(response, locked);
+            setRetryAfter(response, locked);
             renderForm(response, 429, signIn, email, LoginThrottle::lockedMessage(locked));
             return;
         }

@@ -24,7 +24,6 @@ private:
     void showForm(const httplib::Request &request, httplib::Response &response);
     void submitForm(const httplib::Request &request, httplib::Response &response);
     void renderForm(httplib::Response &response, int status, const SignInRequest &signIn, const QString &email, const QString &message);
-    bool passwordMatches(const QString &password, const QString &storedHash) const;
 
     ServiceContext &m_context;
 };
