@@ -1,7 +1,9 @@
 // quillby-server: the online services of Quillby as one program.
 
 #include "apiserver.h"
+#include "authroutes.h"
 #include "loginroutes.h"
+#include "registrationroutes.h"
 #include "secretstore.h"
 #include "serverconfig.h"
 #include "serverlog.h"
@@ -89,6 +91,8 @@ int serve(const ServerConfig &config, Storage &storage)
     ServiceContext context(config, storage, secret);
     ApiServer server(config);
     server.add(std::make_unique<LoginRoutes>(context));
+    server.add(std::make_unique<RegistrationRoutes>(context));
+    server.add(std::make_unique<AuthRoutes>(context));
 
     const int port = server.bind(error);
     if (port < 0)

@@ -68,3 +68,95 @@ AccessClaims SessionStore::claimsFor(const QString &userId, const QString &sessi
     }
     return claims;
 }
+
+SessionStore::RefreshOutcome SessionStore::rotate(const QString &refreshToken, TokenPair &tokens)
+{
+    const QString presentedHash = TokenService::hashToken(refreshToken);
+    const qint64 now = Storage::now();
+    QSqlDatabase db = m_storage.connection();
+    WriteTransaction transaction(m_storage, db);
+    QSqlQuery query(db);
+    if (!transaction.isOpen()
+        || !Storage::run(query,
+                         QStringLiteral("SELECT s.id, s.user_id, s.expires_at, CASE WHEN s.revoked_at IS NULL THEN 1 ELSE 0 END, u.status FROM sessions s "
+                                        "JOIN users u ON u.id = s.user_id WHERE s.refresh_hash = ?"),
+                         {presentedHash}))
+        return RefreshOutcome::Unavailable;
+    if (!query.next()) {
+        query.finish();
+        if (!Storage::run(query, QStringLiteral("SELECT session_id FROM retired_refresh_tokens WHERE token_hash = ?"), {presentedHash}))
+            return RefreshOutcome::Unavailable;
+        if (!query.next())
+            return RefreshOutcome::Refused;
+        const QString sessionId = query.value(0).toString();
+        query.finish();
+        if (!revokeWithin(query, sessionId, now) || !transaction.commit())
+            return RefreshOutcome::Unavailable;
+        return RefreshOutcome::Reused;
+    }
+    const QString sessionId = query.value(0).toString();
+    const QString userId = query.value(1).toString();
+    const bool live = query.value(3).toInt() == 1 && query.value(2).toLongLong() > now && query.value(4).toString() != QLatin1String("deleted");
+    query.finish();
+    if (!live)
+        return RefreshOutcome::Refused;
+    const QString fresh = TokenService::newOpaqueToken();
+    // The hash in the WHERE decides a race: on PostgreSQL two requests may
+    // both have read the row above, and only the first UPDATE still finds
+    // the old hash.
+    if (!Storage::run(query,
+                      QStringLiteral("UPDATE sessions SET refresh_hash = ?, last_active_at = ?, expires_at = ? "
+                                     "WHERE id = ? AND refresh_hash = ? AND revoked_at IS NULL"),
+                      {TokenService::hashToken(fresh), now, now + RefreshLifetimeSeconds, sessionId, presentedHash}))
+        return RefreshOutcome::Unavailable;
+    if (query.numRowsAffected() != 1) {
+        if (!revokeWithin(query, sessionId, now) || !transaction.commit())
+            return RefreshOutcome::Unavailable;
+        return RefreshOutcome::Reused;
+    }
+    if (!Storage::run(query, QStringLiteral("INSERT INTO retired_refresh_tokens (token_hash, session_id, retired_at) VALUES (?, ?, ?)"),
+                      {presentedHash, sessionId, now}))
+        return RefreshOutcome::Unavailable;
+    const AccessClaims claims = claimsFor(userId, sessionId);
+    if (!transaction.commit())
+        return RefreshOutcome::Unavailable;
+    tokens = TokenPair{m_tokens.issueAccessToken(claims), fresh};
+    return RefreshOutcome::Rotated;
+}
+
+bool SessionStore::revokeWithin(QSqlQuery &query, const QString &sessionId, qint64 now)
+{
+    return Storage::run(query, QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE id = ? AND revoked_at IS NULL"), {now, sessionId});
+}
+
+std::optional<bool> SessionStore::revoke(const QString &sessionId, const QString &userId)
+{
+    QSqlQuery query(m_storage.connection());
+    if (!Storage::run(query,
+                      QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE id = ? AND user_id = ? AND revoked_at IS NULL AND expires_at > ?"),
+                      {Storage::now(), sessionId, userId, Storage::now()}))
+        return std::nullopt;
+    return query.numRowsAffected() == 1;
+}
+
+bool SessionStore::revokeOthers(const QString &userId, const QString &keptSessionId)
+{
+    QSqlQuery query(m_storage.connection());
+    return Storage::run(query, QStringLiteral("UPDATE sessions SET revoked_at = ? WHERE user_id = ? AND id <> ? AND revoked_at IS NULL"),
+                        {Storage::now(), userId, keptSessionId});
+}
+
+std::optional<QList<SessionInfo>> SessionStore::liveSessions(const QString &userId)
+{
+    QSqlQuery query(m_storage.connection());
+    if (!Storage::run(query,
+                      QStringLiteral("SELECT id, user_agent, ip_address, created_at, last_active_at FROM sessions "
+                                     "WHERE user_id = ? AND revoked_at IS NULL AND expires_at > ? ORDER BY last_active_at DESC, created_at DESC, id"),
+                      {userId, Storage::now()}))
+        return std::nullopt;
+    QList<SessionInfo> sessions;
+    while (query.next())
+        sessions.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(), query.value(3).toLongLong(),
+                         query.value(4).toLongLong()});
+    return sessions;
+}

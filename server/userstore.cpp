@@ -100,6 +100,38 @@ std::optional<ServerUser> UserStore::findById(const QString &id)
     return findOne(QStringLiteral("id"), id);
 }
 
+bool UserStore::setDisplayName(const QString &id, const QString &displayName)
+{
+    QSqlQuery query(m_storage.connection());
+    return Storage::run(query, QStringLiteral("UPDATE users SET display_name = ? WHERE id = ?"), {displayName, id}) && query.numRowsAffected() == 1;
+}
+
+bool UserStore::setPasswordHash(const QString &id, const QString &passwordHash)
+{
+    QSqlQuery query(m_storage.connection());
+    return Storage::run(query, QStringLiteral("UPDATE users SET password_hash = ? WHERE id = ?"), {passwordHash, id}) && query.numRowsAffected() == 1;
+}
+
+QString UserStore::displayNameProblem(const QString &displayName)
+{
+    if (displayName.isEmpty())
+        return QStringLiteral("The display name is empty.");
+    if (!displayName.isValidUtf16())
+        return QStringLiteral("The display name is not valid text.");
+    const QList<uint> characters = displayName.toUcs4();
+    if (characters.size() > MaxDisplayNameLength)
+        return QStringLiteral("The display name may have at most %1 characters.").arg(MaxDisplayNameLength);
+    for (const uint c : characters) {
+        const QChar::Category category = QChar::category(char32_t(c));
+        // Direction overrides and isolates could make the name read
+        // differently from what it is wherever it is shown.
+        const bool directionControl = (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+        if (category == QChar::Other_Control || category == QChar::Separator_Line || category == QChar::Separator_Paragraph || directionControl)
+            return QStringLiteral("The display name may not contain control characters or line breaks.");
+    }
+    return {};
+}
+
 std::optional<ServerUser> UserStore::findOne(const QString &column, const QString &value)
 {
     // `column` is one of the two literals above, never input.

@@ -38,6 +38,17 @@ public:
     std::optional<ServerUser> findByEmail(const QString &email);
     std::optional<ServerUser> findById(const QString &id);
 
+    // Single statements, so a caller's write transaction may include them.
+    // False when the database failed or there is no such user.
+    bool setDisplayName(const QString &id, const QString &displayName);
+    bool setPasswordHash(const QString &id, const QString &passwordHash);
+
+    // Why a display name (already trimmed) cannot be used, or empty: it must
+    // not be empty, may have at most 100 characters and no control
+    // characters, line breaks or direction overrides.
+    static QString displayNameProblem(const QString &displayName);
+    static constexpr int MaxDisplayNameLength = 100;
+
     static QString normalizedEmail(const QString &email);
     static bool isPlausibleEmail(const QString &email);
 

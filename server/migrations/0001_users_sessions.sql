@@ -35,10 +35,13 @@ CREATE TABLE retired_refresh_tokens (
     retired_at BIGINT NOT NULL
 );
 
--- Failed sign-ins per key (an e-mail address or a client address), for slowing down guessing.
+-- Failed sign-ins per key (a hash of an e-mail address or of a client
+-- address), for slowing down guessing. `lockouts` counts the locks in a row,
+-- so each one lasts twice as long as the one before.
 CREATE TABLE login_failures (
     key          TEXT PRIMARY KEY,
     failures     INTEGER NOT NULL,
     window_start BIGINT NOT NULL,
-    locked_until BIGINT NOT NULL DEFAULT 0
+    locked_until BIGINT NOT NULL DEFAULT 0,
+    lockouts     INTEGER NOT NULL DEFAULT 0
 );

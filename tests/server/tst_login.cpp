@@ -119,6 +119,86 @@ private Q_SLOTS:
         QVERIFY(!log.contains("state-0123456789abcdef"));
     }
 
+    void registrationIsClosedUnlessOpened()
+    {
+        ApiTestClient client(m_server.port());
+        const QString query = QStringLiteral("?client_id=0123456789abcdef0123456789abcdef&redirect_uri=http%3A%2F%2F127.0.0.1%3A19876%2Fcallback"
+                                             "&state=state-0123456789abcdef");
+        QCOMPARE(client.get(QStringLiteral("/orlindo/account/register") + query).status, 404);
+        const QByteArray form = "client_id=0123456789abcdef0123456789abcdef&redirect_uri=http%3A%2F%2F127.0.0.1%3A19876%2Fcallback"
+                                "&state=state-0123456789abcdef&email=eve%40example.org&password=correct+horse&confirmation=correct+horse";
+        QCOMPARE(client.send("POST", QStringLiteral("/orlindo/account/register"), form, "application/x-www-form-urlencoded").status, 404);
+        const auto page = client.get(QStringLiteral("/orlindo/account/login") + query);
+        QCOMPARE(page.status, 200);
+        QVERIFY(page.body.contains("name=\"form_token\""));
+        QVERIFY(!page.body.contains("/account/register"));
+    }
+
+    void thePageIsStyledWithoutScripts()
+    {
+        ApiTestClient client(m_server.port());
+        const auto page = client.get(QStringLiteral("/orlindo/account/login?client_id=0123456789abcdef0123456789abcdef"
+                                                    "&redirect_uri=http%3A%2F%2F127.0.0.1%3A19876%2Fcallback&state=state-0123456789abcdef"));
+        QCOMPARE(page.status, 200);
+        QVERIFY(page.header("Content-Security-Policy").contains(QLatin1String("default-src 'none'")));
+        QVERIFY(!page.body.contains("<script"));
+        QVERIFY(page.body.contains("prefers-color-scheme:dark"));
+        QVERIFY(page.body.contains("<label for=\"email\">"));
+        QVERIFY(page.body.contains("<label for=\"password\">"));
+        QVERIFY(page.body.contains(":focus"));
+    }
+
+    // Failures are counted in the database per e-mail address: the fifth in
+    // a row locks the address, the right password included, across a restart
+    // of the server; other addresses are not affected.
+    void repeatedFailuresAreSlowedDown()
+    {
+        ServerProcess server;
+        QString error;
+        QVERIFY2(server.start(&error), qPrintable(error));
+        QVERIFY(!server.addUser(QStringLiteral("grace@example.org"), QStringLiteral("correct horse")).isEmpty());
+        QVERIFY(!server.addUser(QStringLiteral("alan@example.org"), QStringLiteral("correct horse")).isEmpty());
+        for (int attempt = 1; attempt < 5; ++attempt)
+            QCOMPARE(BrowserSignIn::run(server.port(), QStringLiteral("grace@example.org"), QStringLiteral("wrong horse")).status, 401);
+        const auto fifth = BrowserSignIn::run(server.port(), QStringLiteral("Grace@Example.org"), QStringLiteral("wrong horse"));
+        QCOMPARE(fifth.status, 429);
+        QVERIFY(fifth.page.contains(QStringLiteral("Too many attempts — try again in 1 minute.").toUtf8()));
+        QVERIFY(fifth.page.contains("name=\"form_token\""));
+
+        const auto locked = BrowserSignIn::run(server.port(), QStringLiteral("grace@example.org"), QStringLiteral("correct horse"));
+        QCOMPARE(locked.status, 429);
+        QVERIFY(locked.location.isEmpty());
+        QVERIFY(locked.accessToken.isEmpty());
+        QCOMPARE(BrowserSignIn::run(server.port(), QStringLiteral("alan@example.org"), QStringLiteral("correct horse")).status, 303);
+
+        QCOMPARE(server.stop(), 0);
+        QVERIFY2(server.start(&error), qPrintable(error));
+        QCOMPARE(BrowserSignIn::run(server.port(), QStringLiteral("grace@example.org"), QStringLiteral("correct horse")).status, 429);
+    }
+
+    void anAddressWithoutAnAccountIsLockedAlike()
+    {
+        ServerProcess server;
+        QString error;
+        QVERIFY2(server.start(&error), qPrintable(error));
+        for (int attempt = 1; attempt < 5; ++attempt)
+            QCOMPARE(BrowserSignIn::run(server.port(), QStringLiteral("nobody@example.org"), QStringLiteral("wrong horse")).status, 401);
+        QCOMPARE(BrowserSignIn::run(server.port(), QStringLiteral("nobody@example.org"), QStringLiteral("wrong horse")).status, 429);
+    }
+
+    void aSuccessClearsTheCount()
+    {
+        ServerProcess server;
+        QString error;
+        QVERIFY2(server.start(&error), qPrintable(error));
+        QVERIFY(!server.addUser(QStringLiteral("grace@example.org"), QStringLiteral("correct horse")).isEmpty());
+        for (int round = 0; round < 2; ++round) {
+            for (int attempt = 1; attempt < 5; ++attempt)
+                QCOMPARE(BrowserSignIn::run(server.port(), QStringLiteral("grace@example.org"), QStringLiteral("wrong horse")).status, 401);
+            QCOMPARE(BrowserSignIn::run(server.port(), QStringLiteral("grace@example.org"), QStringLiteral("correct horse")).status, 303);
+        }
+    }
+
     void cleanupTestCase()
     {
         // SIGTERM ends the server cleanly.
