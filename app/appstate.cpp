@@ -17,6 +17,7 @@
 #include "services/accountservice.h"
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
+#include "services/syncownership.h"
 #include "services/transactionservice.h"
 #include "services/undohistory.h"
 
@@ -63,7 +64,9 @@ bool AppState::initialize()
     m_categoryService->ensureDefaultCategories();
 
     m_client->initialize();
-    m_onlineWiring = new OnlineWiring(m_client, nullptr, this);
+    m_syncOwnership = new SyncOwnership(m_database, m_preferences,
+                                        SyncOwnership::Repositories{m_accounts, m_categories, m_transactions, m_recurring, m_reconciliations}, this);
+    m_onlineWiring = new OnlineWiring(m_client, m_syncOwnership, nullptr, this);
     m_onlineWiring->connectSignals();
 
     if (const std::optional<QString> last = m_preferences->get(QStringLiteral("lastViewedAccountId")))

@@ -20,6 +20,7 @@ class SplitLineRepository;
 class TransactionRepository;
 class TransactionService;
 class OnlineWiring;
+class SyncOwnership;
 class UndoHistory;
 
 // The one application-wide state object: it owns the database and every
@@ -55,6 +56,9 @@ public:
     UndoHistory *undoHistory() const { return m_undoHistory; }
     // The online account: sign-in state, tokens and the service clients.
     OrlAccount::Client *client() const { return m_client; }
+    // Sign-in's consequences: device registration, whose data set this file is, sync.
+    OnlineWiring *onlineWiring() const { return m_onlineWiring; }
+    SyncOwnership *syncOwnership() const { return m_syncOwnership; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
@@ -78,6 +82,7 @@ private:
     TransactionService *m_transactionService = nullptr;
     AccountService *m_accountService = nullptr;
     OrlAccount::Client *m_client = nullptr;
+    SyncOwnership *m_syncOwnership = nullptr;
     OnlineWiring *m_onlineWiring = nullptr;
     QString m_currentAccountId;
 };

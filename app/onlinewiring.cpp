@@ -4,17 +4,25 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "app/synccontrol.h"
+#include "services/syncownership.h"
 
 #include <QDebug>
 #include <QSettings>
 
-OnlineWiring::OnlineWiring(OrlAccount::Client *client, SyncControl *sync, QObject *parent)
+OnlineWiring::OnlineWiring(OrlAccount::Client *client, SyncOwnership *ownership, SyncControl *sync, QObject *parent)
     : QObject(parent)
     , m_client(client)
+    , m_ownership(ownership)
     , m_sync(sync)
 {
     if (m_sync)
-        m_sync->setCanSync([this] { return m_client && m_client->isAuthenticated(); });
+        m_sync->setCanSync([this] { return maySync(); });
+}
+
+bool OnlineWiring::maySync() const
+{
+    // Signed in, and as the account this file belongs to.
+    return m_client->isAuthenticated() && m_ownership->maySyncAs(m_client->authClient()->userId());
 }
 
 void OnlineWiring::connectSignals()
@@ -33,6 +41,18 @@ void OnlineWiring::onLoginSucceeded()
 {
     QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
     m_client->accountClient()->registerDevice();
+    const QString userId = m_client->authClient()->userId();
+    if (m_ownership->noteSignIn(userId) == SyncOwnership::SignIn::OtherOwner) {
+        // Never merged silently into another person's account.
+        if (!m_chooseUpload || !m_chooseUpload()) {
+            qInfo() << "loginSucceeded: this file belongs to another account; it stays local";
+            return;
+        }
+        if (const Result<void> handed = m_ownership->handOver(userId); !handed) {
+            Q_EMIT problem(handed.error());
+            return;
+        }
+    }
     qInfo() << "loginSucceeded: starting auto-sync + immediate sync";
     startSyncing();
 }
