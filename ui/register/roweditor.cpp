@@ -97,8 +97,8 @@ void RowEditor::close()
     if (!open)
         return;
     const bool hadFocus = open->hasFocus() || open->isAncestorOf(QApplication::focusWidget());
-    // The view takes the focus first when it sits on the memo line, which
-    // the view does not see as the editor's: hidden with the focus inside,
+    // With the focus on the memo line, which the view does not count as the
+    // editor's focus, the view takes it first: hidden with the focus inside,
     // the editor would pass it on along the window's focus chain.
     if (hadFocus && !open->hasFocus())
         m_view->setFocus();
