@@ -5,9 +5,11 @@
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
 #include "ui/register/dateinput.h"
+#include "ui/register/payeememoeditor.h"
 #include "ui/register/registercombobox.h"
 #include "ui/register/registerlineedit.h"
 #include "ui/register/registermodel.h"
+#include "ui/register/roweditor.h"
 #include "ui/register/smartdateedit.h"
 #include "ui/register/tabcompleter.h"
 #include "ui/thememanager.h"
@@ -16,17 +18,13 @@
 #include <QApplication>
 #include <QHash>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace {
 
 constexpr int kTwoLineHeight = 52;
 constexpr int kFirstLineHeight = 36;
-
-QString payeeMemoName() { return QStringLiteral("PayeeMemoEditor"); }
 
 RegisterModel *registerModel(const QAbstractItemModel *model)
 {
@@ -45,6 +43,11 @@ RegisterDelegate::RegisterDelegate(AppState *appState, QObject *parent)
     : QStyledItemDelegate(parent)
     , m_appState(appState)
 {
+}
+
+void RegisterDelegate::setRowEditor(RowEditor *rowEditor)
+{
+    m_rowEditor = rowEditor;
 }
 
 QStringList RegisterDelegate::payeeCompletions() const
@@ -133,10 +136,8 @@ void RegisterDelegate::autoFillFromPayee(RegisterModel *model, const QString &pa
     }
     if (!last->memo.isEmpty() && !model->isTouched(Slot::Memo)) {
         model->setEntryText(Slot::Memo, last->memo);
-        if (editor && editor->objectName() == payeeMemoName()) {
-            if (auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit")))
-                memo->setText(last->memo);
-        }
+        if (auto *payeeMemo = qobject_cast<PayeeMemoEditor *>(editor))
+            payeeMemo->memoEdit()->setText(last->memo);
     }
     model->refreshRow(model->newRowPosition());
 }
@@ -256,40 +257,22 @@ QWidget *RegisterDelegate::createPayeeEditor(QWidget *parent, int row) const
     if (auto *view = qobject_cast<QAbstractItemView *>(parent ? parent->parentWidget() : nullptr))
         model = registerModel(view->model());
 
-    auto *payee = new RegisterLineEdit;
-    payee->setObjectName(QStringLiteral("payeeEdit"));
-    payee->setFocusPolicy(Qt::ClickFocus);
+    RegisterLineEdit *payee = nullptr;
+    QWidget *editor = nullptr;
+    if (m_twoLineMode) {
+        auto *payeeMemo = new PayeeMemoEditor(parent);
+        payee = payeeMemo->payeeEdit();
+        editor = payeeMemo;
+    } else {
+        payee = new RegisterLineEdit(parent);
+        payee->setFocusPolicy(Qt::ClickFocus);
+        editor = payee;
+    }
     auto *completer = new TabCompleter(payeeCompletions(), payee);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     payee->setCompleter(completer);
-
-    QWidget *editor = payee;
-    if (m_twoLineMode) {
-        auto *container = new QWidget(parent);
-        container->setObjectName(payeeMemoName());
-        container->setFocusPolicy(Qt::ClickFocus);
-        container->setAutoFillBackground(true);
-        auto *layout = new QVBoxLayout(container);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-        layout->addWidget(payee);
-        auto *memo = new RegisterLineEdit(container);
-        memo->setObjectName(QStringLiteral("memoEdit"));
-        memo->setFocusPolicy(Qt::ClickFocus);
-        memo->setPlaceholderText(tr("Memo"));
-        memo->setProperty("orlFontItalic", true);
-        applyFontRole(memo, FontRole::Caption);
-        QFont font = memo->font();
-        font.setItalic(true);
-        memo->setFont(font);
-        layout->addWidget(memo);
-        container->setFocusProxy(payee);
-        editor = container;
-    } else {
-        payee->setParent(parent);
-    }
 
     connect(completer, qOverload<const QString &>(&QCompleter::activated), editor,
             [this, model, row, editor](const QString &text) {
@@ -331,9 +314,8 @@ QWidget *RegisterDelegate::createCategoryEditor(QWidget *parent) const
 QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
     QWidget *editor = makeEditor(parent, index);
-    m_lastEditor = editor;
-    if (editor)
-        Q_EMIT editorOpened(editor);
+    if (editor && m_rowEditor)
+        m_rowEditor->adopt(editor);
     return editor;
 }
 
@@ -372,11 +354,9 @@ void RegisterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
         const QDate parsed = RegisterModel::dateFromText(value);
         if (parsed.isValid())
             date->setDate(parsed);
-    } else if (editor->objectName() == payeeMemoName()) {
-        if (auto *payee = editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit")))
-            payee->setText(value);
-        if (auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit")))
-            memo->setText(index.siblingAtColumn(RegisterModel::Memo).data(Qt::EditRole).toString());
+    } else if (auto *payeeMemo = qobject_cast<PayeeMemoEditor *>(editor)) {
+        payeeMemo->payeeEdit()->setText(value);
+        payeeMemo->memoEdit()->setText(index.siblingAtColumn(RegisterModel::Memo).data(Qt::EditRole).toString());
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         const int item = combo->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (item >= 0)
@@ -398,21 +378,20 @@ void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, 
         const QDate parsed = parseDateText(date->text(), QDate());
         model->setData(index, parsed.isValid() ? RegisterModel::dateText(parsed) : date->text().trimmed(),
                        Qt::EditRole);
-    } else if (editor->objectName() == payeeMemoName()) {
+    } else if (auto *payeeMemo = qobject_cast<PayeeMemoEditor *>(editor)) {
         if (!registerModelPtr)
             return;
-        auto *payee = editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
-        auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
+        const QString memo = payeeMemo->memoEdit()->text();
+        const QString payee = payeeMemo->payeeEdit()->text();
         using Slot = RegisterModel::EntrySlot;
-        if (memo && memo->text() != registerModelPtr->entryText(Slot::Memo)) {
-            registerModelPtr->setEntryText(Slot::Memo, memo->text());
+        if (memo != registerModelPtr->entryText(Slot::Memo)) {
+            registerModelPtr->setEntryText(Slot::Memo, memo);
             registerModelPtr->markTouched(Slot::Memo);
         }
-        if (payee)
-            storePayee(registerModelPtr, payee->text());
+        storePayee(registerModelPtr, payee);
         registerModelPtr->refreshRow(index.row());
-        if (newRow && payee)
-            autoFillFromPayee(registerModelPtr, payee->text().trimmed(), editor);
+        if (newRow)
+            autoFillFromPayee(registerModelPtr, payee.trimmed(), editor);
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         // A half-typed name takes the one category it can only mean; a text
         // that is no category's keeps no id, and the commit refuses it.
@@ -446,10 +425,7 @@ void RegisterDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionV
 
 bool RegisterDelegate::eventFilter(QObject *object, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return false;
-    }
+    if (m_rowEditor && event->type() == QEvent::KeyPress)
+        return false;
     return QStyledItemDelegate::eventFilter(object, event);
 }

@@ -9,13 +9,15 @@ class AppState;
 class QComboBox;
 class QAbstractItemModel;
 class RegisterModel;
+class RowEditor;
 
 // Paints the register's cells (one or two lines per row) and makes one editor
 // per cell: the date edit, line edits, the payee line with completion over
 // earlier payees and transfers to the other accounts, and the category combo.
 // Written-back editors go into the model's entry buffer; on the new row a
 // payee with an earlier transaction fills amount, category and memo from it.
-// It stores nothing: the register screen commits the buffer.
+// It stores nothing: the register screen commits the buffer. Keys typed into
+// its editors are the row editor's, which it hands every editor it makes.
 class RegisterDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -27,6 +29,8 @@ public:
     QString accountId() const { return m_accountId; }
     void setTwoLineMode(bool on) { m_twoLineMode = on; }
     bool twoLineMode() const { return m_twoLineMode; }
+    // Without a row editor the editors keep an item view's usual keys.
+    void setRowEditor(RowEditor *rowEditor);
 
     // The texts the payee completer offers: transfer entries, then payees.
     QStringList payeeCompletions() const;
@@ -41,8 +45,6 @@ public:
     // The item of the category editor a typed text stands for: the item of
     // that name, or the only one it begins; -1 when there is none or several.
     static int matchCategoryItem(const QComboBox *combo, const QString &typed);
-    // The editor made last; the view has at most one open at a time.
-    QWidget *lastEditor() const { return m_lastEditor; }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
@@ -53,13 +55,10 @@ public:
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
 
-Q_SIGNALS:
-    // A cell editor was made, so the register can hear its keys.
-    void editorOpened(QWidget *editor) const;
-
 protected:
-    // Return and Enter pass through to the view untouched: the register
-    // decides where they go, not the default commit-and-close.
+    // Keys pass through untouched to the row editor, which decides where
+    // they go, instead of the item view's commit-and-close on Tab, Enter
+    // and Escape.
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
@@ -70,7 +69,7 @@ private:
     AppState *m_appState;
     QString m_accountId;
     bool m_twoLineMode = false;
-    mutable QPointer<QWidget> m_lastEditor;
+    QPointer<RowEditor> m_rowEditor;
     // Transfer entries of the payee completer, display text to account id.
     mutable QHash<QString, QString> m_transferTargets;
 };

@@ -19,6 +19,7 @@
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registertableview.h"
+#include "ui/register/roweditor.h"
 #include "ui/register/spliteditordialog.h"
 #include "ui/register/transactiondetailsdialog.h"
 #include "ui/register/transactionformdialog.h"
@@ -26,14 +27,11 @@
 #include "ui/thememanager.h"
 #include "ui/uisettings.h"
 
-#include <QApplication>
-#include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -49,18 +47,12 @@ using Slot = RegisterModel::EntrySlot;
 
 constexpr int kRowHeight = 36;
 constexpr int kTwoLineExtra = 16;
-constexpr int kFieldCount = 8;     // Date .. Clr; Balance is never a field
 const char *const kMuted = "#6E8A7E";
 
 QString widthKey(int column) { return QStringLiteral("register/colWidth/%1").arg(column); }
 QString hiddenKey(int column) { return QStringLiteral("register/colHidden/%1").arg(column); }
 QString sortColumnKey() { return QStringLiteral("register/sortColumn"); }
 QString sortOrderKey() { return QStringLiteral("register/sortOrder"); }
-
-bool isPayeeMemoEditor(const QWidget *widget)
-{
-    return widget && widget->objectName() == QLatin1String("PayeeMemoEditor");
-}
 
 QLabel *valueBlock(QHBoxLayout *header, const QString &caption)
 {
@@ -118,8 +110,7 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
 
     m_model = new RegisterModel(this);
     m_delegate = new RegisterDelegate(m_appState, this);
-    connect(m_delegate, &RegisterDelegate::editorOpened, this, &RegisterScreen::watchEditor);
-    m_view = new RegisterTableView(this, this);
+    m_view = new RegisterTableView(this);
     m_view->setModel(m_model);
     m_view->setItemDelegate(m_delegate);
     m_view->setAlternatingRowColors(true);
@@ -136,9 +127,25 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
     m_view->setWordWrap(false);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    m_view->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
     connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+
+    m_rowEditor = new RowEditor(m_view, m_model, this);
+    m_delegate->setRowEditor(m_rowEditor);
+    connect(m_rowEditor, &RowEditor::saveRequested, this, &RegisterScreen::commitCurrentRow);
+    connect(m_rowEditor, &RowEditor::insertRequested, this, &RegisterScreen::focusNewRow);
+    connect(m_rowEditor, &RowEditor::deleteRequested, this, &RegisterScreen::deleteCurrentRow);
+    connect(m_rowEditor, &RowEditor::newTransactionRequested, this, &RegisterScreen::newTransactionDialog);
+    connect(m_rowEditor, &RowEditor::editInDialogRequested, this, [this](int row) {
+        if (m_model->isNewRow(row))
+            editNewRowInDialog();
+        else
+            editRowInDialog(row);
+    });
+    connect(m_rowEditor, &RowEditor::detailsRequested, this, &RegisterScreen::showDetails);
+    connect(m_rowEditor, &RowEditor::memorizeRequested, this, &RegisterScreen::memorize);
+    connect(m_rowEditor, &RowEditor::copyFromAboveRequested, this, &RegisterScreen::copyFromAbove);
+    connect(m_rowEditor, &RowEditor::rowEditRequested, this, &RegisterScreen::startEditingRow);
 
     QHeaderView *columns = m_view->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
@@ -180,7 +187,7 @@ RegisterScreen::RegisterScreen(AppState *appState, QWidget *parent)
         if (!index.isValid())
             return;
         startEditingRow(index.row());
-        if (index.column() != RegisterModel::Balance && !isSplitCell(index))
+        if (index.column() != RegisterModel::Balance && !m_rowEditor->isSplitCell(index))
             m_view->edit(index);
     });
     connect(m_view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
@@ -344,8 +351,8 @@ void RegisterScreen::setAccount(const QString &accountId)
     // A new row typed but not saved waits for the person's return to its
     // account instead of being lost.
     if (!m_accountId.isEmpty() && accountId != m_accountId) {
-        flushEditor();
-        closeOpenEditor();
+        m_rowEditor->flush();
+        m_rowEditor->close();
         const bool newRowEntry = m_model->editRow() < 0 || m_model->isNewRow(m_model->editRow());
         if (newRowEntry && m_model->hasTypedEntry())
             m_drafts.insert(m_accountId, m_model->entryState());
@@ -514,7 +521,7 @@ void RegisterScreen::focusNewRowAfterChange()
 
 void RegisterScreen::focusNewRow()
 {
-    closeOpenEditor();
+    m_rowEditor->close();
     m_model->resetEntry();
     m_model->setEditRow(-1);
     const QModelIndex index = m_model->index(m_model->newRowPosition(), RegisterModel::Date);
@@ -540,285 +547,22 @@ void RegisterScreen::startEditingRow(int row)
         m_model->setEditRow(row);
 }
 
-// ---- editors and field moves ------------------------------------------------
-
-QWidget *RegisterScreen::openEditor() const
-{
-    if (!m_view->isEditing())
-        return nullptr;
-    QWidget *editor = m_delegate->lastEditor();
-    return editor && !editor->isHidden() && editor->parentWidget() == m_view->viewport() ? editor : nullptr;
-}
-
-void RegisterScreen::closeOpenEditor()
-{
-    if (QWidget *editor = openEditor()) {
-        const bool hadFocus = editor->isAncestorOf(QApplication::focusWidget()) || editor->hasFocus();
-        Q_EMIT m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
-        if (hadFocus)
-            m_view->setFocus();
-    }
-}
-
-void RegisterScreen::flushEditor()
-{
-    QWidget *editor = openEditor();
-    const QModelIndex current = m_view->currentIndex();
-    if (!editor || !current.isValid())
-        return;
-    m_delegate->setModelData(editor, m_model, current);
-    if (isPayeeMemoEditor(editor))
-        closeOpenEditor();
-}
-
-bool RegisterScreen::isSplitCell(const QModelIndex &index) const
-{
-    if (!index.isValid() || m_model->isNewRow(index.row()))
-        return false;
-    const int column = index.column();
-    if (column != RegisterModel::Category && column != RegisterModel::Payment && column != RegisterModel::Deposit)
-        return false;
-    const RegisterRow *row = m_model->rowAt(index.row());
-    return row && row->isSplit;
-}
-
-int RegisterScreen::nextField(int column, bool forward) const
-{
-    if (forward) {
-        for (int c = (column < 0 || column >= kFieldCount) ? 0 : column + 1; c < kFieldCount; ++c) {
-            if (!m_view->isColumnHidden(c))
-                return c;
-        }
-        return -1;
-    }
-    for (int c = qMin(column, kFieldCount) - 1; c >= 0; --c) {
-        if (!m_view->isColumnHidden(c))
-            return c;
-    }
-    return -1;
-}
+// ---- field moves and resizing ----------------------------------------------
 
 void RegisterScreen::advanceToNextField()
 {
-    flushEditor();
-    QModelIndex current = m_view->currentIndex();
-    const int row = current.isValid() ? current.row() : m_model->newRowPosition();
-    const int column = nextField(current.isValid() ? current.column() : -1, true);
-    if (column < 0) {
-        commitCurrentRow();
-        return;
-    }
-    const QModelIndex next = m_model->index(row, column);
-    m_view->setCurrentIndex(next);
-    if (m_model->flags(next).testFlag(Qt::ItemIsEditable))
-        m_view->edit(next);
+    m_rowEditor->advanceToNextField();
 }
 
 void RegisterScreen::advanceToPreviousField()
 {
-    flushEditor();
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid())
-        return;
-    const int column = nextField(current.column(), false);
-    if (column < 0)
-        return;
-    const QModelIndex previous = m_model->index(current.row(), column);
-    m_view->setCurrentIndex(previous);
-    if (m_model->flags(previous).testFlag(Qt::ItemIsEditable))
-        m_view->edit(previous);
-    if (column == RegisterModel::Payee) {
-        QWidget *editor = openEditor();
-        if (isPayeeMemoEditor(editor)) {
-            if (auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit")))
-                memo->setFocus();
-        }
-    }
-}
-
-void RegisterScreen::moveToNextField()
-{
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid())
-        return;
-    const int column = nextField(current.column(), true);
-    if (column < 0)
-        return;
-    flushEditor();
-    closeOpenEditor();
-    const QModelIndex next = m_model->index(current.row(), column);
-    {
-        const QSignalBlocker blocker(m_view->selectionModel());
-        m_view->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
-    }
-    m_view->viewport()->update();
-    if (m_model->flags(next).testFlag(Qt::ItemIsEditable))
-        m_view->edit(next);
-}
-
-void RegisterScreen::moveToPreviousField()
-{
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid())
-        return;
-    const int column = nextField(current.column(), false);
-    if (column < 0)
-        return;
-    flushEditor();
-    closeOpenEditor();
-    const QModelIndex previous = m_model->index(current.row(), column);
-    {
-        const QSignalBlocker blocker(m_view->selectionModel());
-        m_view->selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
-    }
-    m_view->viewport()->update();
-    if (m_model->flags(previous).testFlag(Qt::ItemIsEditable))
-        m_view->edit(previous);
-    if (column == RegisterModel::Payee) {
-        QWidget *editor = openEditor();
-        if (isPayeeMemoEditor(editor)) {
-            if (auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit")))
-                memo->setFocus();
-        }
-    }
-}
-
-bool RegisterScreen::focusNextPrevChild(bool next)
-{
-    QWidget *focus = QApplication::focusWidget();
-    if (!focus || (focus != m_view && !m_view->isAncestorOf(focus)))
-        return QWidget::focusNextPrevChild(next);
-    QWidget *container = nullptr;
-    for (QWidget *w = focus; w && w != m_view; w = w->parentWidget()) {
-        if (isPayeeMemoEditor(w)) {
-            container = w;
-            break;
-        }
-    }
-    if (container) {
-        QWidget *payee = container->findChild<QWidget *>(QStringLiteral("payeeEdit"));
-        QWidget *memo = container->findChild<QWidget *>(QStringLiteral("memoEdit"));
-        if (next && focus == payee && memo) {
-            memo->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        if (!next && focus == memo && payee) {
-            payee->setFocus(Qt::BacktabFocusReason);
-            return true;
-        }
-    }
-    if (next)
-        moveToNextField();
-    else
-        moveToPreviousField();
-    return true;
-}
-
-// ---- keys ---------------------------------------------------------------------
-
-bool RegisterScreen::handleEditorKey(QObject *watched, QKeyEvent *keyEvent)
-{
-    const int key = keyEvent->key();
-    const Qt::KeyboardModifiers modifiers = keyEvent->modifiers() & ~Qt::KeypadModifier;
-    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
-    const bool alt = modifiers.testFlag(Qt::AltModifier);
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    // The register's commands work from inside a cell editor too; plain
-    // keys stay the editor's, except an apostrophe typed where nothing
-    // would be kept: into an empty field or over its whole text, it copies
-    // the field above. Anywhere else it is text ("Kids' Books").
-    if ((enter && (ctrl || alt)) || (ctrl && (key == Qt::Key_E || key == Qt::Key_D || key == Qt::Key_M))) {
-        QKeyEvent forwarded(QEvent::KeyPress, key, keyEvent->modifiers(), keyEvent->text());
-        return eventFilter(m_view, &forwarded);
-    }
-    if (key == Qt::Key_Apostrophe && !ctrl && !alt) {
-        const auto *edit = qobject_cast<const QLineEdit *>(watched);
-        if (edit && !edit->text().isEmpty() && edit->selectedText() != edit->text())
-            return false;
-        copyFromAbove();
-        return true;
-    }
-    return false;
-}
-
-void RegisterScreen::watchEditor(QWidget *editor)
-{
-    editor->installEventFilter(this);
-    for (QWidget *child : editor->findChildren<QWidget *>())
-        child->installEventFilter(this);
-    m_watchedEditor = editor;
+    m_rowEditor->advanceToPreviousField();
 }
 
 bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_view->viewport() && event->type() == QEvent::Resize)
         fitColumnsToWidth();
-    if (event->type() == QEvent::KeyPress && watched != m_view && watched != m_view->viewport()) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (m_watchedEditor && widget && (widget == m_watchedEditor || m_watchedEditor->isAncestorOf(widget)))
-            return handleEditorKey(watched, static_cast<QKeyEvent *>(event));
-    }
-    if ((watched != m_view && watched != m_view->viewport()) || event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    auto *keyEvent = static_cast<QKeyEvent *>(event);
-    const int key = keyEvent->key();
-    const Qt::KeyboardModifiers modifiers = keyEvent->modifiers() & ~Qt::KeypadModifier;
-    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
-    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
-    const bool alt = modifiers.testFlag(Qt::AltModifier);
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    const QModelIndex current = m_view->currentIndex();
-
-    if (enter && ctrl) {
-        commitCurrentRow();
-        return true;
-    }
-    if (key == Qt::Key_E && ctrl && !shift) {
-        if (!current.isValid())
-            return false;
-        if (m_model->isNewRow(current.row()))
-            editNewRowInDialog();
-        else
-            editRowInDialog(current.row());
-        return true;
-    }
-    if (enter && alt) {
-        if (!current.isValid() || m_model->isNewRow(current.row()))
-            return false;
-        showDetails(current.row());
-        return true;
-    }
-    if (enter && !ctrl) {
-        if (!current.isValid() || openEditor() || isSplitCell(current)) {
-            advanceToNextField();
-            return true;
-        }
-        startEditingRow(current.row());
-        m_view->edit(current);
-        return true;
-    }
-    if (key == Qt::Key_D && ctrl) {
-        deleteCurrentRow();
-        return true;
-    }
-    if (key == Qt::Key_I && ctrl && !shift) {
-        focusNewRow();
-        return true;
-    }
-    if (key == Qt::Key_N && ctrl) {
-        newTransactionDialog();
-        return true;
-    }
-    if (key == Qt::Key_M && ctrl) {
-        if (!current.isValid() || m_model->isNewRow(current.row()))
-            return false;
-        memorize(current.row());
-        return true;
-    }
-    if (key == Qt::Key_Apostrophe && !ctrl) {
-        copyFromAbove();
-        return true;
-    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -836,13 +580,11 @@ void RegisterScreen::showStatus(const QString &text, int milliseconds)
 
 void RegisterScreen::commitCurrentRow()
 {
-    const QModelIndex current = m_view->currentIndex();
-    if (QWidget *editor = openEditor(); editor && current.isValid())
-        m_delegate->setModelData(editor, m_model, current);
+    m_rowEditor->writeBack();
     {
         // Leaving the cell closes the editor; the buffer already holds its text.
         const QSignalBlocker blocker(m_view->selectionModel());
-        closeOpenEditor();
+        m_rowEditor->close();
         m_view->selectionModel()->clearCurrentIndex();
     }
     m_view->setFocus();
@@ -971,7 +713,7 @@ void RegisterScreen::deleteCurrentRow()
     if (!current.isValid())
         return;
     if (m_model->isNewRow(current.row())) {
-        closeOpenEditor();
+        m_rowEditor->close();
         m_model->resetEntry();
         m_model->refreshRow(current.row());
         const QModelIndex first = m_model->index(current.row(), RegisterModel::Date);
@@ -996,7 +738,7 @@ void RegisterScreen::deleteRow(int row)
                              ? tr("Delete \"%1\" for %2?").arg(t.payee, money)
                              : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
                                    .arg(t.payee, money);
-    closeOpenEditor();
+    m_rowEditor->close();
     if (MessageBox::question(this, tr("Delete Transaction"), text, QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
@@ -1017,8 +759,7 @@ void RegisterScreen::copyFromAbove()
     m_model->setData(current, text, Qt::EditRole);
     if (current.column() == RegisterModel::Category)
         m_model->setEntryText(Slot::CategoryId, QString());
-    if (auto *edit = qobject_cast<QLineEdit *>(openEditor()))
-        edit->setText(text);
+    m_rowEditor->setEditorText(text);
 }
 
 void RegisterScreen::toggleCleared(int row)
@@ -1112,7 +853,7 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction *seed)
 {
     if (m_accountId.isEmpty())
         return;
-    closeOpenEditor();
+    m_rowEditor->close();
     TransactionFormDialog dialog(m_appState, m_accountId, this);
     if (seed)
         dialog.setSeed(*seed);
@@ -1139,7 +880,7 @@ void RegisterScreen::newTransactionDialog()
 
 void RegisterScreen::editNewRowInDialog()
 {
-    flushEditor();
+    m_rowEditor->flush();
     const Transaction seed = m_model->entryToTransaction(m_accountId);
     presentNewTransactionDialog(&seed);
 }
@@ -1149,7 +890,7 @@ void RegisterScreen::editRowInDialog(int row)
     const RegisterRow *stored = m_model->rowAt(row);
     if (!stored)
         return;
-    closeOpenEditor();
+    m_rowEditor->close();
     const Transaction original = *stored;
     TransactionFormDialog dialog(m_appState, original, this);
     if (dialog.exec() != QDialog::Accepted)
@@ -1166,7 +907,7 @@ void RegisterScreen::showDetails(int row)
     const RegisterRow *stored = m_model->rowAt(row);
     if (!stored)
         return;
-    closeOpenEditor();
+    m_rowEditor->close();
     const Transaction t = *stored;
     bool editRequested = false;
     {
@@ -1188,7 +929,7 @@ void RegisterScreen::editSplits(int row)
     const RegisterRow *stored = m_model->rowAt(row);
     if (!stored)
         return;
-    closeOpenEditor();
+    m_rowEditor->close();
     Transaction t = *stored;
     const QList<SplitLine> current = m_appState->splitLineRepository()->findByTransaction(t.id);
     SplitEditorDialog dialog(m_appState, t.amount, current, accountCurrency(), this);

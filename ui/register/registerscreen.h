@@ -8,17 +8,16 @@
 #include <optional>
 
 #include <QHash>
-#include <QPointer>
 #include <QWidget>
 
 class AppState;
 class ChangeSet;
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
+class RowEditor;
 
 // The register page: one account's header with its cleared, uncleared and
 // total balance, the register table and a footer with a status line and the
@@ -26,8 +25,9 @@ class RegisterTableView;
 // of the entry buffer into a new or changed transaction (both halves of a
 // transfer together), deletion with confirmation, copy from above, memorize
 // as recurring, the row and header menus, the transaction, details and split
-// dialogs, and the column layout kept in the platform settings. Reconciling
-// is only requested; the main window decides what opens.
+// dialogs, and the column layout kept in the platform settings. Which key
+// asks for which command is the row editor's; the screen runs what it asks
+// for. Reconciling is only requested; the main window decides what opens.
 class RegisterScreen : public QWidget
 {
     Q_OBJECT
@@ -49,11 +49,6 @@ public:
     int patchCount() const { return m_patchCount; }
     // Empties the new row, makes its first field current and opens it.
     void focusNewRow();
-
-    // Field moves used by the view (Tab, Shift+Tab): never past the last
-    // field, and no commit.
-    void moveToNextField();
-    void moveToPreviousField();
 
     RegisterTableView *view() const { return m_view; }
     RegisterModel *model() const { return m_model; }
@@ -95,13 +90,10 @@ public Q_SLOTS:
     void memorize(int row);
 
 protected:
+    // Fits the columns when the view's viewport changes size.
     bool eventFilter(QObject *watched, QEvent *event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
-    friend class RegisterTableView;
-
-    void flushEditor();
     // A committed change of this account's transactions: the changed rows
     // are patched in when the change names them, else the register reloads.
     void onChangesCommitted(const ChangeSet &changes);
@@ -110,9 +102,6 @@ private:
     // on the same transactions (or the same places, when they are gone).
     void keepPlace(const std::function<void()> &change);
     void showTotals();
-    // The register's command keys pressed inside a cell editor.
-    bool handleEditorKey(QObject *watched, QKeyEvent *keyEvent);
-    void watchEditor(QWidget *editor);
     // The entry buffer as a draft for the transaction service, or the reason
     // it can't be one and the column of the field at fault.
     std::optional<TransactionDraft> draftFromEntry(QString *problem, int *column) const;
@@ -129,10 +118,6 @@ private:
     // nothing while the view's width is the one last fitted.
     void fitColumnsToWidth();
     void focusNewRowAfterChange();
-    QWidget *openEditor() const;
-    void closeOpenEditor();
-    bool isSplitCell(const QModelIndex &index) const;
-    int nextField(int column, bool forward) const;
     Currency accountCurrency() const;
 
     bool m_restoringLayout = false;
@@ -151,7 +136,7 @@ private:
     RegisterTableView *m_view = nullptr;
     RegisterModel *m_model = nullptr;
     RegisterDelegate *m_delegate = nullptr;
-    QPointer<QWidget> m_watchedEditor;
+    RowEditor *m_rowEditor = nullptr;
     // Unsaved new-row entries of the accounts the person switched away from.
     QHash<QString, RegisterModel::EntryState> m_drafts;
 

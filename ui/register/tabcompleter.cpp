@@ -1,8 +1,8 @@
 #include "ui/register/tabcompleter.h"
 
-#include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -26,7 +26,7 @@ bool TabCompleter::eventFilter(QObject *watched, QEvent *event)
             if (!text.isEmpty())
                 acceptSuggestion(text);
             popup()->hide();
-            moveOn(keyEvent->key() == Qt::Key_Backtab || keyEvent->modifiers().testFlag(Qt::ShiftModifier));
+            passOn(keyEvent->key() == Qt::Key_Backtab || keyEvent->modifiers().testFlag(Qt::ShiftModifier));
             return true;
         }
     }
@@ -47,32 +47,14 @@ void TabCompleter::acceptSuggestion(const QString &text)
     Q_EMIT activated(text);
 }
 
-void TabCompleter::moveOn(bool backwards)
+void TabCompleter::passOn(bool backwards)
 {
-    QWidget *editor = widget();
-    if (!editor)
+    // With the list closed the key reaches the widget as if typed there, so
+    // whatever moves the focus on from the widget does so as usual.
+    QWidget *target = widget();
+    if (!target)
         return;
-    for (QWidget *ancestor = editor->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
-        if (ancestor->objectName() == QLatin1String("PayeeMemoEditor")) {
-            if (auto *memo = ancestor->findChild<QWidget *>(QStringLiteral("memoEdit")))
-                memo->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-    QAbstractItemView *view = nullptr;
-    for (QWidget *ancestor = editor->parentWidget(); ancestor && !view; ancestor = ancestor->parentWidget())
-        view = qobject_cast<QAbstractItemView *>(ancestor);
-    if (!view)
-        return;
-    // The view knows its editor as the viewport's direct child: the widget
-    // itself, or the composite editor it sits in.
-    QWidget *cellEditor = editor;
-    while (cellEditor->parentWidget() && cellEditor->parentWidget() != view->viewport())
-        cellEditor = cellEditor->parentWidget();
-    if (cellEditor->parentWidget() != view->viewport())
-        return;
-    QAbstractItemDelegate *delegate = view->itemDelegate();
-    Q_EMIT delegate->commitData(cellEditor);
-    Q_EMIT delegate->closeEditor(cellEditor, backwards ? QAbstractItemDelegate::EditPreviousItem
-                                                         : QAbstractItemDelegate::EditNextItem);
+    QKeyEvent key(QEvent::KeyPress, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                  backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &key);
 }

@@ -3,9 +3,10 @@
 #include <QCompleter>
 
 // A completer that also accepts its highlighted suggestion on Tab or
-// Shift+Tab, then moves on: to the memo line of the two-line payee editor,
-// or else to the next (previous) cell of the item view hosting the editor.
-// It does not configure matching; its users set case, mode and filter.
+// Shift+Tab, then passes the key on to its widget, so the focus moves on as
+// for a Tab typed with the list closed: in the register to the next field,
+// in a plain item view to the next cell. It does not configure matching;
+// its users set case, mode and filter.
 class TabCompleter : public QCompleter
 {
     Q_OBJECT
@@ -19,5 +20,5 @@ protected:
 
 private:
     void acceptSuggestion(const QString &text);
-    void moveOn(bool backwards);
+    void passOn(bool backwards);
 };

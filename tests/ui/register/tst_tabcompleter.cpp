@@ -135,11 +135,9 @@ void tst_TabCompleter::tabAcceptsAndMovesAlongTheRow()
 void tst_TabCompleter::tabMovesToMemoInPayeeMemoEditor()
 {
     auto *editor = new QWidget(m_window.get());
-    editor->setObjectName(QStringLiteral("PayeeMemoEditor"));
     auto *layout = new QVBoxLayout(editor);
     auto *payee = new QLineEdit(editor);
     auto *memo = new QLineEdit(editor);
-    memo->setObjectName(QStringLiteral("memoEdit"));
     layout->addWidget(payee);
     layout->addWidget(memo);
     auto *completer = new TabCompleter(kPayees, payee);
