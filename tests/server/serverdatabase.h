@@ -4,23 +4,37 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QUrl>
+#include <QUrlQuery>
 #include <QVariant>
 #include <QVariantList>
 
 #include <atomic>
 
-// Direct access to a test server's SQLite file, for what no API shows (the
+// Direct access to a test server's database, for what no API shows (the
 // device a session is bound to, the day an account is due) and for moving
-// times into the past. SQLite's WAL lets it work beside a running server.
+// times into the past: the SQLite file in the data directory, or the
+// PostgreSQL database at `databaseUrl` (postgresql://USER@/NAME?host=DIR&port=N).
 class ServerDatabase
 {
 public:
-    explicit ServerDatabase(const QString &dataDirectory)
+    explicit ServerDatabase(const QString &dataDirectory, const QString &databaseUrl = {})
         : m_name(QStringLiteral("server-test-%1").arg(s_count.fetch_add(1)))
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(QDir(dataDirectory).filePath(QStringLiteral("quillby-server.db")));
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        if (databaseUrl.isEmpty()) {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+            db.setDatabaseName(QDir(dataDirectory).filePath(QStringLiteral("quillby-server.db")));
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+            db.open();
+            return;
+        }
+        const QUrl url(databaseUrl);
+        const QUrlQuery query(url);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+        db.setHostName(query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded));
+        db.setPort(query.queryItemValue(QStringLiteral("port")).toInt());
+        db.setUserName(url.userName());
+        db.setDatabaseName(url.path().mid(1));
         db.open();
     }
     ServerDatabase(const ServerDatabase &) = delete;

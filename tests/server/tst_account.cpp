@@ -1,4 +1,5 @@
 #include "apitestclient.h"
+#include "postgrescluster.h"
 #include "serverdatabase.h"
 #include "serverprocess.h"
 #include "tokenservice.h"
@@ -18,6 +19,13 @@
 class TestAccount : public QObject
 {
     Q_OBJECT
+
+public:
+    enum class Engine { Sqlite, Postgres };
+    explicit TestAccount(Engine engine = Engine::Sqlite)
+        : m_engine(engine)
+    {
+    }
 
 private Q_SLOTS:
     void initTestCase();
@@ -65,6 +73,9 @@ private:
     }
 
     const QString m_password = QStringLiteral("correct horse battery");
+    const Engine m_engine;
+    PostgresCluster m_cluster; // outlives the server
+    QString m_databaseUrl;
     ServerProcess m_server;
     QByteArray m_secret;
     Session m_ada;
@@ -101,6 +112,16 @@ ApiTestClient TestAccount::clientFor(const Session &session)
 void TestAccount::initTestCase()
 {
     QVERIFY(sodium_init() >= 0);
+    if (m_engine == Engine::Postgres) {
+        QString reason;
+        if (!m_cluster.start(reason)) {
+            if (reason.contains(QLatin1String("not installed")) || reason.contains(QLatin1String("no postgres user")))
+                QSKIP(qPrintable(QStringLiteral("PostgreSQL unavailable: ") + reason));
+            QFAIL(qPrintable(reason));
+        }
+        m_databaseUrl = m_cluster.databaseUrl();
+        m_server.setDatabaseUrl(m_databaseUrl);
+    }
     QString error;
     QVERIFY2(m_server.start(&error), qPrintable(error));
     QFile secret(m_server.dataDirectory() + QStringLiteral("/server.secret"));
@@ -380,7 +401,7 @@ void TestAccount::registrationBindsTheSessionToTheDevice()
     QCOMPARE(registered.status, 201);
     const QString deviceId = registered.json.value(QStringLiteral("id")).toString();
 
-    ServerDatabase db(m_server.dataDirectory());
+    ServerDatabase db(m_server.dataDirectory(), m_databaseUrl);
     QVERIFY(db.isOpen());
     QCOMPARE(db.value(QStringLiteral("SELECT device_id FROM sessions WHERE id = ?"), {finn.sessionId}).toString(), deviceId);
     // Only the registering session.
@@ -446,7 +467,7 @@ void TestAccount::deletionSignsOutAndSigningInCancelsIt()
     // Every session is signed out.
     QCOMPARE(client.get(path(QStringLiteral("/profile"))).status, 401);
     QCOMPARE(clientFor(jackElsewhere).get(path(QStringLiteral("/devices"))).status, 401);
-    ServerDatabase db(m_server.dataDirectory());
+    ServerDatabase db(m_server.dataDirectory(), m_databaseUrl);
     QCOMPARE(db.value(QStringLiteral("SELECT status FROM users WHERE id = ?"), {jack.userId}).toString(), QStringLiteral("deletion_scheduled"));
     QCOMPARE(db.value(QStringLiteral("SELECT COUNT(*) FROM sessions WHERE user_id = ? AND revoked_at IS NULL"), {jack.userId}).toInt(), 0);
 
@@ -491,7 +512,7 @@ void TestAccount::anOwnerAloneDissolvesTheGroupOnDeletion()
     // Her open invitation went with the group.
     const QString code = invitation.json.value(QStringLiteral("invite_code")).toString();
     QCOMPARE(clientFor(ned).post(path(QStringLiteral("/group/join/") + code), {}).status, 404);
-    ServerDatabase db(m_server.dataDirectory());
+    ServerDatabase db(m_server.dataDirectory(), m_databaseUrl);
     QCOMPARE(db.value(QStringLiteral("SELECT COUNT(*) FROM family_groups WHERE owner_id = ?"), {mia.userId}).toInt(), 0);
 }
 
@@ -508,7 +529,7 @@ void TestAccount::thePurgeDeletesDueAccountsEverywhere()
     QCOMPARE(clientFor(quinn).del(path(QStringLiteral("/profile"))).status, 200);
 
     {
-        ServerDatabase db(m_server.dataDirectory());
+        ServerDatabase db(m_server.dataDirectory(), m_databaseUrl);
         QCOMPARE(db.exec(QStringLiteral("UPDATE users SET deletion_scheduled_at = ? WHERE id = ?"), {QDateTime::currentSecsSinceEpoch() - 5, pia.userId}),
                  1);
     }
@@ -517,7 +538,7 @@ void TestAccount::thePurgeDeletesDueAccountsEverywhere()
     QString error;
     QVERIFY2(m_server.start(&error), qPrintable(error));
 
-    ServerDatabase db(m_server.dataDirectory());
+    ServerDatabase db(m_server.dataDirectory(), m_databaseUrl);
     for (const char *table : {"users WHERE id", "sessions WHERE user_id", "devices WHERE user_id", "group_members WHERE user_id"}) {
         QCOMPARE(db.value(QStringLiteral("SELECT COUNT(*) FROM %1 = ?").arg(QLatin1String(table)), {pia.userId}).toInt(), 0);
     }
@@ -531,5 +552,25 @@ void TestAccount::thePurgeDeletesDueAccountsEverywhere()
     QVERIFY(m_server.standardError().contains("\"event\":\"accounts_purged\""));
 }
 
-QTEST_GUILESS_MAIN(TestAccount)
+// The same cases once more on PostgreSQL, where concurrent changes take row locks.
+class TestAccountOnPostgres : public TestAccount
+{
+    Q_OBJECT
+
+public:
+    TestAccountOnPostgres()
+        : TestAccount(Engine::Postgres)
+    {
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    TestAccount onSqlite;
+    TestAccountOnPostgres onPostgres;
+    const int sqliteResult = QTest::qExec(&onSqlite, argc, argv);
+    return sqliteResult | QTest::qExec(&onPostgres, argc, argv);
+}
+
 #include "tst_account.moc"

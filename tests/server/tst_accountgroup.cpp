@@ -1,4 +1,5 @@
 #include "apitestclient.h"
+#include "postgrescluster.h"
 #include "serverdatabase.h"
 #include "serverprocess.h"
 
@@ -16,6 +17,13 @@
 class TestAccountGroup : public QObject
 {
     Q_OBJECT
+
+public:
+    enum class Engine { Sqlite, Postgres };
+    explicit TestAccountGroup(Engine engine = Engine::Sqlite)
+        : m_engine(engine)
+    {
+    }
 
 private Q_SLOTS:
     void initTestCase();
@@ -56,6 +64,9 @@ private:
     static QJsonObject claimsOf(const QString &token);
 
     const QString m_password = QStringLiteral("correct horse battery");
+    const Engine m_engine;
+    PostgresCluster m_cluster; // outlives the server
+    QString m_databaseUrl;
     ServerProcess m_server;
     // A group that stays as it is: owner, one member, one open invitation.
     Session m_owner;
@@ -119,6 +130,16 @@ QJsonObject TestAccountGroup::claimsOf(const QString &token)
 
 void TestAccountGroup::initTestCase()
 {
+    if (m_engine == Engine::Postgres) {
+        QString reason;
+        if (!m_cluster.start(reason)) {
+            if (reason.contains(QLatin1String("not installed")) || reason.contains(QLatin1String("no postgres user")))
+                QSKIP(qPrintable(QStringLiteral("PostgreSQL unavailable: ") + reason));
+            QFAIL(qPrintable(reason));
+        }
+        m_databaseUrl = m_cluster.databaseUrl();
+        m_server.setDatabaseUrl(m_databaseUrl);
+    }
     QString error;
     QVERIFY2(m_server.start(&error), qPrintable(error));
     m_owner = newUser(QStringLiteral("owner"));
@@ -225,7 +246,7 @@ void TestAccountGroup::joinLeaveAndRemoveWithThreeUsers()
     QCOMPARE(clientFor(ada).post(path(QStringLiteral("/group/leave")), {}).status, 200);
     QCOMPARE(groupOf(ada).value(QStringLiteral("id")).toString(), QString());
     QCOMPARE(join(bob, lastCode), 404);
-    ServerDatabase db(m_server.dataDirectory());
+    ServerDatabase db(m_server.dataDirectory(), m_databaseUrl);
     QCOMPARE(db.value(QStringLiteral("SELECT COUNT(*) FROM family_groups WHERE id = ?"), {groupId}).toInt(), 0);
     QCOMPARE(db.value(QStringLiteral("SELECT COUNT(*) FROM group_invitations WHERE group_id = ?"), {groupId}).toInt(), 0);
 }
@@ -309,7 +330,7 @@ void TestAccountGroup::unusableCodesAreRefused()
         code = invitation.value(QStringLiteral("invite_code")).toString();
         const QString id = invitation.value(QStringLiteral("id")).toString();
         if (kind == QLatin1String("expired")) {
-            ServerDatabase db(m_server.dataDirectory());
+            ServerDatabase db(m_server.dataDirectory(), m_databaseUrl);
             QCOMPARE(db.exec(QStringLiteral("UPDATE group_invitations SET expires_at = ? WHERE id = ?"), {QDateTime::currentSecsSinceEpoch() - 1, id}), 1);
         } else if (kind == QLatin1String("revoked")) {
             QCOMPARE(clientFor(owner).del(path(QStringLiteral("/group/invitations/") + id)).status, 200);
@@ -427,5 +448,25 @@ void TestAccountGroup::aRefreshedTokenCarriesTheGroupAndRole()
     QCOMPARE(claims.value(QStringLiteral("role")).toString(), QString());
 }
 
-QTEST_GUILESS_MAIN(TestAccountGroup)
+// The same cases once more on PostgreSQL, where concurrent changes take row locks.
+class TestAccountGroupOnPostgres : public TestAccountGroup
+{
+    Q_OBJECT
+
+public:
+    TestAccountGroupOnPostgres()
+        : TestAccountGroup(Engine::Postgres)
+    {
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    TestAccountGroup onSqlite;
+    TestAccountGroupOnPostgres onPostgres;
+    const int sqliteResult = QTest::qExec(&onSqlite, argc, argv);
+    return sqliteResult | QTest::qExec(&onPostgres, argc, argv);
+}
+
 #include "tst_accountgroup.moc"
