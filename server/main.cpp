@@ -1,9 +1,14 @@
 // quillby-server: the online services of Quillby as one program.
 
+#include "accountroutes.h"
 #include "apiserver.h"
 #include "authroutes.h"
+#include "downloadroutes.h"
+#include "housekeeping.h"
 #include "loginroutes.h"
+#include "manifestsigner.h"
 #include "registrationroutes.h"
+#include "releasefolder.h"
 #include "secretstore.h"
 #include "serverconfig.h"
 #include "serverlog.h"
@@ -82,6 +87,26 @@ int addUser(const ServerConfig &config, Storage &storage)
     return 0;
 }
 
+// Signs the manifests of the release folder and prints the public key that
+// a program must carry to check them.
+int signManifest(const ServerConfig &config)
+{
+    if (config.releaseDirectory.isEmpty())
+        return fail(QStringLiteral("Give the release folder with --release-dir (or QUILLBY_SERVER_RELEASES)."));
+    QString error;
+    const QByteArray key = SecretStore::loadOrCreate(config.signingKeyFile(), ManifestSigner::SecretKeyBytes, &ManifestSigner::newSecretKey, error);
+    if (key.isEmpty())
+        return fail(error);
+    const ManifestSigner signer(key);
+    QStringList signedFiles;
+    if (!signer.signReleaseFolder(ReleaseFolder(config.releaseDirectory), signedFiles, error))
+        return fail(error);
+    for (const QString &file : signedFiles)
+        std::printf("Signed %s\n", qPrintable(file));
+    std::printf("Public key (Ed25519, base64): %s\n", signer.publicKey().toBase64().constData());
+    return 0;
+}
+
 int serve(const ServerConfig &config, Storage &storage)
 {
     QString error;
@@ -93,10 +118,16 @@ int serve(const ServerConfig &config, Storage &storage)
     server.add(std::make_unique<LoginRoutes>(context));
     server.add(std::make_unique<RegistrationRoutes>(context));
     server.add(std::make_unique<AuthRoutes>(context));
+    server.add(std::make_unique<AccountRoutes>(context));
+    server.add(std::make_unique<DownloadRoutes>(config));
 
     const int port = server.bind(error);
     if (port < 0)
         return fail(error);
+
+    // Accounts whose 30 days have passed go at start and then hourly.
+    Housekeeping housekeeping(storage);
+    housekeeping.runOnce();
 
     // SIGTERM and SIGINT are taken by one thread that stops the server; the
     // requests under way finish before run() returns.
@@ -105,6 +136,8 @@ int serve(const ServerConfig &config, Storage &storage)
     sigaddset(&stopSignals, SIGTERM);
     sigaddset(&stopSignals, SIGINT);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    // Started after the mask, so the signals never land on its thread.
+    housekeeping.start();
     std::thread signalWaiter([&] {
         int received = 0;
         sigwait(&stopSignals, &received);
@@ -121,6 +154,7 @@ int serve(const ServerConfig &config, Storage &storage)
     const bool served = server.run();
     pthread_kill(signalWaiter.native_handle(), SIGTERM);
     signalWaiter.join();
+    housekeeping.stop();
     ServerLog::info(QStringLiteral("stopped"));
     return served ? 0 : 1;
 }
@@ -144,6 +178,9 @@ int main(int argc, char *argv[])
         ServerLog::setQuiet(true);
     if (!prepareDataDirectory(config, error))
         return fail(error);
+    // Signing needs the key beside the secret, not the database.
+    if (config.mode == ServerConfig::Mode::SignManifest)
+        return signManifest(config);
     Storage storage;
     if (!storage.open(config.sqliteFile(), config.databaseUrl, error))
         return fail(error);
@@ -151,8 +188,7 @@ int main(int argc, char *argv[])
     switch (config.mode) {
     case ServerConfig::Mode::AddUser:
         return addUser(config, storage);
-    case ServerConfig::Mode::SignManifest:
-        return fail(QStringLiteral("Signing the manifest is not available in this build."));
+    case ServerConfig::Mode::SignManifest: // done above, without the database
     case ServerConfig::Mode::Serve:
         break;
     }

@@ -6,6 +6,7 @@ CREATE TABLE family_groups (
     created_at BIGINT NOT NULL
 );
 
+-- A user belongs to one group at most.
 CREATE TABLE group_members (
     group_id  TEXT NOT NULL REFERENCES family_groups(id) ON DELETE CASCADE,
     user_id   TEXT NOT NULL UNIQUE REFERENCES users(id) ON DELETE CASCADE,
@@ -14,6 +15,9 @@ CREATE TABLE group_members (
     PRIMARY KEY (group_id, user_id)
 );
 
+-- Only pending invitations are kept: joining uses one up, revoking deletes
+-- it, and the hourly housekeeping deletes the expired ones. An invitation
+-- with an e-mail address is for that address only.
 CREATE TABLE group_invitations (
     id            TEXT PRIMARY KEY,
     group_id      TEXT NOT NULL REFERENCES family_groups(id) ON DELETE CASCADE,
@@ -23,6 +27,8 @@ CREATE TABLE group_invitations (
     created_at    BIGINT NOT NULL,
     expires_at    BIGINT NOT NULL
 );
+CREATE INDEX group_invitations_by_group ON group_invitations(group_id);
+CREATE INDEX group_invitations_by_expiry ON group_invitations(expires_at);
 
 -- Installations; the same fingerprint registered again updates its row.
 CREATE TABLE devices (
@@ -37,3 +43,6 @@ CREATE TABLE devices (
     created_at   BIGINT NOT NULL,
     UNIQUE (user_id, fingerprint)
 );
+
+-- The hourly purge looks for accounts whose deletion is due.
+CREATE INDEX users_by_deletion_due ON users(deletion_scheduled_at);
