@@ -5,8 +5,10 @@
 #include "secretstore.h"
 #include "serverconfig.h"
 #include "serverlog.h"
+#include "shareroutes.h"
 #include "servicecontext.h"
 #include "storage.h"
+#include "syncroutes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -89,6 +91,8 @@ int serve(const ServerConfig &config, Storage &storage)
     ServiceContext context(config, storage, secret);
     ApiServer server(config);
     server.add(std::make_unique<LoginRoutes>(context));
+    server.add(std::make_unique<SyncRoutes>(context));
+    server.add(std::make_unique<ShareRoutes>(context));
 
     const int port = server.bind(error);
     if (port < 0)
