@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUrl>
+#include <QUrlQuery>
 #include <QUuid>
 
 namespace {
@@ -56,9 +58,23 @@ int SyncServers::nextPort()
     return port;
 }
 
-QString SyncServers::sqliteFile() const
+bool SyncServers::openDatabase(QSqlDatabase &db, const QString &connectionName) const
 {
-    return isPostgres() ? QString() : QDir(m_processes.front()->dataDirectory()).filePath(QStringLiteral("quillby-server.db"));
+    if (!isPostgres()) {
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        db.setDatabaseName(QDir(m_processes.front()->dataDirectory()).filePath(QStringLiteral("quillby-server.db")));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        return db.open();
+    }
+    const QUrl url(m_databaseUrl);
+    const QUrlQuery query(url);
+    db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+    db.setHostName(query.hasQueryItem(QStringLiteral("host")) ? query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded) : url.host());
+    db.setPort(query.hasQueryItem(QStringLiteral("port")) ? query.queryItemValue(QStringLiteral("port")).toInt() : url.port(-1));
+    db.setUserName(url.userName(QUrl::FullyDecoded));
+    db.setPassword(url.password(QUrl::FullyDecoded));
+    db.setDatabaseName(url.path(QUrl::FullyDecoded).mid(1));
+    return db.open();
 }
 
 SyncTestUser SyncServers::addUser(const QString &name)

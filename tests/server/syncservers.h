@@ -4,6 +4,7 @@
 #include "postgrescluster.h"
 #include "serverprocess.h"
 
+#include <QSqlDatabase>
 #include <QString>
 
 #include <memory>
@@ -38,8 +39,9 @@ public:
     // The port of the process whose turn it is.
     int nextPort();
     ServerProcess &first() { return *m_processes.front(); }
-    // The SQLite file of the servers (empty on PostgreSQL).
-    QString sqliteFile() const;
+    // A connection of that name to the servers' database, for looking
+    // beside the API; false when it can't open.
+    bool openDatabase(QSqlDatabase &db, const QString &connectionName) const;
 
     // A new user with a unique address, signed in once (a new session);
     // empty id on failure.

@@ -217,6 +217,26 @@ private Q_SLOTS:
         QCOMPARE(memberAgain.liveIds(QStringLiteral("transactions")), ids({"txn-m1", "txn-s1", "txn-s2"}));
     }
 
+    void aMemberUsesTheOwnersCategoryOnTheirOwnRow()
+    {
+        QCOMPARE(share(m_memberUser.email).status, 200);
+        QCOMPARE(m_member->push(list({account(QStringLiteral("acc-member")),
+                                      transaction(QStringLiteral("txn-own"), QStringLiteral("acc-member"), QStringLiteral("cat-rent"))}))
+                     .status,
+                 200);
+        // The member's data set now has the category its row uses: a new
+        // installation can apply the row whatever order the pages come in,
+        // and keeps it when the account is no longer shared.
+        QCOMPARE(m_owner->del(sharePath() + QLatin1Char('/') + m_memberUser.id).status, 200);
+        SyncReplica member;
+        QVERIFY(m_member->pullInto(member, 1));
+        QVERIFY2(member.refused().isEmpty(), qPrintable(member.refused().join(QLatin1Char(' '))));
+        QVERIFY(member.isLive(QStringLiteral("transactions"), QStringLiteral("txn-own")));
+        QCOMPARE(member.liveIds(QStringLiteral("categories")), ids({"cat-home", "cat-rent"}));
+        QVERIFY(member.allIds(QStringLiteral("accounts")).contains(QStringLiteral("acc-member")));
+        QVERIFY(!member.has(QStringLiteral("accounts"), Shared));
+    }
+
     void aMemberLeavesTheSharedAccountRowAlone()
     {
         QCOMPARE(share(m_memberUser.email).status, 200);
