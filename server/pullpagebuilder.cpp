@@ -44,7 +44,7 @@ PullPageBuilder::PullPageBuilder(SyncStore &store, ShareStore &shares, const QSt
 {
 }
 
-qint64 PullPageBuilder::take(QList<SyncRow> rows, qint64 from, qint64 last, bool removal)
+qint64 PullPageBuilder::take(QList<SyncRow> rows, qint64 from, qint64 last, bool removal, const QString &streamAccount)
 {
     const qsizetype n = std::min<qsizetype>(m_budget, rows.size());
     const qint64 lastTaken = n > 0 ? rows.at(n - 1).seq : from;
@@ -53,7 +53,7 @@ qint64 PullPageBuilder::take(QList<SyncRow> rows, qint64 from, qint64 last, bool
         if (m_onPage.contains(key))
             continue;
         m_onPage.insert(key);
-        m_entries.append({std::move(rows[i]), removal});
+        m_entries.append({std::move(rows[i]), removal, streamAccount});
     }
     m_budget -= int(n);
     if (rows.size() > n) {
@@ -86,7 +86,7 @@ std::optional<QByteArray> PullPageBuilder::build(const PullCursor &cursor, int l
         m_accountStreamFrom.insert(share.ownerId + QLatin1Char(' ') + share.accountId, from);
         const QList<SyncRow> rows = merged(m_store.accountRowsAfter(share.ownerId, share.accountId, from, last, m_budget + 1),
                                            m_store.referencedCategoriesAfter(share.ownerId, share.accountId, from, last, m_budget + 1));
-        next.shared.insert(share.streamId, take(rows, from, last, false));
+        next.shared.insert(share.streamId, take(rows, from, last, false, share.accountId));
     }
     // Shares that ended while this installation had the account: send the
     // account's rows as deleted, then forget the stream. An installation
@@ -138,28 +138,25 @@ void PullPageBuilder::dropSharedCategoriesTheUserOwns()
 
 void PullPageBuilder::addReferencedRows()
 {
-    // Whether the installation already has a row: the user's own rows up to
-    // the own position were sent; an account's own row likewise up to its
-    // stream's position. An owner's category seen through a shared account
-    // may have become visible after the stream passed it, so it is always
-    // sent with the rows that refer to it.
-    const auto alreadySent = [this](const SyncRow &row) {
+    // Whether the installation has a row already: the user's own rows up to
+    // the own position were sent, an owner's rows up to the position of the
+    // shared account's stream that shows them. (A category an account shows
+    // is numbered again when it starts showing it, so the stream passing
+    // its number delivered it.)
+    const auto alreadySent = [this](const SyncRow &row, const QString &streamAccount) {
         if (row.ownerId == m_userId)
             return row.seq <= m_ownFrom;
-        if (row.entity == SyncEntity::Account) {
-            const auto it = m_accountStreamFrom.constFind(row.ownerId + QLatin1Char(' ') + row.clientId);
-            return it != m_accountStreamFrom.constEnd() && row.seq <= it.value();
-        }
-        return false;
+        const auto it = m_accountStreamFrom.constFind(row.ownerId + QLatin1Char(' ') + streamAccount);
+        return it != m_accountStreamFrom.constEnd() && row.seq <= it.value();
     };
 
-    // Rows whose references are still to be resolved: the page's rows, then
-    // the categories added for them (for their parents). Pointers are read
-    // before `added` grows again.
-    QList<const SyncRow *> pending;
+    // Entries whose references are still to be resolved: the page's rows,
+    // then the categories added for them (for their parents). Pointers are
+    // read before `added` grows again.
+    QList<const Entry *> pending;
     for (const Entry &entry : std::as_const(m_entries)) {
         if (!entry.removal)
-            pending.append(&entry.row);
+            pending.append(&entry);
     }
     QList<Entry> added;
     for (int depth = 0; depth <= MaxCategoryDepth && !pending.isEmpty(); ++depth) {
@@ -168,12 +165,21 @@ void PullPageBuilder::addReferencedRows()
         // id), then in the data set of the row that refers to them.
         QHash<QString, QStringList> accountsByOwner;
         QHash<QString, QStringList> categoriesByOwner;
+        QHash<QString, QString> streamOf; // "owner id" -> stream account of the first row referring to it
         QStringList allCategories;
-        for (const SyncRow *row : std::as_const(pending)) {
-            if (row->entity == SyncEntity::Transaction || row->entity == SyncEntity::Recurring || row->entity == SyncEntity::Reconciliation)
-                accountsByOwner[row->ownerId] << row->accountId;
-            categoriesByOwner[row->ownerId] += row->categoryRefs;
-            allCategories += row->categoryRefs;
+        for (const Entry *entry : std::as_const(pending)) {
+            const SyncRow &row = entry->row;
+            if (row.entity == SyncEntity::Transaction || row.entity == SyncEntity::Recurring || row.entity == SyncEntity::Reconciliation) {
+                accountsByOwner[row.ownerId] << row.accountId;
+                streamOf.insert(row.ownerId + QLatin1Char(' ') + row.accountId, entry->streamAccount);
+            }
+            categoriesByOwner[row.ownerId] += row.categoryRefs;
+            allCategories += row.categoryRefs;
+            for (const QString &category : row.categoryRefs) {
+                const QString key = row.ownerId + QLatin1Char(' ') + category;
+                if (!streamOf.contains(key))
+                    streamOf.insert(key, entry->streamAccount);
+            }
         }
         QList<SyncRow> found;
         for (auto it = accountsByOwner.begin(); it != accountsByOwner.end(); ++it) {
@@ -204,15 +210,16 @@ void PullPageBuilder::addReferencedRows()
         const qsizetype firstNew = added.size();
         for (SyncRow &row : found) {
             const QString key = pageKey(row);
-            if (m_onPage.contains(key) || alreadySent(row))
+            const QString stream = row.ownerId == m_userId ? QString() : streamOf.value(row.ownerId + QLatin1Char(' ') + row.clientId);
+            if (m_onPage.contains(key) || alreadySent(row, stream))
                 continue;
             m_onPage.insert(key);
-            added.append({std::move(row), false});
+            added.append({std::move(row), false, stream});
         }
         pending.clear();
         for (qsizetype i = firstNew; i < added.size(); ++i) {
             if (added.at(i).row.entity == SyncEntity::Category)
-                pending.append(&added.at(i).row);
+                pending.append(&added.at(i));
         }
     }
     m_entries += added;

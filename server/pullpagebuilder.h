@@ -37,10 +37,11 @@ private:
     {
         SyncRow row;
         bool removal = false;
+        QString streamAccount; // the shared account whose stream brought it; '' for the user's own
     };
 
     // Takes up to the budget from a stream's rows; returns the stream's new position.
-    qint64 take(QList<SyncRow> rows, qint64 from, qint64 last, bool removal);
+    qint64 take(QList<SyncRow> rows, qint64 from, qint64 last, bool removal, const QString &streamAccount = {});
     void dropSharedCategoriesTheUserOwns();
     void addReferencedRows();
     QByteArray render(bool more, const PullCursor &next);

@@ -125,18 +125,15 @@ std::optional<SyncStore::Stored> SyncPush::write(const RowWrite &row)
 {
     for (const QString &category : row.categoryRefs)
         ensureCategory(row.ownerId, category, 0);
-    const auto stored = m_store.upsert(row.ownerId, row.entity, row.clientId, row.accountId, row.categoryRefs, row.deleted, row.version, row.payload);
-    if (!stored)
-        return std::nullopt;
-
+    // Categories newly shown by an account are numbered again before the
+    // row that shows them, so pulls of the account meet them first.
     switch (row.entity) {
     case SyncEntity::Transaction:
     case SyncEntity::Recurring:
         for (const QString &category : row.categoryRefs)
             ensureAccountRef(row.ownerId, row.accountId, category);
         break;
-    case SyncEntity::Category: {
-        m_knownCategories.insert(key(row.ownerId, row.clientId));
+    case SyncEntity::Category:
         // Accounts showing this category show its (new) parent too.
         if (!row.categoryRefs.isEmpty()) {
             QStringList accounts = m_store.accountsReferring(row.ownerId, row.clientId);
@@ -145,6 +142,16 @@ std::optional<SyncStore::Stored> SyncPush::write(const RowWrite &row)
             for (const QString &account : std::as_const(accounts))
                 ensureAccountRef(row.ownerId, account, row.categoryRefs.first());
         }
+        break;
+    case SyncEntity::Account:
+    case SyncEntity::Reconciliation:
+        break;
+    }
+    const auto stored = m_store.upsert(row.ownerId, row.entity, row.clientId, row.accountId, row.categoryRefs, row.deleted, row.version, row.payload);
+    if (!stored)
+        return std::nullopt;
+    if (row.entity == SyncEntity::Category) {
+        m_knownCategories.insert(key(row.ownerId, row.clientId));
         if (stored->inserted) {
             // Rows that referred to this category before it arrived were
             // delivered without it; number them again to follow it.
@@ -156,11 +163,6 @@ std::optional<SyncStore::Stored> SyncPush::write(const RowWrite &row)
                 }
             }
         }
-        break;
-    }
-    case SyncEntity::Account:
-    case SyncEntity::Reconciliation:
-        break;
     }
     if (m_store.failed())
         return std::nullopt;
@@ -204,8 +206,12 @@ void SyncPush::ensureAccountRef(const QString &ownerId, const QString &accountId
         bool added = false;
         if (!m_store.addAccountRef(ownerId, accountId, category, added) || !added)
             return;
-        // A newly shown category shows its parents too.
+        // A category newly shown by the account takes a new number: pulls of
+        // the account that pass that number have delivered it, and those
+        // behind it meet it. Its parents are shown too.
         const auto row = m_store.find(ownerId, SyncEntity::Category, category);
+        if (row)
+            m_store.restamp(ownerId, SyncEntity::Category, category);
         category = row && !row->categoryRefs.isEmpty() ? row->categoryRefs.first() : QString();
     }
 }

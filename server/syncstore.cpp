@@ -236,9 +236,11 @@ QList<SyncRow> SyncStore::referencedCategoriesAfter(const QString &ownerId, cons
     QString columns = Columns;
     columns.replace(QLatin1String(", "), QLatin1String(", r."));
     return readRows(m_sql.exec(QStringLiteral("SELECT r.") + columns
-                                   + QStringLiteral(" FROM sync_account_refs f JOIN sync_rows r ON r.owner_id = f.owner_id AND r.entity_type = 'category' "
-                                                    "AND r.client_id = f.category_id "
-                                                    "WHERE f.owner_id = ? AND f.account_id = ? AND r.seq > ? AND r.seq <= ? ORDER BY r.seq LIMIT ?"),
+                                   // CROSS JOIN keeps SQLite walking the few noted categories
+                                   // rather than every row after the position in seq order.
+                                   + QStringLiteral(" FROM sync_account_refs f CROSS JOIN sync_rows r "
+                                                    "WHERE f.owner_id = ? AND f.account_id = ? AND r.owner_id = f.owner_id AND r.entity_type = 'category' "
+                                                    "AND r.client_id = f.category_id AND r.seq > ? AND r.seq <= ? ORDER BY r.seq LIMIT ?"),
                                {ownerId, accountId, after, upTo, limit}));
 }
 

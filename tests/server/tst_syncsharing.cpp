@@ -291,6 +291,24 @@ private Q_SLOTS:
         QVERIFY(!member.has(QStringLiteral("categories"), QStringLiteral("cat-fun")));
     }
 
+    void aCategoryFirstUsedLaterReachesTheMember()
+    {
+        QCOMPARE(share(m_memberUser.email).status, 200);
+        SyncReplica member;
+        QVERIFY(m_member->pullInto(member));
+        // The member's cursor has passed the owner's private category; a
+        // row of the shared account starts using it.
+        QCOMPARE(m_owner->push(list({transaction(QStringLiteral("txn-s3"), Shared, QStringLiteral("cat-fun"))})).status, 200);
+        QVERIFY(m_member->pullInto(member, 1));
+        QVERIFY2(member.refused().isEmpty(), qPrintable(member.refused().join(QLatin1Char(' '))));
+        QVERIFY(member.isLive(QStringLiteral("transactions"), QStringLiteral("txn-s3")));
+        QVERIFY(member.isLive(QStringLiteral("categories"), QStringLiteral("cat-fun")));
+        // From then on its changes reach the member too.
+        QCOMPARE(m_owner->push(list({category(QStringLiteral("cat-fun"), QStringLiteral("Outings"), {}, 2)})).status, 200);
+        QVERIFY(m_member->pullInto(member));
+        QCOMPARE(member.row(QStringLiteral("categories"), QStringLiteral("cat-fun")).value(QStringLiteral("name")).toString(), QStringLiteral("Outings"));
+    }
+
     void theMembersOwnCategoryOfTheSameIdWins()
     {
         QCOMPARE(m_member->push(list({category(QStringLiteral("cat-home"), QStringLiteral("Member's home"))})).status, 200);
