@@ -45,7 +45,7 @@ private:
     void dropSharedCategoriesTheUserOwns();
     void addReferencedRows();
     QByteArray render(bool more, const PullCursor &next);
-    static QByteArray objectText(const Entry &entry);
+    static void appendObject(QByteArray &body, const Entry &entry);
 
     SyncStore &m_store;
     ShareStore &m_shares;

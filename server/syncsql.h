@@ -8,16 +8,17 @@
 
 #include <memory>
 
-// Prepared statements on one connection for the length of one request: each
-// statement text is prepared once and executed many times. The first failure
-// is remembered, so a caller running many statements checks once at the
-// end; the driver's message is logged, never the values.
+// Prepared statements on one connection: each statement text is prepared
+// once per worker thread and kept for the next requests on that thread's
+// connection (preparing costs more than running most of them). The first
+// failure of a request is remembered, so a caller running many statements
+// checks once at the end; the driver's message is logged, never the values.
 class SyncSql
 {
 public:
-    explicit SyncSql(QSqlDatabase db);
-    SyncSql(const SyncSql &) = delete;
-    SyncSql &operator=(const SyncSql &) = delete;
+    // The statements of this thread's connection `db`, with no failure
+    // noted yet.
+    static SyncSql &forRequest(const QSqlDatabase &db);
 
     // Executes the statement with the values bound in order; nullptr on
     // failure. The query's results stay readable until the same text runs
@@ -25,12 +26,17 @@ public:
     QSqlQuery *exec(const QString &sql, const QVariantList &values = {});
 
     bool failed() const { return m_failed; }
-    QSqlDatabase database() const { return m_db; }
 
     // "?, ?, ?" for an IN list of n values.
     static QString placeholders(qsizetype n);
 
+    explicit SyncSql(QSqlDatabase db);
+    SyncSql(const SyncSql &) = delete;
+    SyncSql &operator=(const SyncSql &) = delete;
+
 private:
+    QSqlQuery *prepared(const QString &sql, bool &fresh);
+
     QSqlDatabase m_db;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_queries;
     bool m_failed = false;

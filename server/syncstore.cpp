@@ -11,7 +11,8 @@
 
 namespace {
 
-const QString Columns = QStringLiteral("owner_id, entity_type, client_id, server_id, account_id, category_refs, version, seq, deleted, payload");
+// The owner is known from the query's parameters and not read back.
+const QString Columns = QStringLiteral("entity_type, client_id, server_id, account_id, category_refs, version, seq, deleted, payload");
 
 // Ids hold only A-Z a-z 0-9 _ -, of which "_" is a LIKE wildcard.
 QString likePatternFor(const QString &id)
@@ -25,7 +26,7 @@ QString likePatternFor(const QString &id)
 
 SyncStore::SyncStore(Storage &storage, QSqlDatabase db)
     : m_storage(storage)
-    , m_sql(std::move(db))
+    , m_sql(SyncSql::forRequest(db))
 {
 }
 
@@ -34,27 +35,37 @@ QString SyncStore::refsText(const QStringList &ids)
     return ids.isEmpty() ? QString(QLatin1String("")) : QLatin1Char(' ') + ids.join(QLatin1Char(' ')) + QLatin1Char(' ');
 }
 
-QList<SyncRow> SyncStore::readRows(QSqlQuery *query)
+QList<SyncRow> SyncStore::readRows(QSqlQuery *query, const QString &ownerId)
 {
     QList<SyncRow> rows;
     if (!query)
         return rows;
     while (query->next()) {
         SyncRow row;
-        row.ownerId = query->value(0).toString();
-        row.entity = ChangeValidator::entityFromName(query->value(1).toString()).value_or(SyncEntity::Account);
-        row.clientId = query->value(2).toString();
-        row.serverId = query->value(3).toString();
-        row.accountId = query->value(4).toString();
-        row.categoryRefs = query->value(5).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        row.version = query->value(6).toLongLong();
-        row.seq = query->value(7).toLongLong();
-        row.deleted = query->value(8).toInt() != 0;
-        row.payload = query->value(9).toString().toUtf8();
+        row.ownerId = ownerId;
+        row.entity = ChangeValidator::entityFromName(query->value(0).toString()).value_or(SyncEntity::Account);
+        row.clientId = query->value(1).toString();
+        row.serverId = query->value(2).toString();
+        row.accountId = query->value(3).toString();
+        const QString refs = query->value(4).toString();
+        if (!refs.isEmpty())
+            row.categoryRefs = refs.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        row.version = query->value(5).toLongLong();
+        row.seq = query->value(6).toLongLong();
+        row.deleted = query->value(7).toInt() != 0;
+        const QVariant payload = query->value(8);
+        row.payload = payload.typeId() == QMetaType::QByteArray ? payload.toByteArray() : payload.toString().toUtf8();
         rows.append(std::move(row));
     }
     query->finish();
     return rows;
+}
+
+QVariant SyncStore::payloadValue(const QByteArray &payload) const
+{
+    // SQLite keeps the JSON text as bytes (a blob in the TEXT column), so
+    // reading it back needs no conversion; PostgreSQL's TEXT wants text.
+    return m_storage.isPostgres() ? QVariant(QString::fromUtf8(payload)) : QVariant(payload);
 }
 
 bool SyncStore::lockSequences(QStringList ownerIds)
@@ -111,7 +122,7 @@ std::optional<SyncStore::Stored> SyncStore::upsert(const QString &ownerId, SyncE
                        "seq = excluded.seq, deleted = excluded.deleted, payload = excluded.payload, updated_at = excluded.updated_at "
                        "RETURNING server_id, version"),
         {ownerId, ChangeValidator::typeName(entity), clientId, newServerId, accountId, refsText(categoryRefs), version, seq, deleted ? 1 : 0,
-         QString::fromUtf8(payload), Storage::now()});
+         payloadValue(payload), Storage::now()});
     if (!query || !query->next())
         return std::nullopt;
     Stored stored;
@@ -134,7 +145,8 @@ QList<SyncRow> SyncStore::rowsReferring(const QString &ownerId, const QString &c
 {
     return readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
                                    + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND category_refs LIKE ? ESCAPE '\\' ORDER BY seq"),
-                               {ownerId, likePatternFor(categoryId)}));
+                               {ownerId, likePatternFor(categoryId)}),
+                    ownerId);
 }
 
 bool SyncStore::addAccountRef(const QString &ownerId, const QString &accountId, const QString &categoryId, bool &added)
@@ -181,7 +193,8 @@ std::optional<SyncRow> SyncStore::find(const QString &ownerId, SyncEntity entity
 {
     const QList<SyncRow> rows = readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
                                                         + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND entity_type = ? AND client_id = ?"),
-                                                    {ownerId, ChangeValidator::typeName(entity), clientId}));
+                                                    {ownerId, ChangeValidator::typeName(entity), clientId}),
+                                         ownerId);
     if (rows.isEmpty())
         return std::nullopt;
     return rows.first();
@@ -189,19 +202,21 @@ std::optional<SyncRow> SyncStore::find(const QString &ownerId, SyncEntity entity
 
 QList<SyncRow> SyncStore::findMany(const QString &ownerId, SyncEntity entity, const QStringList &clientIds)
 {
-    // Chunks of a few fixed sizes, so only a few statement texts get prepared.
+    // A few fixed list sizes, the last id repeated to fill one, so only a
+    // few statement texts exist and a page's look-ups take one or two.
     QList<SyncRow> rows;
     qsizetype start = 0;
     while (start < clientIds.size()) {
         const qsizetype left = clientIds.size() - start;
-        const qsizetype chunk = left >= 100 ? 100 : left >= 20 ? 20 : left >= 5 ? 5 : 1;
+        const qsizetype size = left <= 1 ? 1 : left <= 8 ? 8 : left <= 32 ? 32 : 128;
         QVariantList values{ownerId, ChangeValidator::typeName(entity)};
-        for (qsizetype i = 0; i < chunk; ++i)
-            values << clientIds.at(start + i);
+        for (qsizetype i = 0; i < size; ++i)
+            values << clientIds.at(start + std::min(i, left - 1));
         rows += readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND entity_type = ? AND client_id IN (")
-                                        + SyncSql::placeholders(chunk) + QStringLiteral(")"),
-                                    values));
-        start += chunk;
+                                        + SyncSql::placeholders(size) + QStringLiteral(")"),
+                                    values),
+                         ownerId);
+        start += std::min(size, left);
     }
     return rows;
 }
@@ -221,27 +236,28 @@ QList<SyncRow> SyncStore::rowsAfter(const QString &ownerId, qint64 after, qint64
 {
     return readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
                                    + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND seq > ? AND seq <= ? ORDER BY seq LIMIT ?"),
-                               {ownerId, after, upTo, limit}));
+                               {ownerId, after, upTo, limit}),
+                    ownerId);
 }
 
 QList<SyncRow> SyncStore::accountRowsAfter(const QString &ownerId, const QString &accountId, qint64 after, qint64 upTo, int limit)
 {
     return readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
                                    + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND account_id = ? AND seq > ? AND seq <= ? ORDER BY seq LIMIT ?"),
-                               {ownerId, accountId, after, upTo, limit}));
+                               {ownerId, accountId, after, upTo, limit}),
+                    ownerId);
 }
 
 QList<SyncRow> SyncStore::referencedCategoriesAfter(const QString &ownerId, const QString &accountId, qint64 after, qint64 upTo, int limit)
 {
-    QString columns = Columns;
-    columns.replace(QLatin1String(", "), QLatin1String(", r."));
-    return readRows(m_sql.exec(QStringLiteral("SELECT r.") + columns
-                                   // CROSS JOIN keeps SQLite walking the few noted categories
-                                   // rather than every row after the position in seq order.
-                                   + QStringLiteral(" FROM sync_account_refs f CROSS JOIN sync_rows r "
-                                                    "WHERE f.owner_id = ? AND f.account_id = ? AND r.owner_id = f.owner_id AND r.entity_type = 'category' "
-                                                    "AND r.client_id = f.category_id AND r.seq > ? AND r.seq <= ? ORDER BY r.seq LIMIT ?"),
-                               {ownerId, accountId, after, upTo, limit}));
+    // Walks the owner's category changes after the position (few, on their
+    // own index) and keeps those the account shows.
+    return readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
+                                   + QStringLiteral(" FROM sync_rows r WHERE r.owner_id = ? AND r.entity_type = 'category' AND r.seq > ? AND r.seq <= ? "
+                                                    "AND EXISTS (SELECT 1 FROM sync_account_refs f WHERE f.owner_id = r.owner_id AND f.account_id = ? "
+                                                    "AND f.category_id = r.client_id) ORDER BY r.seq LIMIT ?"),
+                               {ownerId, after, upTo, accountId, limit}),
+                    ownerId);
 }
 
 bool SyncStore::isReferenced(const QString &ownerId, const QString &accountId, const QString &categoryId)

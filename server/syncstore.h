@@ -89,10 +89,11 @@ public:
     static QString refsText(const QStringList &ids);
 
 private:
-    QList<SyncRow> readRows(QSqlQuery *query);
+    QList<SyncRow> readRows(QSqlQuery *query, const QString &ownerId);
+    QVariant payloadValue(const QByteArray &payload) const;
 
     Storage &m_storage;
-    SyncSql m_sql;
+    SyncSql &m_sql;
     QHash<QString, qint64> m_sequences; // locked owner -> last number taken
     QSet<QString> m_changedSequences;
 };

@@ -30,6 +30,9 @@ CREATE TABLE sync_rows (
 );
 CREATE INDEX sync_rows_by_seq ON sync_rows(owner_id, seq);
 CREATE INDEX sync_rows_by_account ON sync_rows(owner_id, account_id, seq);
+-- Category changes in order, for the categories shared accounts show; only
+-- category rows are in it, so pushing transactions does not maintain it.
+CREATE INDEX sync_rows_categories_by_seq ON sync_rows(owner_id, seq) WHERE entity_type = 'category';
 
 -- Categories that rows of an account refer to, with their parents: what
 -- members of a shared account see of the owner's categories. Entries are
