@@ -9,6 +9,9 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 using namespace SyncChanges;
 
@@ -296,6 +299,42 @@ private Q_SLOTS:
         QCOMPARE(changed.first().toObject().value(QStringLiteral("payee")).toString(), QStringLiteral("Edited"));
         // The account was sent before and is not sent again.
         QCOMPARE(next.json.value(QStringLiteral("accounts")).toArray().size(), 0);
+    }
+
+    void aCursorSkipsNothingWhileOthersPush()
+    {
+        SyncClient device(m_servers, m_user);
+        QCOMPARE(device.push(list({account(QStringLiteral("acc-1"))})).status, 200);
+        // Several installations push at once, to every server process,
+        // while another pulls a little at a time.
+        constexpr int Writers = 4;
+        constexpr int Pushes = 8;
+        constexpr int Rows = 5;
+        std::vector<std::thread> writers;
+        std::atomic_int failures{0};
+        for (int writer = 0; writer < Writers; ++writer) {
+            const int port = m_servers.nextPort();
+            const SyncTestUser installation = m_servers.signInAgain(m_user);
+            writers.emplace_back([=, &failures] {
+                ApiTestClient client(port);
+                client.setBearer(installation.accessToken);
+                for (int push = 0; push < Pushes; ++push) {
+                    QJsonArray changes;
+                    for (int row = 0; row < Rows; ++row)
+                        changes.append(transaction(QStringLiteral("txn-%1-%2-%3").arg(writer).arg(push).arg(row), QStringLiteral("acc-1"), QString()));
+                    if (client.post(QStringLiteral("/quillby/v1/sync/push"), {{QStringLiteral("changes"), changes}}).status != 200)
+                        ++failures;
+                }
+            });
+        }
+        SyncReplica replica;
+        for (int round = 0; round < 40; ++round)
+            QVERIFY(device.pullInto(replica, 3));
+        for (std::thread &writer : writers)
+            writer.join();
+        QCOMPARE(failures.load(), 0);
+        QVERIFY(device.pullInto(replica, 3));
+        QCOMPARE(replica.liveIds(QStringLiteral("transactions")).size(), Writers * Pushes * Rows);
     }
 
     void deletesAndUndeletesAreDelivered()
