@@ -143,10 +143,24 @@ bool SyncStore::restamp(const QString &ownerId, SyncEntity entity, const QString
 
 QList<SyncRow> SyncStore::rowsReferring(const QString &ownerId, const QString &categoryId)
 {
-    return readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
-                                   + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND category_refs LIKE ? ESCAPE '\\' ORDER BY seq"),
-                               {ownerId, likePatternFor(categoryId)}),
-                    ownerId);
+    // Children among the owner's categories (few), and rows of the accounts
+    // whose notes show the category: only those can refer to it, so the
+    // owner's other rows are not read.
+    const QString pattern = likePatternFor(categoryId);
+    QList<SyncRow> rows = readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
+                                                  + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND entity_type = 'category' "
+                                                                   "AND category_refs LIKE ? ESCAPE '\\'"),
+                                              {ownerId, pattern}),
+                                   ownerId);
+    for (const QString &account : accountsReferring(ownerId, categoryId)) {
+        rows += readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
+                                        + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND account_id = ? AND entity_type <> 'category' "
+                                                         "AND category_refs LIKE ? ESCAPE '\\'"),
+                                    {ownerId, account, pattern}),
+                         ownerId);
+    }
+    std::sort(rows.begin(), rows.end(), [](const SyncRow &a, const SyncRow &b) { return a.seq < b.seq; });
+    return rows;
 }
 
 bool SyncStore::addAccountRef(const QString &ownerId, const QString &accountId, const QString &categoryId, bool &added)

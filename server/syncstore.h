@@ -63,7 +63,8 @@ public:
                                  const QStringList &categoryRefs, bool deleted, qint64 version, const QByteArray &payload);
     // Gives a row the next number of its owner, so pulls deliver it again.
     bool restamp(const QString &ownerId, SyncEntity entity, const QString &clientId);
-    // Rows of the owner whose category references include the category.
+    // Rows of the owner whose category references include the category,
+    // oldest first.
     QList<SyncRow> rowsReferring(const QString &ownerId, const QString &categoryId);
     // Notes that a row of the account refers to the category; `added` when new.
     bool addAccountRef(const QString &ownerId, const QString &accountId, const QString &categoryId, bool &added);
