@@ -1,17 +1,20 @@
 // The sync API of quillby-server on SQLite, end to end over HTTP: one user
 // pushes 100,000 transactions (with their account and 60 categories) in
 // batches of 500, as the program does, then shares the account and a
-// second user pulls it all in pages of 200, as the program does.
+// second user pulls it all in pages of 200, as the program does (and again
+// in pages of 500, the most the API gives).
 //
 // Baseline, measured in the same run: the raw SQLite C API doing the same
-// storage work on the same schema (the server's migrations) — the same
+// storage work on the same schema (the server's migrations): the same
 // upsert per row, the change sequence and the account's category notes per
-// batch of 500 in one transaction, then reading the same rows page by page
+// batch of 500 in one transaction; then reading the same rows page by page
 // with the same two queries a page needs.
 //
 // Our figure is the CPU time of the server process plus this process (the
 // HTTP client); the baseline's is this process alone. Wall times are shown
-// too, but the machine is shared, so the ratio is taken over CPU time.
+// too, but the machine is shared, so the ratio is taken over CPU time. The
+// cost of a bare request (GET /healthz, as many as there are pages) is
+// printed as well: every pull page pays it and the baseline does not.
 // Exits non-zero when a push or pull did not deliver every row.
 
 #include "bench/benchsupport.h"

@@ -105,7 +105,7 @@ QJsonObject SyncPush::applyValid(ValidatedChange &change, QJsonObject result)
         }
     }
     if (!isAccount && change.entity != SyncEntity::Category && m_access.hasLiveShares() && belongsElsewhere(owner, change.entity, change.clientId))
-        return error(result, QStringLiteral("This row belongs to another account's data and can't move between a shared account and your own."));
+        return error(result, QStringLiteral("This row is kept with another owner's data: it can't move between a shared account and your own."));
 
     if (isAccount)
         change.payload.insert(QLatin1String("is_shared"), !m_shares.liveSharesOf(owner, change.clientId).isEmpty());
