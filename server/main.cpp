@@ -12,8 +12,10 @@
 #include "secretstore.h"
 #include "serverconfig.h"
 #include "serverlog.h"
+#include "shareroutes.h"
 #include "servicecontext.h"
 #include "storage.h"
+#include "syncroutes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -120,6 +122,8 @@ int serve(const ServerConfig &config, Storage &storage)
     server.add(std::make_unique<AuthRoutes>(context));
     server.add(std::make_unique<AccountRoutes>(context));
     server.add(std::make_unique<DownloadRoutes>(config));
+    server.add(std::make_unique<SyncRoutes>(context));
+    server.add(std::make_unique<ShareRoutes>(context));
 
     const int port = server.bind(error);
     if (port < 0)

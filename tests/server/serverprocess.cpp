@@ -1,6 +1,7 @@
 #include "serverprocess.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <csignal>
@@ -39,6 +40,10 @@ bool ServerProcess::start(QString *error)
     m_process->setProgram(binary());
     m_process->setArguments(storageArguments() + QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QStringLiteral("0")}
                             + m_extraArguments);
+    // The server logs a line per request. Through a pipe nobody drains
+    // between waits, a few hundred requests fill it and the server blocks
+    // writing its log; a file takes any amount.
+    m_process->setStandardErrorFile(m_ownDataDirectory->filePath(QStringLiteral("server-stderr.log")), QIODevice::Append);
     m_process->start();
     if (!m_process->waitForStarted(10000)) {
         if (error)
@@ -51,16 +56,14 @@ bool ServerProcess::start(QString *error)
     while (!deadline.hasExpired() && m_process->state() == QProcess::Running) {
         m_process->waitForReadyRead(200);
         output += m_process->readAllStandardOutput();
-        m_stderr += m_process->readAllStandardError();
         const auto match = listening.match(QString::fromUtf8(output));
         if (match.hasMatch()) {
             m_port = match.captured(1).toInt();
             return true;
         }
     }
-    m_stderr += m_process->readAllStandardError();
     if (error)
-        *error = QStringLiteral("the server did not start: %1").arg(QString::fromUtf8(m_stderr.right(2000)));
+        *error = QStringLiteral("the server did not start: %1").arg(QString::fromUtf8(standardError().right(2000)));
     return false;
 }
 
@@ -80,7 +83,6 @@ int ServerProcess::stop()
     } else if (m_process->exitStatus() == QProcess::NormalExit) {
         code = m_process->exitCode();
     }
-    m_stderr += m_process->readAllStandardError();
     m_process.reset();
     return code;
 }
@@ -92,10 +94,8 @@ bool ServerProcess::isRunning() const
 
 QByteArray ServerProcess::standardError() const
 {
-    QByteArray all = m_stderr;
-    if (m_process)
-        all += m_process->readAllStandardError();
-    return all;
+    QFile log(m_ownDataDirectory->filePath(QStringLiteral("server-stderr.log")));
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 int ServerProcess::runOnce(const QStringList &arguments, const QByteArray &input, QByteArray *output) const

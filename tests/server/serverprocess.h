@@ -48,6 +48,5 @@ private:
     QString m_databaseUrl;
     QStringList m_extraArguments;
     std::unique_ptr<QProcess> m_process;
-    QByteArray m_stderr;
     int m_port = 0;
 };
