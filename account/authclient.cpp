@@ -185,12 +185,20 @@ void AuthClient::fetchCurrentUser(std::function<void(const User &)> callback)
 
 void AuthClient::updateProfile(const QString &displayName, std::function<void(const User &)> callback)
 {
+    updateDisplayName(displayName, [callback = std::move(callback)](bool, const User &user) {
+        if (callback)
+            callback(user);
+    });
+}
+
+void AuthClient::updateDisplayName(const QString &displayName, std::function<void(bool ok, const User &)> callback)
+{
     m_authApi->patch(QStringLiteral("/users/me"), {{QStringLiteral("display_name"), displayName}},
                      [this, callback = std::move(callback)](bool ok, int, const QJsonObject &body) {
                          if (ok)
                              m_user = User::fromJson(body);
                          if (callback)
-                             callback(m_user);
+                             callback(ok, m_user);
                      });
 }
 

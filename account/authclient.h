@@ -38,6 +38,10 @@ public:
     void refreshToken(std::function<void(bool)> callback);
     void fetchCurrentUser(std::function<void(const User &)> callback);
     void updateProfile(const QString &displayName, std::function<void(const User &)> callback);
+    // updateProfile that also says whether the service took the name: after
+    // a failure the user handed back is the one from before, which may well
+    // have a name of its own.
+    void updateDisplayName(const QString &displayName, std::function<void(bool ok, const User &)> callback);
     void changePassword(const QString &currentPassword, const QString &newPassword, std::function<void(bool)> callback);
     void listSessions(std::function<void(const QList<Session> &)> callback);
     void revokeSession(const QString &sessionId, std::function<void(bool)> callback = {});

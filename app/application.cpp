@@ -1,11 +1,14 @@
 #include "app/application.h"
 
+#include "account/authclient.h"
+#include "account/client.h"
 #include "app/appstate.h"
 #include "app/datadirectory.h"
 #include "app/quietloghandler.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
 
+#include <QDesktopServices>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -93,6 +96,9 @@ int Application::run()
         m_state = nullptr;
         return 1;
     }
+
+    // The sign-in page opens in the user's own browser.
+    m_state->client()->authClient()->setUrlOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); });
 
     m_mainWindow = new MainWindow(m_state);
     m_mainWindow->show();

@@ -9,6 +9,9 @@
 #   account-<theme>-<size>.png      the new account form
 #   big-<theme>-<size>.png          the register of an account with a long name and a huge balance
 #   welcome-<theme>-<size>.png      the welcome page of an empty database
+#   accountscreen-<page>-<theme>-<size>.png   the Orlindo Account screen's pages (profile, group,
+#                                   devices, security, privacy), signed in against a local
+#                                   quillby-server (QUILLBY_SERVER picks another build of it)
 #   bash scripts/screenshots.sh [output-folder]   (default: /tmp/quillby-shots)
 # The main window is sized to fill the screen; when its minimum size is
 # larger than the screen the window stays wider and the shot shows it.
@@ -24,10 +27,12 @@ done
 if [ ! -f "$QUILLBY_BUILD/CMakeCache.txt" ]; then
     cmake -S "$QUILLBY_ROOT" -B "$QUILLBY_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$QUILLBY_BUILD" --target quillby quillby-generate
+cmake --build "$QUILLBY_BUILD" --target quillby quillby-generate quillby-server
 
 work="$(mktemp -d)"
-xvfb_pid="" wm_pid="" app_pid=""
+xvfb_pid="" wm_pid="" app_pid="" server_pid=""
+# Extra environment for the program (the account shots point it at a server).
+app_env=()
 stop_session() {
     for pid in "$app_pid" "$wm_pid" "$xvfb_pid"; do
         if [ -n "$pid" ]; then
@@ -38,7 +43,14 @@ stop_session() {
     xvfb_pid="" wm_pid="" app_pid=""
     return 0
 }
-trap 'stop_session; rm -rf "$work"' EXIT
+stop_server() {
+    if [ -n "$server_pid" ]; then
+        kill "$server_pid" 2>/dev/null || true
+        wait "$server_pid" 2>/dev/null || true
+    fi
+    server_pid=""
+}
+trap 'stop_session; stop_server; rm -rf "$work"' EXIT
 
 "$QUILLBY_BUILD/bench/quillby-generate" --out "$work/seed.db" --accounts 10 --transactions 4000 \
     --years 2 --seed 7 >/dev/null 2>&1
@@ -53,7 +65,7 @@ start_session() {   # size (WxH), data folder
     openbox >/dev/null 2>&1 &
     wm_pid=$!
     sleep 1
-    QUILLBY_DATA_DIR="$2" XDG_CONFIG_HOME="$2/config" "$QUILLBY_BUILD/app/quillby" >/dev/null 2>&1 &
+    env "${app_env[@]}" QUILLBY_DATA_DIR="$2" XDG_CONFIG_HOME="$2/config" "$QUILLBY_BUILD/app/quillby" >/dev/null 2>&1 &
     app_pid=$!
     local window
     window=$(xdotool search --sync --onlyvisible --name "Orlindo Quillby" | head -n1)
@@ -137,6 +149,125 @@ db.commit()
 PY
         start_session "$size" "$dir"
         shoot "$out/welcome-$theme-$size.png"
+        stop_session
+    done
+done
+
+# The account screen, signed in against a quillby-server on loopback that
+# holds a user with a display name, a family group she owns with a member
+# and two open invitations, two devices and sessions from three clients, all
+# made through the server's own API. Each program run signs in anew (the
+# program rotates its refresh token at start-up), and the sessions of
+# earlier runs are revoked so the Security page always lists the same three.
+server_bin="${QUILLBY_SERVER:-$QUILLBY_BUILD/server/quillby-server}"
+password="correct horse battery"
+mkdir -p "$work/server"
+for user in ada@example.org grace@example.org; do
+    printf '%s\n' "$password" | "$server_bin" --data-dir "$work/server" --add-user "$user" >/dev/null
+done
+"$server_bin" --data-dir "$work/server" --listen 127.0.0.1 --port 0 >"$work/server.out" 2>/dev/null &
+server_pid=$!
+for _ in $(seq 100); do grep -q "listening on" "$work/server.out" 2>/dev/null && break; sleep 0.1; done
+port=$(grep -o "listening on [^ ]*" "$work/server.out" | sed 's/.*://')
+[ -n "$port" ] || { echo "quillby-server did not start"; exit 1; }
+
+cat >"$work/account.py" <<'PY'
+import http.client, json, re, sys, urllib.parse
+
+port, password, mode = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+REALM = "/api/v1/realms/orlindo"
+FIREFOX = "Mozilla/5.0 (X11; Linux x86_64; rv:128.0) Gecko/20100101 Firefox/128.0"
+CHROME = ("Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like Gecko) "
+          "Chrome/126.0.0.0 Safari/537.36")
+
+def call(method, path, body=None, token=None, headers=None, form=False):
+    conn = http.client.HTTPConnection("127.0.0.1", port, timeout=30)
+    headers = dict(headers or {})
+    data = None
+    if body is not None:
+        data = urllib.parse.urlencode(body) if form else json.dumps(body)
+        headers["Content-Type"] = "application/x-www-form-urlencoded" if form else "application/json"
+    if token:
+        headers["Authorization"] = "Bearer " + token
+    conn.request(method, path, body=data, headers=headers)
+    reply = conn.getresponse()
+    raw = reply.read()
+    try:
+        payload = json.loads(raw) if raw else {}
+    except ValueError:
+        payload = {}
+    return reply.status, payload, reply
+
+def sign_in(email, agent):
+    query = urllib.parse.urlencode({"client_id": "0123456789abcdef0123456789abcdef",
+                                    "redirect_uri": "http://127.0.0.1:19876/callback",
+                                    "state": "screenshot-state-0123456789"})
+    conn = http.client.HTTPConnection("127.0.0.1", port, timeout=30)
+    conn.request("GET", "/orlindo/account/login?" + query, headers={"User-Agent": agent})
+    page = conn.getresponse()
+    html = page.read().decode()
+    cookie = (page.getheader("Set-Cookie") or "").split(";")[0]
+    form = dict(urllib.parse.parse_qsl(query))
+    form.update({"form_token": re.search(r'name="form_token" value="([^"]+)"', html).group(1),
+                 "email": email, "password": password})
+    _, _, reply = call("POST", "/orlindo/account/login", form, headers={"Cookie": cookie, "User-Agent": agent}, form=True)
+    tokens = dict(urllib.parse.parse_qsl(urllib.parse.urlsplit(reply.getheader("Location")).query))
+    return tokens["access_token"], tokens["refresh_token"]
+
+if mode == "setup":
+    ada, _ = sign_in("ada@example.org", CHROME)
+    call("PATCH", REALM + "/users/me", {"display_name": "Ada Lovelace"}, ada)
+    status, invitation, _ = call("POST", "/account/v1/group/invite", {}, ada)
+    if status >= 300:
+        print("  this server has no account API: the group and device pages stay empty")
+        sys.exit(0)
+    grace, _ = sign_in("grace@example.org", CHROME)
+    call("PATCH", REALM + "/users/me", {"display_name": "Grace Hopper"}, grace)
+    call("POST", "/account/v1/group/join/" + invitation["invite_code"], {}, grace)
+    call("POST", "/account/v1/group/invite", {"email": "charles.babbage@example.org"}, ada)
+    call("POST", "/account/v1/group/invite", {}, ada)
+    call("POST", "/account/v1/devices/register",
+         {"device_name": "Study Desktop", "platform": "Windows", "app_id": "org.orlindo.quillby",
+          "app_version": "1.1.0", "device_fingerprint": "fedcba9876543210fedcba9876543210"}, ada)
+    laptop, _ = sign_in("ada@example.org", "Quillby/1.1.2 (Linux)")
+    call("POST", "/account/v1/devices/register",
+         {"device_name": "ada-thinkpad", "platform": "Linux", "app_id": "org.orlindo.quillby",
+          "app_version": "1.1.2", "device_fingerprint": "0123456789abcdef0123456789abcdef"}, laptop)
+else:
+    # A sign-in for the program: its token file, and no session of an earlier run left.
+    access, refresh = sign_in("ada@example.org", FIREFOX)
+    _, listed, _ = call("GET", REALM + "/users/me/sessions", token=access)
+    for session in listed.get("sessions", []):
+        if session["user_agent"] == FIREFOX and not session["is_current"]:
+            call("DELETE", REALM + "/users/me/sessions/" + session["id"], token=access)
+    with open(mode, "w") as out:
+        json.dump({"org.orlindo.quillby": {"orlindo_access_token": access, "orlindo_refresh_token": refresh}}, out)
+PY
+python3 "$work/account.py" "$port" "$password" setup
+
+server_url="http://127.0.0.1:$port"
+app_env=(-u DBUS_SESSION_BUS_ADDRESS AUTH_BASE_URL="$server_url" ACCOUNT_API_URL="$server_url/account/v1"
+         SYNC_API_URL="$server_url/quillby/v1")
+for size in 1280x900 1024x700; do
+    for theme in light dark; do
+        dir="$(data_folder "$theme" "$work/seed.db")"
+        # Tokens in a file of the data folder: without a session bus there is no keyring.
+        python3 "$work/account.py" "$port" "$password" "$dir/tokens.json"
+        start_session "$size" "$dir"
+        # File › Orlindo Account... (the third entry that takes the keyboard).
+        xdotool key alt+f
+        sleep 0.5
+        xdotool key Down Down Return
+        account=$(xdotool search --sync --onlyvisible --name "Orlindo Account" | head -n1)
+        sleep 2
+        row=0
+        for page in profile group devices security privacy; do
+            # The navigation rows, 34 px apart from 29 px below the window's top.
+            xdotool mousemove --window "$account" 90 $((29 + 34 * row)) click 1
+            sleep 0.7
+            shoot "$out/accountscreen-$page-$theme-$size.png"
+            row=$((row + 1))
+        done
         stop_session
     done
 done

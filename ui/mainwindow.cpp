@@ -1,5 +1,8 @@
 #include "ui/mainwindow.h"
 
+#include "account/apiclient.h"
+#include "account/authclient.h"
+#include "account/client.h"
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/changejournal.h"
@@ -109,6 +112,8 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     // register's rows (and its closing balance) are current when this runs.
     connect(m_state->database()->changes(), &ChangeJournal::committed, this, &MainWindow::onChangesCommitted);
     connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, this, &MainWindow::signIn);
+    connect(m_statusBar, &StatusBar::signInRequested, this, &MainWindow::signIn);
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { m_statusBar->showTimedMessage(text, 5000); });
     connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, [this] {
@@ -121,6 +126,21 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
             m_registerScreen->reload();
     });
 
+    // The sync label's text while signed in, until a sync says otherwise.
+    m_syncText = m_statusBar->syncText();
+    if (OrlAccount::Client *client = m_state->client()) {
+        connect(client, &OrlAccount::Client::authStateChanged, this, &MainWindow::onAuthStateChanged);
+        OrlAccount::AuthClient *auth = client->authClient();
+        connect(auth, &OrlAccount::AuthClient::logoutCompleted, m_statusBar, &StatusBar::hideSignInAgain);
+        connect(auth, &OrlAccount::AuthClient::loginSucceeded, this,
+                [this] { m_statusBar->showMessage(tr("Signed in successfully"), 3000); });
+        connect(auth, &OrlAccount::AuthClient::loginFailed, this, [this](const QString &error) {
+            m_statusBar->showTimedMessage(tr("Sign-in failed: %1").arg(error), 5000);
+            MessageBox::warning(this, tr("Sign-In Failed"), tr("Could not sign in: %1").arg(error));
+        });
+        for (OrlAccount::ApiClient *api : {client->authApi(), client->accountApi(), client->syncApi()})
+            connect(api, &OrlAccount::ApiClient::authenticationRequired, this, &MainWindow::onAuthenticationRequired);
+    }
     updateAuthUI();
     refreshAccountList();
 
@@ -211,12 +231,63 @@ MainWindow::Page MainWindow::currentPage() const
     return Page::Welcome;
 }
 
-void MainWindow::setSignedIn(bool signedIn)
+bool MainWindow::isSignedIn() const
 {
-    if (m_signedIn == signedIn)
-        return;
-    m_signedIn = signedIn;
+    return m_state->client() && m_state->client()->isAuthenticated();
+}
+
+void MainWindow::signIn()
+{
+    // The offer of a new sign-in stays until one succeeds.
+    if (m_state->client())
+        m_state->client()->authClient()->login();
+}
+
+void MainWindow::signOut()
+{
+    if (m_state->client())
+        m_state->client()->authClient()->logout();
+}
+
+void MainWindow::onAuthStateChanged()
+{
+    const bool signedIn = isSignedIn();
+    // Only a sign-in the window had shown can end behind the user's back;
+    // a start-up that finds the sign-in gone greets a returning user instead.
+    // A sign-out somebody asked for takes the offer back at once: its
+    // logoutCompleted follows this state change.
+    if (!signedIn && m_shownSignedIn)
+        m_statusBar->showSignInAgain(tr("Your session has ended."));
+    if (signedIn)
+        m_statusBar->hideSignInAgain();
+    if (!signedIn && m_accountScreen)
+        m_accountScreen->close();
     updateAuthUI();
+}
+
+void MainWindow::onAuthenticationRequired()
+{
+    if (!isSignedIn())
+        return;
+    // Signing out here clears the dead tokens; it is no sign-out the user
+    // asked for, so the offer stays.
+    m_state->client()->authClient()->logout();
+    m_statusBar->showSignInAgain(tr("Your session has ended."));
+}
+
+void MainWindow::showOrlindoAccountScreen(OrlAccount::AccountScreen::Tab tab)
+{
+    if (!isSignedIn()) {
+        signIn();
+        return;
+    }
+    if (!m_accountScreen) {
+        m_accountScreen = new OrlAccount::AccountScreen(m_state->client());
+        connect(m_accountScreen, &OrlAccount::AccountScreen::logoutRequested, this, &MainWindow::signOut);
+    }
+    m_accountScreen->selectTab(tab);
+    m_accountScreen->refreshAll();
+    showScreenWindow(m_accountScreen, tr("Orlindo Account"), QSize(600, 550));
 }
 
 QAction *MainWindow::addPendingEntry(QMenu *menu, const QString &text, const QString &opens)
@@ -245,10 +316,11 @@ void MainWindow::setupMenuBar()
     file->addSeparator();
     addPendingEntry(file, tr("&Import..."), tr("Opens the import screen for CSV and QIF files"));
     file->addSeparator();
-    m_accountAction = addPendingEntry(file, tr("Orlindo &Account..."), tr("Opens the Orlindo account screen"));
+    m_accountAction = file->addAction(tr("Orlindo &Account..."));
+    connect(m_accountAction, &QAction::triggered, this, [this] { showOrlindoAccountScreen(); });
     file->addSeparator();
     m_signOutAction = file->addAction(tr("Sign &Out"));
-    connect(m_signOutAction, &QAction::triggered, this, [this] { setSignedIn(false); });
+    connect(m_signOutAction, &QAction::triggered, this, &MainWindow::signOut);
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
@@ -428,11 +500,16 @@ QWidget *MainWindow::buildEmptyPage()
 
 void MainWindow::updateAuthUI()
 {
-    m_signOutAction->setVisible(m_signedIn);
-    m_accountAction->setStatusTip(m_signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
+    const bool signedIn = isSignedIn();
+    m_signOutAction->setVisible(signedIn);
+    const QString tip = signedIn ? tr("Manage your account") : tr("Sign in or sign up");
+    m_accountAction->setStatusTip(tip);
+    m_accountAction->setToolTip(tip);
     if (!m_statusBar)
         return;
-    if (m_signedIn) {
+    m_shownSignedIn = signedIn;
+    if (signedIn) {
+        m_statusBar->setSyncText(m_syncText);
         if (currentPage() == Page::Welcome) {
             if (m_state->currentAccountId().isEmpty())
                 m_pages->setCurrentWidget(m_emptyPage);
@@ -626,7 +703,7 @@ void MainWindow::selectInitialAccount()
 
 void MainWindow::showEmptyPage()
 {
-    m_pages->setCurrentWidget(m_signedIn ? m_emptyPage : static_cast<QWidget *>(m_welcomeScreen));
+    m_pages->setCurrentWidget(isSignedIn() ? m_emptyPage : static_cast<QWidget *>(m_welcomeScreen));
 }
 
 void MainWindow::saveAccountOrder()

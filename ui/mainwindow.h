@@ -2,6 +2,7 @@
 
 #include "data/account.h"
 #include "data/enums.h"
+#include "ui/screens/accountscreen.h"
 
 #include <QHash>
 #include <QList>
@@ -37,9 +38,9 @@ public:
     enum class Page { Welcome, Register, Empty };
     Page currentPage() const;
 
-    // The sign-in state decides between the welcome and the empty page.
-    void setSignedIn(bool signedIn);
-    bool isSignedIn() const { return m_signedIn; }
+    // The online account's sign-in state; it decides between the welcome
+    // and the empty page.
+    bool isSignedIn() const;
 
     QListWidget *accountList() const { return m_accountList; }
     QLabel *totalLabel() const { return m_totalLabel; }
@@ -49,6 +50,10 @@ public:
     WelcomeScreen *welcomeScreen() const { return m_welcomeScreen; }
     RegisterScreen *registerScreen() const { return m_registerScreen; }
     QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
+    QAction *accountAction() const { return m_accountAction; }
+    QAction *signOutAction() const { return m_signOutAction; }
+    // Null until the account screen is first shown.
+    OrlAccount::AccountScreen *accountScreen() const { return m_accountScreen; }
 
     // The total label's text for a set of balances: one total when every
     // account shares a currency, one per currency otherwise.
@@ -65,6 +70,11 @@ public Q_SLOTS:
     void deleteCurrentAccount();
     void refreshAccountList();
     void showRecurringWindow();
+    // Signed in: the account screen at the tab, fetched anew. Signed out:
+    // the sign-in in the browser.
+    void showOrlindoAccountScreen(OrlAccount::AccountScreen::Tab tab = OrlAccount::AccountScreen::ProfileTab);
+    void signIn();
+    void signOut();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -73,6 +83,10 @@ private:
     void setupMenuBar();
     void setupAccountList();
     void updateAuthUI();
+    void onAuthStateChanged();
+    // The service no longer takes the sign-in (its refresh token was refused):
+    // the window signs out here too and offers a new sign-in.
+    void onAuthenticationRequired();
     void rebuildAccountShortcuts();
     // A committed change: the sidebar cards of the accounts whose
     // transactions changed get their new balance; the others stay.
@@ -116,6 +130,11 @@ private:
     QAction *m_redoAction = nullptr;
     StatusBar *m_statusBar = nullptr;
     RecurringScreen *m_recurringScreen = nullptr;
-    bool m_signedIn = false;
+    OrlAccount::AccountScreen *m_accountScreen = nullptr;
+    // The sync label's text while signed in: the sync state as last told.
+    QString m_syncText;
+    // Whether the window last showed itself signed in: only such a sign-in
+    // can end behind the user's back.
+    bool m_shownSignedIn = false;
     bool m_rebuilding = false;
 };

@@ -2,8 +2,10 @@
 
 #include "ui/thememanager.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 
 StatusBar::StatusBar(QWidget *parent)
     : QStatusBar(parent)
@@ -12,6 +14,9 @@ StatusBar::StatusBar(QWidget *parent)
     , m_recurringLabel(new QLabel(this))
     , m_progressLabel(new QLabel(this))
     , m_busyBar(new QProgressBar(this))
+    , m_signInOffer(new QWidget(this))
+    , m_signInText(new QLabel(m_signInOffer))
+    , m_signInButton(new QPushButton(tr("Sign In"), m_signInOffer))
 {
     for (QLabel *label : {m_syncLabel, m_countLabel, m_recurringLabel, m_progressLabel})
         applyFontRole(label, FontRole::Body);
@@ -26,6 +31,18 @@ StatusBar::StatusBar(QWidget *parent)
 
     addWidget(m_countLabel);
     addWidget(m_recurringLabel);
+    // Permanent, so no passing message hides the offer.
+    auto *offerLayout = new QHBoxLayout(m_signInOffer);
+    offerLayout->setContentsMargins(0, 0, 8, 0);
+    offerLayout->setSpacing(6);
+    offerLayout->addWidget(m_signInText);
+    offerLayout->addWidget(m_signInButton);
+    applyFontRole(m_signInText, FontRole::BodyStrong);
+    m_signInButton->setCursor(Qt::PointingHandCursor);
+    m_signInButton->setObjectName(QStringLiteral("signInAgain"));
+    connect(m_signInButton, &QPushButton::clicked, this, &StatusBar::signInRequested);
+    m_signInOffer->hide();
+    addPermanentWidget(m_signInOffer);
     addPermanentWidget(m_progressLabel);
     addPermanentWidget(m_busyBar);
     addPermanentWidget(m_syncLabel);
@@ -81,6 +98,27 @@ void StatusBar::applyTheme()
                                                                            : QStringLiteral("#2A3D33"));
     m_syncLabel->setStyleSheet(style);
     m_countLabel->setStyleSheet(style);
+}
+
+void StatusBar::showSignInAgain(const QString &text)
+{
+    m_signInText->setText(text);
+    m_signInOffer->show();
+}
+
+void StatusBar::hideSignInAgain()
+{
+    m_signInOffer->hide();
+}
+
+bool StatusBar::isSignInOfferVisible() const
+{
+    return !m_signInOffer->isHidden();
+}
+
+QString StatusBar::signInOfferText() const
+{
+    return m_signInText->text();
 }
 
 void StatusBar::showEvent(QShowEvent *event)

@@ -4,10 +4,12 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 // The main window's status bar: account count and due recurring count on the
 // left, transient messages, a busy indicator while the update client works,
-// and the sync state on the right.
+// and the sync state on the right. When the online service ended the
+// sign-in, it says so with a "Sign In" button until the user signs in again.
 class StatusBar : public QStatusBar
 {
     Q_OBJECT
@@ -22,12 +24,20 @@ public:
     void showProgress(const QString &text);
     void hideProgress();
     void applyTheme();
+    void showSignInAgain(const QString &text);
+    void hideSignInAgain();
 
     QString accountCountText() const;
     QString recurringDueText() const;
     bool isRecurringDueVisible() const;
     QString syncText() const;
     bool isBusy() const;
+    bool isSignInOfferVisible() const;
+    QString signInOfferText() const;
+    QPushButton *signInButton() const { return m_signInButton; }
+
+Q_SIGNALS:
+    void signInRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -38,4 +48,7 @@ private:
     QLabel *m_recurringLabel;
     QLabel *m_progressLabel;
     QProgressBar *m_busyBar;
+    QWidget *m_signInOffer;
+    QLabel *m_signInText;
+    QPushButton *m_signInButton;
 };

@@ -1,3 +1,6 @@
+#include "account/authclient.h"
+#include "account/client.h"
+#include "account/tokenmanager.h"
 #include "app/appstate.h"
 #include "common/testappstate.h"
 #include "data/accountrepository.h"
@@ -27,6 +30,8 @@
 #include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,6 +59,7 @@ private Q_SLOTS:
     void cleanup();
 
     void emptyDataSetShowsWelcomeOrEmptyPage();
+    void signInStateDrivesMenuAndStatusBar();
     void listFollowsSortOrderThenName();
     void balancesColoursAndTotal();
     void totalText_data();
@@ -84,6 +90,10 @@ private:
     std::unique_ptr<MainWindow> makeWindow();
     AccountCard *cardAt(MainWindow &window, int row) const;
     QStringList listedIds(MainWindow &window) const;
+    // Signs the online client in with a token no server ever checks: the
+    // window reads only the sign-in state. Signing out is the client's own.
+    void signInLocally();
+    void signOutLocally();
     // Fills the next account form that opens and accepts it.
     void answerAccountForm(const QString &name, double balance, const QString &currency = "USD");
 
@@ -95,6 +105,9 @@ private:
 void tst_MainWindow::initTestCase()
 {
     TestAppState::redirectSettings();
+    // Nothing listens here: a sign-out's request goes nowhere.
+    qputenv("AUTH_BASE_URL", "http://127.0.0.1:9");
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     QCoreApplication::setOrganizationName("Orlindo");
     QCoreApplication::setApplicationName("QuillbyTest");
     MessageBox::setResponder([this](const MessageBox::Request &request) {
@@ -153,6 +166,20 @@ std::unique_ptr<MainWindow> tst_MainWindow::makeWindow()
     return window;
 }
 
+void tst_MainWindow::signInLocally()
+{
+    const QJsonObject claims{{"sub", "user-1"}, {"exp", double(QDateTime::currentSecsSinceEpoch() + 3600)}};
+    const QByteArray payload = QJsonDocument(claims).toJson(QJsonDocument::Compact).toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+    m_state->client()->tokenManager()->setTokens(QStringLiteral("e30.%1.signature").arg(QString::fromLatin1(payload)), "refresh");
+    m_state->client()->authClient()->initialize();
+    QVERIFY(m_state->client()->isAuthenticated());
+}
+
+void tst_MainWindow::signOutLocally()
+{
+    m_state->client()->authClient()->logout();
+}
+
 AccountCard *tst_MainWindow::cardAt(MainWindow &window, int row) const
 {
     return qobject_cast<AccountCard *>(window.accountList()->itemWidget(window.accountList()->item(row)));
@@ -192,17 +219,41 @@ void tst_MainWindow::emptyDataSetShowsWelcomeOrEmptyPage()
     QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
     QCOMPARE(window->welcomeScreen()->titleText(), QStringLiteral("Welcome to\nOrlindo Quillby"));
 
-    window->setSignedIn(true);
+    signInLocally();
+    QVERIFY(window->isSignedIn());
     QCOMPARE(window->currentPage(), MainWindow::Page::Empty);
-    window->setSignedIn(false);
+    signOutLocally();
+    QVERIFY(!window->isSignedIn());
     QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
 
     QSettings().setValue("auth/hasSignedInBefore", true);
-    window->setSignedIn(true);
-    window->setSignedIn(false);
+    signInLocally();
+    signOutLocally();
     QCOMPARE(window->welcomeScreen()->titleText(), QStringLiteral("Welcome back"));
     QVERIFY(window->welcomeScreen()->isSignInAgainVisible());
     QVERIFY(!window->welcomeScreen()->isHowItWorksVisible());
+}
+
+void tst_MainWindow::signInStateDrivesMenuAndStatusBar()
+{
+    auto window = makeWindow();
+    QVERIFY(!window->signOutAction()->isVisible());
+    QCOMPARE(window->accountAction()->statusTip(), QStringLiteral("Sign in or sign up"));
+    QVERIFY(window->accountAction()->isEnabled());
+    QCOMPARE(window->statusBarWidget()->syncText(), QStringLiteral("Not signed in"));
+
+    signInLocally();
+    QVERIFY(window->signOutAction()->isVisible());
+    QCOMPARE(window->accountAction()->statusTip(), QStringLiteral("Manage your account"));
+    // No sync has run: the sync state as the bar first shows it.
+    QCOMPARE(window->statusBarWidget()->syncText(), QStringLiteral("Offline"));
+
+    // A sign-out that was asked for offers no new sign-in.
+    window->signOutAction()->trigger();
+    QVERIFY(!m_state->client()->isAuthenticated());
+    QVERIFY(!window->signOutAction()->isVisible());
+    QCOMPARE(window->statusBarWidget()->syncText(), QStringLiteral("Not signed in"));
+    QVERIFY(!window->statusBarWidget()->isSignInOfferVisible());
 }
 
 void tst_MainWindow::listFollowsSortOrderThenName()

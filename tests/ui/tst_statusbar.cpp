@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 class tst_StatusBar : public QObject
@@ -15,6 +17,7 @@ private Q_SLOTS:
     void recurringDue();
     void timedMessageHidesProgress();
     void messageBeforeShowHidesCount();
+    void signInOfferOutlastsMessages();
 };
 
 void tst_StatusBar::accountCount_data()
@@ -75,6 +78,26 @@ void tst_StatusBar::messageBeforeShowHidesCount()
     bar->clearMessage();
     QVERIFY(count->isVisible());
     QVERIFY(!bar->isRecurringDueVisible());
+}
+
+void tst_StatusBar::signInOfferOutlastsMessages()
+{
+    StatusBar bar;
+    bar.show();
+    QVERIFY(!bar.isSignInOfferVisible());
+    bar.showSignInAgain(QStringLiteral("Your session has ended."));
+    QVERIFY(bar.isSignInOfferVisible());
+    QCOMPARE(bar.signInOfferText(), QStringLiteral("Your session has ended."));
+    QCOMPARE(bar.signInButton()->text(), QStringLiteral("Sign In"));
+    // A passing message leaves it where it is.
+    bar.showTimedMessage(QStringLiteral("Sync complete"), 2000);
+    QVERIFY(bar.isSignInOfferVisible());
+    QVERIFY(bar.signInButton()->isVisible());
+    QSignalSpy requested(&bar, &StatusBar::signInRequested);
+    bar.signInButton()->click();
+    QCOMPARE(requested.count(), 1);
+    bar.hideSignInAgain();
+    QVERIFY(!bar.isSignInOfferVisible());
 }
 
 QTEST_MAIN(tst_StatusBar)
