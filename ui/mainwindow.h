@@ -17,6 +17,7 @@ class QListWidgetItem;
 class QShortcut;
 class QSplitter;
 class QStackedWidget;
+class ReconciliationWindows;
 class RecurringScreen;
 class RegisterScreen;
 class StatusBar;
@@ -49,6 +50,7 @@ public:
     WelcomeScreen *welcomeScreen() const { return m_welcomeScreen; }
     RegisterScreen *registerScreen() const { return m_registerScreen; }
     QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
+    ReconciliationWindows *reconciliationWindows() const { return m_reconciliationWindows; }
 
     // The total label's text for a set of balances: one total when every
     // account shares a currency, one per currency otherwise.
@@ -65,6 +67,9 @@ public Q_SLOTS:
     void deleteCurrentAccount();
     void refreshAccountList();
     void showRecurringWindow();
+    // Both act on the current account.
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -116,6 +121,7 @@ private:
     QAction *m_redoAction = nullptr;
     StatusBar *m_statusBar = nullptr;
     RecurringScreen *m_recurringScreen = nullptr;
+    ReconciliationWindows *m_reconciliationWindows = nullptr;
     bool m_signedIn = false;
     bool m_rebuilding = false;
 };

@@ -1,0 +1,95 @@
+#include "ui/screens/reconciliationwindows.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "services/reconciliationservice.h"
+#include "ui/screens/reconciliationhistoryscreen.h"
+#include "ui/screens/reconciliationscreen.h"
+
+#include <QScreen>
+#include <QWidget>
+
+ReconciliationWindows::ReconciliationWindows(AppState *state, QWidget *host)
+    : QObject(host)
+    , m_state(state)
+    , m_host(host)
+{
+    m_service = new ReconciliationService(state->database(), state->accountRepository(),
+                                          state->transactionRepository(), state->reconciliationRepository(), this);
+    m_service->setUndoHistory(state->undoHistory());
+}
+
+ReconciliationScreen *ReconciliationWindows::reconciliationFor(const QString &accountId) const
+{
+    // A closed window lingers until its deletion comes round; it is no
+    // longer the account's window.
+    ReconciliationScreen *screen = m_reconciliations.value(accountId).data();
+    return screen && !screen->isHidden() ? screen : nullptr;
+}
+
+ReconciliationScreen *ReconciliationWindows::openReconciliation(const QString &accountId)
+{
+    if (ReconciliationScreen *open = reconciliationFor(accountId)) {
+        present(open, kReconciliationSize);
+        return open;
+    }
+    const std::optional<Account> account =
+        accountId.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(accountId);
+    if (!account || account->deletedAt)
+        return nullptr;
+
+    auto *screen = new ReconciliationScreen(m_state, m_service);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    screen->setAccount(accountId);
+    connect(screen, &ReconciliationScreen::reconciliationCompleted, screen, &QWidget::close);
+    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+    m_reconciliations.insert(accountId, screen);
+    connect(screen, &QObject::destroyed, this, [this, accountId] {
+        // A later window of the same account may already have taken the slot.
+        if (!m_reconciliations.value(accountId))
+            m_reconciliations.remove(accountId);
+    });
+    present(screen, kReconciliationSize);
+    return screen;
+}
+
+ReconciliationHistoryScreen *ReconciliationWindows::openHistory(const QString &accountId)
+{
+    const std::optional<Account> account =
+        accountId.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(accountId);
+    if (!account || account->deletedAt)
+        return nullptr;
+    if (!m_history)
+        m_history = new ReconciliationHistoryScreen(m_state);
+    m_history->setAccount(accountId);
+    m_history->setWindowTitle(tr("Reconciliation History"));
+    present(m_history, kHistorySize);
+    return m_history;
+}
+
+void ReconciliationWindows::present(QWidget *window, QSize defaultSize)
+{
+    if (!window->parent()) {
+        window->setParent(m_host, Qt::Window);
+        // A small screen gets a window that fits it rather than one whose
+        // buttons lie off the edge.
+        const QScreen *screen = m_host ? m_host->screen() : nullptr;
+        const QSize room = screen ? screen->availableSize() : defaultSize;
+        window->resize(defaultSize.boundedTo(room));
+        if (m_host && m_host->isVisible()) {
+            QRect frame(QPoint(), window->size());
+            frame.moveCenter(m_host->frameGeometry().center());
+            if (screen) {
+                const QRect area = screen->availableGeometry();
+                frame.moveTopLeft(QPoint(qMax(frame.left(), area.left()), qMax(frame.top(), area.top())));
+            }
+            window->move(frame.topLeft());
+        }
+    }
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    if (window->isHidden())
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
