@@ -69,6 +69,7 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, ReconciliationServic
     : QWidget(parent)
     , m_state(state)
     , m_service(service)
+    , m_model(new ReconciliationModel(this))
 {
     auto *splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setChildrenCollapsible(false);
@@ -195,7 +196,6 @@ QWidget *ReconciliationScreen::buildTransactionPanel()
     tools->addStretch();
     layout->addLayout(tools);
 
-    m_model = new ReconciliationModel(this);
     m_view = new QTableView;
     m_view->setObjectName(QStringLiteral("transactionTable"));
     m_view->setModel(m_model);

@@ -80,6 +80,7 @@ private:
 
     AppState *m_state;
     ReconciliationService *m_service;
+    ReconciliationModel *m_model;
     QString m_accountId;
     bool m_loaded = false;
     Currency m_currency = Currency::USD;
@@ -96,5 +97,4 @@ private:
     QLabel *m_notice = nullptr;
     QPushButton *m_finishButton = nullptr;
     QTableView *m_view = nullptr;
-    ReconciliationModel *m_model = nullptr;
 };
