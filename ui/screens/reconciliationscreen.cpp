@@ -158,8 +158,8 @@ QWidget *ReconciliationScreen::buildStatementPanel()
 
     m_finishButton = new QPushButton(tr("Finish Reconciliation"));
     m_finishButton->setObjectName(QStringLiteral("finishButton"));
-    m_finishButton->setStyleSheet(primaryButtonStyle());
     m_finishButton->setEnabled(false);
+    applyFinishStyle();
     connect(m_finishButton, &QPushButton::clicked, this, &ReconciliationScreen::finish);
     auto *cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName(QStringLiteral("cancelButton"));
@@ -498,6 +498,19 @@ bool ReconciliationScreen::eventFilter(QObject *watched, QEvent *event)
 void ReconciliationScreen::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::PaletteChange) {
+        applyFinishStyle();
         updateDifference();
+    }
+}
+
+void ReconciliationScreen::applyFinishStyle()
+{
+    // The teal button says "go"; while the difference is not zero it must
+    // not look pressable.
+    const QString disabled = isDarkPalette() ? QStringLiteral("QPushButton:disabled { background-color: #2E4A45; "
+                                                              "color: #7F9A92; }")
+                                             : QStringLiteral("QPushButton:disabled { background-color: #C9DAD6; "
+                                                              "color: #F4F8F7; }");
+    m_finishButton->setStyleSheet(primaryButtonStyle() + disabled);
 }

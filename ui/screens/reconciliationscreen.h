@@ -72,6 +72,7 @@ private:
     void reload();
     void onChangesCommitted(const ChangeSet &changes);
     void applyCurrency(Currency currency);
+    void applyFinishStyle();
     qint64 statementAmount() const;
     int currentRow() const;
     void editRow(int row);

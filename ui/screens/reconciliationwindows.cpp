@@ -71,19 +71,22 @@ void ReconciliationWindows::present(QWidget *window, QSize defaultSize)
 {
     if (!window->parent()) {
         window->setParent(m_host, Qt::Window);
-        // A small screen gets a window that fits it rather than one whose
-        // buttons lie off the edge.
+        // On a small screen the window fits it, title bar and frame
+        // included, rather than leaving its buttons below the edge. The
+        // host's frame stands for the one this window will get.
         const QScreen *screen = m_host ? m_host->screen() : nullptr;
-        const QSize room = screen ? screen->availableSize() : defaultSize;
-        window->resize(defaultSize.boundedTo(room));
+        QSize frame;
+        if (m_host && m_host->isVisible())
+            frame = m_host->frameGeometry().size() - m_host->geometry().size();
+        const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(), defaultSize + frame);
+        const QSize size = defaultSize.boundedTo(area.size() - frame);
+        window->resize(size);
         if (m_host && m_host->isVisible()) {
-            QRect frame(QPoint(), window->size());
-            frame.moveCenter(m_host->frameGeometry().center());
-            if (screen) {
-                const QRect area = screen->availableGeometry();
-                frame.moveTopLeft(QPoint(qMax(frame.left(), area.left()), qMax(frame.top(), area.top())));
-            }
-            window->move(frame.topLeft());
+            QRect outer(QPoint(), size + frame);
+            outer.moveCenter(m_host->frameGeometry().center());
+            outer.moveLeft(qMax(area.left(), qMin(outer.left(), area.right() + 1 - outer.width())));
+            outer.moveTop(qMax(area.top(), qMin(outer.top(), area.bottom() + 1 - outer.height())));
+            window->move(outer.topLeft());
         }
     }
     if (window->isMinimized())

@@ -157,9 +157,12 @@ void tst_ReconciliationWindows::windowTitleAndSize()
     ReconciliationScreen *screen = m_windows->openReconciliation(m_checking);
     QCOMPARE(screen->windowTitle(), QStringLiteral("Reconcile — Checking"));
     QCOMPARE(screen->parentWidget(), m_host.get());
-    // The default size, unless the screen is smaller.
-    const QSize room = m_host->screen()->availableSize();
-    QCOMPARE(screen->size(), ReconciliationWindows::kReconciliationSize.boundedTo(room));
+    // The default size, unless the screen is smaller: then the whole window,
+    // frame included, fits on it.
+    const QRect area = m_host->screen()->availableGeometry();
+    const QSize frame = screen->frameGeometry().size() - screen->geometry().size();
+    QCOMPARE(screen->size(), ReconciliationWindows::kReconciliationSize.boundedTo(area.size() - frame));
+    QVERIFY(area.contains(screen->frameGeometry()));
     QVERIFY(screen->testAttribute(Qt::WA_DeleteOnClose));
 }
 
