@@ -19,6 +19,15 @@ ReconciliationWindows::ReconciliationWindows(AppState *state, QWidget *host)
     m_service->setUndoHistory(state->undoHistory());
 }
 
+ReconciliationWindows::~ReconciliationWindows()
+{
+    // The open screens use the service, which goes with this object; they
+    // go first. Deleting one takes it out of the hash, so a copy is walked.
+    const QList<QPointer<ReconciliationScreen>> screens = m_reconciliations.values();
+    for (const QPointer<ReconciliationScreen> &screen : screens)
+        delete screen.data();
+}
+
 ReconciliationScreen *ReconciliationWindows::reconciliationFor(const QString &accountId) const
 {
     // A closed window lingers until its deletion comes round; it is no

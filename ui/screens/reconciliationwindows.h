@@ -25,6 +25,7 @@ class ReconciliationWindows : public QObject
 public:
     // `host`: the window the others belong to and are centred on.
     ReconciliationWindows(AppState *state, QWidget *host);
+    ~ReconciliationWindows() override;
 
     // The account's reconciliation window, shown and raised; null when the
     // account does not exist.

@@ -6,6 +6,7 @@
 #include "data/transactionrepository.h"
 #include "data/uuids.h"
 #include "services/accountservice.h"
+#include "services/transactionservice.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
 #include "ui/register/registerscreen.h"
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void aClosedWindowIsNotReused();
     void aDeletedAccountClosesItsWindow();
     void unknownAccountOpensNothing();
+    void screensGoBeforeTheirService();
     void historyIsOneWindowForTheAskedAccount();
     void mainWindowOpensForTheCurrentAccount();
     void mainWindowWithoutAnAccountSaysSo();
@@ -217,6 +219,19 @@ void tst_ReconciliationWindows::unknownAccountOpensNothing()
     QVERIFY(!m_windows->openReconciliation(QString()));
     QVERIFY(!m_windows->openHistory(newUuid()));
     QVERIFY(openScreens().isEmpty());
+}
+
+void tst_ReconciliationWindows::screensGoBeforeTheirService()
+{
+    QPointer<ReconciliationScreen> first = m_windows->openReconciliation(m_checking);
+    QPointer<ReconciliationScreen> second = m_windows->openReconciliation(m_savings);
+    delete m_windows;
+    m_windows = nullptr;
+    QVERIFY(!first);
+    QVERIFY(!second);
+    // A change committed afterwards reaches no screen of a service that is gone.
+    QVERIFY(m_state->transactionService()->setCleared(
+        m_state->transactionRepository()->findByAccount(m_checking).at(0).id, false).ok());
 }
 
 void tst_ReconciliationWindows::historyIsOneWindowForTheAskedAccount()
