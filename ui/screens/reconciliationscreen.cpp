@@ -25,7 +25,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -293,7 +292,9 @@ void ReconciliationScreen::reload()
     showNotice(QString());
     m_loaded = true;
     setWindowTitle(tr("Reconcile — %1").arg(start->account.name));
-    applyCurrency(start->account.currency);
+    // Setting the field up again would reformat a balance being typed.
+    if (start->account.currency != m_currency)
+        applyCurrency(start->account.currency);
     m_previousBalance = start->previousBalance;
 
     // The rows are replaced whole; the current row and the top of the view
@@ -338,18 +339,23 @@ qint64 ReconciliationScreen::statementAmount() const
     return spinValueToAmount(m_statementBalance->value(), m_currency);
 }
 
+ReconciliationScreen::Figures ReconciliationScreen::figures() const
+{
+    Figures f;
+    f.deposits = m_model->clearedDeposits();
+    f.withdrawals = m_model->clearedWithdrawals();
+    const std::optional<qint64> ticked =
+        f.deposits && f.withdrawals ? checkedAdd(*f.deposits, *f.withdrawals) : std::nullopt;
+    f.cleared = ticked ? checkedAdd(m_previousBalance, *ticked) : std::nullopt;
+    const std::optional<qint64> minus = f.cleared ? checkedNegate(*f.cleared) : std::nullopt;
+    if (m_loaded && minus)
+        f.difference = checkedAdd(statementAmount(), *minus);
+    return f;
+}
+
 std::optional<qint64> ReconciliationScreen::difference() const
 {
-    if (!m_loaded)
-        return std::nullopt;
-    const std::optional<qint64> deposits = m_model->clearedDeposits();
-    const std::optional<qint64> withdrawals = m_model->clearedWithdrawals();
-    if (!deposits || !withdrawals)
-        return std::nullopt;
-    const std::optional<qint64> ticked = checkedAdd(*deposits, *withdrawals);
-    const std::optional<qint64> cleared = ticked ? checkedAdd(m_previousBalance, *ticked) : std::nullopt;
-    const std::optional<qint64> minus = cleared ? checkedNegate(*cleared) : std::nullopt;
-    return minus ? checkedAdd(statementAmount(), *minus) : std::nullopt;
+    return figures().difference;
 }
 
 void ReconciliationScreen::onTransactionToggled(int row)
@@ -360,22 +366,15 @@ void ReconciliationScreen::onTransactionToggled(int row)
 
 void ReconciliationScreen::updateDifference()
 {
-    const Currency currency = m_currency;
-    const std::optional<qint64> deposits = m_model->clearedDeposits();
-    const std::optional<qint64> withdrawals = m_model->clearedWithdrawals();
-    const std::optional<qint64> ticked =
-        deposits && withdrawals ? checkedAdd(*deposits, *withdrawals) : std::nullopt;
-    const std::optional<qint64> cleared = ticked ? checkedAdd(m_previousBalance, *ticked) : std::nullopt;
-    const std::optional<qint64> diff = difference();
+    const Figures f = figures();
+    m_previousValue->setText(formatMoney(m_previousBalance, m_currency));
+    m_depositsValue->setText(moneyOrDash(f.deposits, m_currency));
+    m_withdrawalsValue->setText(moneyOrDash(f.withdrawals, m_currency));
+    m_clearedValue->setText(moneyOrDash(f.cleared, m_currency));
+    m_statementValue->setText(formatMoney(statementAmount(), m_currency));
+    m_differenceValue->setText(moneyOrDash(f.difference, m_currency));
 
-    m_previousValue->setText(formatMoney(m_previousBalance, currency));
-    m_depositsValue->setText(moneyOrDash(deposits, currency));
-    m_withdrawalsValue->setText(moneyOrDash(withdrawals, currency));
-    m_clearedValue->setText(moneyOrDash(cleared, currency));
-    m_statementValue->setText(formatMoney(statementAmount(), currency));
-    m_differenceValue->setText(moneyOrDash(diff, currency));
-
-    const bool balanced = diff && *diff == 0;
+    const bool balanced = f.difference && *f.difference == 0;
     const QColor colour = balanced ? positiveColor() : negativeColor();
     m_differenceValue->setStyleSheet(
         QStringLiteral("color: %1; font-weight: bold;").arg(colour.name(QColor::HexRgb).toUpper()));

@@ -64,6 +64,16 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The left panel's sums; empty where one does not fit in an amount, and
+    // no difference before an account is loaded.
+    struct Figures
+    {
+        std::optional<qint64> deposits;
+        std::optional<qint64> withdrawals;
+        std::optional<qint64> cleared;
+        std::optional<qint64> difference;
+    };
+
     QWidget *buildStatementPanel();
     QWidget *buildTransactionPanel();
     void addShortcuts();
@@ -74,6 +84,7 @@ private:
     void applyCurrency(Currency currency);
     void applyFinishStyle();
     qint64 statementAmount() const;
+    Figures figures() const;
     int currentRow() const;
     void editRow(int row);
     void showNotice(const QString &text);
