@@ -7,6 +7,9 @@
 #   datepopup-<theme>-<size>.png    the new row's calendar popup (F4)
 #   transaction-<theme>-<size>.png  the new row in the transaction form (radio buttons, check box)
 #   account-<theme>-<size>.png      the new account form
+#   reconcile-<theme>-<size>.png    the reconciliation window of the first account (Ctrl+R)
+#   balanced-<theme>-<size>.png     the same with the statement balance that leaves no difference
+#   history-<theme>-<size>.png      the reconciliation history of the first account
 #   big-<theme>-<size>.png          the register of an account with a long name and a huge balance
 #   welcome-<theme>-<size>.png      the welcome page of an empty database
 #   accountscreen-<page>-<theme>-<size>.png   the Orlindo Account screen's pages (profile, group,
@@ -125,6 +128,24 @@ for size in 1280x900 1024x700; do
         sleep 1.5
         shoot "$out/account-$theme-$size.png"
         xdotool key Escape
+        sleep 0.5
+        xdotool key ctrl+r
+        sleep 2.5
+        shoot "$out/reconcile-$theme-$size.png"
+        # The first account's cleared balance in this data set; Tab goes from
+        # the statement date to the statement balance.
+        xdotool key Tab
+        xdotool type --delay 50 4231.08
+        sleep 1
+        shoot "$out/balanced-$theme-$size.png"
+        # Openbox closes the active window on Alt+F4; the history is in the
+        # Account menu.
+        xdotool key alt+F4
+        sleep 1
+        xdotool key alt+a h
+        sleep 1.5
+        shoot "$out/history-$theme-$size.png"
+        xdotool key alt+F4
         stop_session
 
         start_session "$size" "$(data_folder "$theme" "$work/big.db")"

@@ -19,6 +19,7 @@
 #include "ui/messagebox.h"
 #include "ui/register/registerscreen.h"
 #include "ui/statusbar.h"
+#include "ui/screens/reconciliationwindows.h"
 #include "ui/screens/recurringscreen.h"
 #include "ui/thememanager.h"
 #include "ui/welcomescreen.h"
@@ -86,6 +87,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     if (geometry.isEmpty() || !restoreGeometry(geometry))
         resize(1280, 900);
 
+    m_reconciliationWindows = new ReconciliationWindows(m_state, this);
     setupMenuBar();
 
     m_welcomeScreen = new WelcomeScreen(m_state);
@@ -116,9 +118,8 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_statusBar, &StatusBar::signInRequested, this, &MainWindow::signIn);
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { m_statusBar->showTimedMessage(text, 5000); });
-    connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, [this] {
-        m_statusBar->showTimedMessage(tr("Reconciliation opens in a later version"), 5000);
-    });
+    // The register asks for its own account, which is the current one.
+    connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
         static const QStringList registerKeys = {QStringLiteral("registerTwoLine"), QStringLiteral("registerNewestFirst"),
                                                  QStringLiteral("weekStartDay"), QStringLiteral("theme")};
@@ -217,6 +218,26 @@ void MainWindow::showRecurringWindow()
     }
     m_recurringScreen->refresh();
     showScreenWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
+}
+
+void MainWindow::showReconciliationWindow()
+{
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
+        m_statusBar->showMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    m_reconciliationWindows->openReconciliation(id);
+}
+
+void MainWindow::showReconciliationHistoryWindow()
+{
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
+        m_statusBar->showMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    m_reconciliationWindows->openHistory(id);
 }
 
 MainWindow::~MainWindow() = default;
@@ -346,9 +367,11 @@ void MainWindow::setupMenuBar()
     QMenu *account = menuBar()->addMenu(tr("&Account"));
     account->setToolTipsVisible(true);
     connect(account->addAction(tr("&Edit...")), &QAction::triggered, this, &MainWindow::showEditAccountDialog);
-    addPendingEntry(account, tr("&Reconcile..."), tr("Opens the reconciliation of this account"))
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
-    addPendingEntry(account, tr("Reconciliation &History..."), tr("Opens the reconciliation history"));
+    QAction *reconcile = account->addAction(tr("&Reconcile..."));
+    reconcile->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
+    connect(account->addAction(tr("Reconciliation &History...")), &QAction::triggered, this,
+            &MainWindow::showReconciliationHistoryWindow);
     addPendingEntry(account, tr("Rename &Payees..."), tr("Opens the payee management"));
     account->addSeparator();
     addPendingEntry(account, tr("&Share..."), tr("Opens the sharing of this account"));
@@ -786,8 +809,14 @@ void MainWindow::onAccountContextMenu(const QPoint &pos)
             selectAccount(id);
             showEditAccountDialog();
         });
-        addPendingEntry(&menu, tr("Reconcile..."), tr("Opens the reconciliation of this account"));
-        addPendingEntry(&menu, tr("Reconciliation History..."), tr("Opens the reconciliation history"));
+        connect(menu.addAction(tr("Reconcile...")), &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showReconciliationWindow();
+        });
+        connect(menu.addAction(tr("Reconciliation History...")), &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showReconciliationHistoryWindow();
+        });
         addPendingEntry(&menu, tr("Rename Payees..."), tr("Opens the payee management"));
         menu.addSeparator();
         addPendingEntry(&menu, tr("Share..."), tr("Opens the sharing of this account"));

@@ -18,6 +18,7 @@ class QListWidgetItem;
 class QShortcut;
 class QSplitter;
 class QStackedWidget;
+class ReconciliationWindows;
 class RecurringScreen;
 class RegisterScreen;
 class StatusBar;
@@ -54,6 +55,7 @@ public:
     QAction *signOutAction() const { return m_signOutAction; }
     // Null until the account screen is first shown.
     OrlAccount::AccountScreen *accountScreen() const { return m_accountScreen; }
+    ReconciliationWindows *reconciliationWindows() const { return m_reconciliationWindows; }
 
     // The total label's text for a set of balances: one total when every
     // account shares a currency, one per currency otherwise.
@@ -75,6 +77,9 @@ public Q_SLOTS:
     void showOrlindoAccountScreen(OrlAccount::AccountScreen::Tab tab = OrlAccount::AccountScreen::ProfileTab);
     void signIn();
     void signOut();
+    // Both act on the current account.
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -136,5 +141,6 @@ private:
     // Whether the window last showed itself signed in: only such a sign-in
     // can end behind the user's back.
     bool m_shownSignedIn = false;
+    ReconciliationWindows *m_reconciliationWindows = nullptr;
     bool m_rebuilding = false;
 };

@@ -100,8 +100,11 @@ bool AmountEntryGuard::check()
 
 bool AmountEntryGuard::eventFilter(QObject *watched, QEvent *event)
 {
-    // Seen before the spin box puts its last value back over the text.
-    if (watched == m_field) {
+    // Seen before the spin box puts its last value back over the text. A
+    // hidden field is leaving with its dialog, which may be destroying it
+    // right now (the focus leaves it from the widget's destructor): there is
+    // no entry left to note, and the spin box may be half gone.
+    if (watched == m_field && m_field->isVisible()) {
         if (event->type() == QEvent::FocusOut) {
             noteUnreadableText();
         } else if (event->type() == QEvent::KeyPress) {
