@@ -1,0 +1,43 @@
+#include "ui/screens/importpreviewmodel.h"
+
+ImportPreviewModel::ImportPreviewModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void ImportPreviewModel::setRows(QList<QStringList> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_columns = 0;
+    for (const QStringList &row : std::as_const(m_rows))
+        m_columns = qMax(m_columns, int(row.size()));
+    endResetModel();
+}
+
+int ImportPreviewModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ImportPreviewModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_columns;
+}
+
+QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return QVariant();
+    const QStringList &row = m_rows.at(index.row());
+    return index.column() < row.size() ? row.at(index.column()) : QString();
+}
+
+QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return tr("Col %1").arg(section);
+    return section + 1;
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "data/enums.h"
+#include "services/importservice.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class AppState;
+class ImportIdRepository;
+class ImportPreviewModel;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class QTableView;
+
+// The window through which a person imports a CSV file into one account,
+// or QIF or OFX/QFX files into several. For CSV it previews the file and
+// takes the column mapping and date format; for QIF and OFX it lists the
+// accounts found in the files and lets each go to an existing account, a
+// new one, or nowhere. The import runs under a progress window that keeps
+// every other window of the program from input until it ends, and whose
+// Cancel rolls everything back; a summary page says what happened.
+//
+// Page 0 is the setup, page 1 the summary. The screen is made once and
+// reused; prepare() starts every showing from the reset state.
+class ImportScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Format { Csv, Qif, Ofx };
+    enum Page { SetupPage = 0, SummaryPage = 1 };
+
+    explicit ImportScreen(AppState *state, QWidget *parent = nullptr);
+    ~ImportScreen() override;
+
+    // Resets the screen and fills the account combo.
+    void prepare();
+
+    Format format() const;
+    void setFormat(Format format);
+    // What the file dialogs hand over, for the current format's files.
+    void chooseCsvFile(const QString &path);
+    void chooseQifFiles(const QStringList &paths);
+    void chooseOfxFiles(const QStringList &paths);
+
+    int currentPage() const;
+    QString summaryText() const;
+    ImportService *service() const { return m_service; }
+    ImportPreviewModel *previewModel() const { return m_preview; }
+
+    // The summary of an import as the page shows it, one entry per line;
+    // `investmentStatements` are OFX statements the import left out.
+    static QStringList summaryLines(const ImportResult &result, int investmentStatements = 0);
+
+public Q_SLOTS:
+    // "Browse...": chooses the file(s) for the current format.
+    void selectFile();
+    // "Import".
+    void runImport();
+
+Q_SIGNALS:
+    // Emitted by "Done".
+    void importCompleted();
+
+private:
+    // One source account of the QIF or OFX files and where it goes.
+    struct SourceRow
+    {
+        QString key;
+        QString newAccountName;
+        AccountType type = AccountType::Checking;
+        std::optional<Currency> currency;
+        QString numberLast4;
+        QComboBox *combo = nullptr;
+    };
+
+    void buildSetupPage(QWidget *page);
+    QWidget *buildCsvPart();
+    QWidget *buildSourcePart();
+    void reset();
+    void refillAccounts();
+    void onFormatChanged();
+    void clearSourceRows();
+    void showMessage(const QString &text);
+    void showFileLabel(const QStringList &paths);
+    void loadCsvPreview(const QString &path);
+    void refillColumnCombos(const QStringList &firstRow, int columns);
+    void addSourceRow(const QString &label, const SourceRow &row, const QString &preselectName);
+    void buildQifRows(const QifAnalysis &analysis);
+    void buildOfxRows(const OfxAnalysis &analysis);
+    // Asks for an account when the combo is empty; false when there is none.
+    bool ensureCsvTarget();
+    // Source key to account id (empty to skip), and the accounts to create.
+    void collectMapping(QMap<QString, QString> &mapping, QMap<QString, Account> &newAccounts) const;
+    // Runs `work` under the progress window; the window's Cancel cancels it.
+    ImportResult runWithProgress(const std::function<ImportResult()> &work);
+    void showSummary(const ImportResult &result);
+    void finish();
+
+    AppState *m_state;
+    std::unique_ptr<ImportIdRepository> m_importIds;
+    ImportService *m_service = nullptr;
+    ImportPreviewModel *m_preview = nullptr;
+
+    QStackedWidget *m_pages = nullptr;
+    QButtonGroup *m_formatGroup = nullptr;
+    QLabel *m_accountLabel = nullptr;
+    QComboBox *m_accountCombo = nullptr;
+    QLabel *m_fileLabel = nullptr;
+    QLabel *m_messageLabel = nullptr;
+    QWidget *m_csvPart = nullptr;
+    QComboBox *m_dateColumn = nullptr;
+    QComboBox *m_payeeColumn = nullptr;
+    QComboBox *m_amountColumn = nullptr;
+    QComboBox *m_memoColumn = nullptr;
+    QComboBox *m_categoryColumn = nullptr;
+    QComboBox *m_dateFormat = nullptr;
+    QCheckBox *m_headerCheck = nullptr;
+    QTableView *m_previewView = nullptr;
+    QWidget *m_sourcePart = nullptr;
+    QLabel *m_sourceTitle = nullptr;
+    QLabel *m_sourceText = nullptr;
+    QFormLayout *m_sourceRowsLayout = nullptr;
+    QPlainTextEdit *m_summary = nullptr;
+
+    QString m_csvPath;
+    QStringList m_qifPaths;
+    QStringList m_ofxPaths;
+    OfxAnalysis m_ofxAnalysis;
+    int m_previousColumnCount = -1;
+    QList<SourceRow> m_sourceRows;
+};
