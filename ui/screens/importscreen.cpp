@@ -403,8 +403,8 @@ void ImportScreen::selectFile()
 void ImportScreen::chooseCsvFile(const QString &path)
 {
     setFormat(Format::Csv);
-    if (path != m_csvPath)
-        m_previousColumnCount = -1;
+    // The column count of the last file stays: the next statement of the
+    // same bank has the same columns, and the choices made for them stay.
     m_csvPath = path;
     m_qifPaths.clear();
     m_ofxPaths.clear();
