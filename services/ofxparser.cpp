@@ -394,7 +394,7 @@ OfxFile OfxParser::parseFile(const QString &path, const Progress &progress)
     return parse(bytes, progress);
 }
 
-OfxFile OfxParser::parse(const QByteArray &bytes, const Progress &progress)
+OfxFile OfxParser::parse(const QByteArray &bytes, const Progress &progress, int linesPerPass)
 {
     Collector collector;
     OfxFile &file = collector.file;
@@ -402,7 +402,7 @@ OfxFile OfxParser::parse(const QByteArray &bytes, const Progress &progress)
         file.error = tr("The file is larger than %1 MB and was not read.").arg(kMaxFileSize / (1024 * 1024));
         return file;
     }
-    const Passes prepared = passes(bytes, kLinesPerPass);
+    const Passes prepared = passes(bytes, linesPerPass);
     if (!prepared.error.isEmpty()) {
         file.error = prepared.error;
         return file;
@@ -432,7 +432,7 @@ OfxFile OfxParser::parse(const QByteArray &bytes, const Progress &progress)
         libofx_proc_file(context, scratchPath.constData(), OFX);
         libofx_free_context(context);
         closeLeakedHandles();
-        linesRead = qMin(prepared.lines, linesRead + kLinesPerPass);
+        linesRead = qMin(prepared.lines, linesRead + qMax(1, linesPerPass));
         if (progress && !progress(linesRead, prepared.lines)) {
             file.cancelled = true;
             break;

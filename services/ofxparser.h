@@ -76,7 +76,8 @@ public:
     using Progress = std::function<bool(int linesRead, int totalLines)>;
 
     static OfxFile parseFile(const QString &path, const Progress &progress = {});
-    static OfxFile parse(const QByteArray &bytes, const Progress &progress = {});
+    // `linesPerPass` other than the default is for measuring libofx.
+    static OfxFile parse(const QByteArray &bytes, const Progress &progress = {}, int linesPerPass = kLinesPerPass);
 
     // The documents libofx reads, as prepared above: each pass holds the
     // statement lines [k * perPass, (k + 1) * perPass) and everything else;
