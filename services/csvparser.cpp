@@ -81,6 +81,16 @@ QDate readWithFormat(const QString &cell, const QString &format)
 
 QList<QStringList> CsvParser::parse(QStringView text)
 {
+    return parse(text, -1, nullptr);
+}
+
+QList<QStringList> CsvParser::parse(QStringView text, qsizetype maxRows, qsizetype *consumed)
+{
+    if (maxRows == 0) {
+        if (consumed)
+            *consumed = 0;
+        return {};
+    }
     QList<QStringList> rows;
     QStringList row;
     QString field;
@@ -128,6 +138,11 @@ QList<QStringList> CsvParser::parse(QStringView text)
             endField();
         } else if (c == u'\n') {
             endRow();
+            if (maxRows >= 0 && rows.size() >= maxRows) {
+                if (consumed)
+                    *consumed = i + 1;
+                return rows;
+            }
         } else if (c != u'\r') {
             field.append(c);
             if (!c.isSpace())
@@ -136,6 +151,8 @@ QList<QStringList> CsvParser::parse(QStringView text)
     }
     if (pending || !field.isEmpty() || !row.isEmpty())
         endRow();
+    if (consumed)
+        *consumed = size;
     return rows;
 }
 

@@ -27,6 +27,10 @@ public:
     // Anywhere else in a cell a double quote is an ordinary character, as in
     // 6" Sub Shop or 37°36'37.8"N. Blank lines are dropped.
     static QList<QStringList> parse(QStringView text);
+    // The first `maxRows` rows (all when negative), and in `consumed` how
+    // much of the text they took: parsing the rest from there gives the
+    // other rows, as if the text had been parsed whole.
+    static QList<QStringList> parse(QStringView text, qsizetype maxRows, qsizetype *consumed);
 
     // `format` first when given, then the usual bank formats month-first
     // before day-first; invalid when nothing reads. A two-digit year is one

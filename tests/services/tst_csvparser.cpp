@@ -15,6 +15,8 @@ private Q_SLOTS:
     void hostileTextNeverBreaksTheParser_data();
     void hostileTextNeverBreaksTheParser();
     void columnsPerRowAreBounded();
+    void firstRowsThenTheRest_data();
+    void firstRowsThenTheRest();
     void dates_data();
     void dates();
     void amounts_data();
@@ -84,6 +86,30 @@ void tst_CsvParser::columnsPerRowAreBounded()
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows[0].size(), CsvParser::kMaxColumns);
     QCOMPARE(rows[1], QStringList({"x", "y"}));
+}
+
+void tst_CsvParser::firstRowsThenTheRest_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("first");
+
+    QTest::newRow("plain") << "a,b\n1,2\n3,4\n5,6\n" << 2;
+    QTest::newRow("quotedLineBreakAtTheCut") << "a\n\"x\ny\",z\nlast\n" << 1;
+    QTest::newRow("blankLinesBetween") << "a\n\n\nb\n\nc" << 2;
+    QTest::newRow("fewerRowsThanAsked") << "a\nb\n" << 5;
+    QTest::newRow("noFinalLineBreak") << "a\nb" << 1;
+    QTest::newRow("nothingAsked") << "a\nb\n" << 0;
+}
+
+void tst_CsvParser::firstRowsThenTheRest()
+{
+    QFETCH(QString, text);
+    QFETCH(int, first);
+    qsizetype consumed = -1;
+    const Rows head = CsvParser::parse(text, first, &consumed);
+    QVERIFY(head.size() <= qMax(first, 0) || consumed == text.size());
+    QVERIFY(consumed >= 0 && consumed <= text.size());
+    QCOMPARE(head + CsvParser::parse(QStringView(text).sliced(consumed)), CsvParser::parse(text));
 }
 
 void tst_CsvParser::dates_data()

@@ -15,6 +15,24 @@ void ImportPreviewModel::setRows(QList<QStringList> rows)
     endResetModel();
 }
 
+void ImportPreviewModel::appendRows(QList<QStringList> rows)
+{
+    if (rows.isEmpty())
+        return;
+    int columns = m_columns;
+    for (const QStringList &row : std::as_const(rows))
+        columns = qMax(columns, int(row.size()));
+    if (columns > m_columns) {
+        beginInsertColumns(QModelIndex(), m_columns, columns - 1);
+        m_columns = columns;
+        endInsertColumns();
+    }
+    const int first = int(m_rows.size());
+    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
+    m_rows.append(std::move(rows));
+    endInsertRows();
+}
+
 int ImportPreviewModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());

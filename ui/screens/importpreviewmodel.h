@@ -16,6 +16,8 @@ public:
     explicit ImportPreviewModel(QObject *parent = nullptr);
 
     void setRows(QList<QStringList> rows);
+    // More rows of the same file, after those there are.
+    void appendRows(QList<QStringList> rows);
     void clear() { setRows({}); }
     const QList<QStringList> &rows() const { return m_rows; }
 

@@ -30,11 +30,14 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QThread>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString kCreate = QStringLiteral("__create__");
+// Rows the preview parses before it shows; the rest follow from a worker.
+constexpr qsizetype kFirstPreviewRows = 1000;
 const QString kSkip = QStringLiteral("__skip__");
 
 QString fileName(const QString &path)
@@ -105,7 +108,14 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
     reset();
 }
 
-ImportScreen::~ImportScreen() = default;
+ImportScreen::~ImportScreen()
+{
+    // A preview parse still running hands its rows to this screen.
+    for (const QPointer<QThread> &thread : std::as_const(m_previewThreads)) {
+        if (thread)
+            thread->wait();
+    }
+}
 
 void ImportScreen::buildSetupPage(QWidget *page)
 {
@@ -284,6 +294,8 @@ void ImportScreen::reset()
     showFileLabel({});
     showMessage(QString());
     m_formatGroup->button(int(Format::Csv))->setChecked(true);
+    ++m_previewGeneration;
+    m_previewPending = false;
     m_preview->clear();
     for (QComboBox *combo : {m_dateColumn, m_payeeColumn, m_amountColumn, m_memoColumn, m_categoryColumn})
         combo->clear();
@@ -325,6 +337,8 @@ void ImportScreen::onFormatChanged()
     bool cleared = false;
     if (current != Format::Csv && !m_csvPath.isEmpty()) {
         m_csvPath.clear();
+        ++m_previewGeneration;
+        m_previewPending = false;
         m_preview->clear();
         cleared = true;
     }
@@ -415,6 +429,9 @@ void ImportScreen::chooseCsvFile(const QString &path)
 
 void ImportScreen::loadCsvPreview(const QString &path)
 {
+    // Whatever a parse still running for an earlier file brings is dropped.
+    ++m_previewGeneration;
+    m_previewPending = false;
     QFile file(path);
     const qint64 limit = m_service->maxFileSize();
     if (!file.open(QIODevice::ReadOnly)) {
@@ -428,7 +445,9 @@ void ImportScreen::loadCsvPreview(const QString &path)
     }
     // Decoded as the import will decode it, so the preview shows what will
     // be stored.
-    QList<QStringList> rows = CsvParser::parse(ImportEncoding::decode(bytes));
+    QString text = ImportEncoding::decode(bytes);
+    qsizetype consumed = 0;
+    QList<QStringList> rows = CsvParser::parse(text, kFirstPreviewRows, &consumed);
     if (rows.isEmpty()) {
         showMessage(tr("%1 holds no rows.").arg(fileName(path)));
         return;
@@ -443,8 +462,31 @@ void ImportScreen::loadCsvPreview(const QString &path)
     }
     m_previousColumnCount = columns;
     m_preview->setRows(std::move(rows));
-    // Sized by the rows on screen only.
     m_previewView->resizeColumnsToContents();
+    if (consumed < text.size())
+        parseRestOfPreview(std::move(text), consumed);
+}
+
+void ImportScreen::parseRestOfPreview(QString text, qsizetype from)
+{
+    m_previewPending = true;
+    const int generation = m_previewGeneration;
+    QThread *thread = QThread::create([this, text = std::move(text), from, generation] {
+        QList<QStringList> rest = CsvParser::parse(QStringView(text).sliced(from));
+        QMetaObject::invokeMethod(
+            this,
+            [this, rest = std::move(rest), generation]() mutable {
+                if (generation != m_previewGeneration)
+                    return;
+                m_previewPending = false;
+                m_preview->appendRows(std::move(rest));
+            },
+            Qt::QueuedConnection);
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    m_previewThreads.removeAll(nullptr);
+    m_previewThreads.append(thread);
+    thread->start(QThread::LowPriority);
 }
 
 void ImportScreen::refillColumnCombos(const QStringList &firstRow, int columns)

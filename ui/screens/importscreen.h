@@ -4,6 +4,7 @@
 #include "services/importservice.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -24,6 +25,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QTableView;
+class QThread;
 
 // The window through which a person imports a CSV file into one account,
 // or QIF or OFX/QFX files into several. For CSV it previews the file and
@@ -57,6 +59,9 @@ public:
     void chooseOfxFiles(const QStringList &paths);
 
     int currentPage() const;
+    // The preview shows the first rows at once and the others as soon as a
+    // background parse of them ends; false until then.
+    bool isPreviewComplete() const { return !m_previewPending; }
     QString summaryText() const;
     ImportService *service() const { return m_service; }
     ImportPreviewModel *previewModel() const { return m_preview; }
@@ -97,6 +102,9 @@ private:
     void showMessage(const QString &text);
     void showFileLabel(const QStringList &paths);
     void loadCsvPreview(const QString &path);
+    // Parses text[from...] off the GUI thread and appends it to the preview,
+    // unless another file was chosen meanwhile.
+    void parseRestOfPreview(QString text, qsizetype from);
     void refillColumnCombos(const QStringList &firstRow, int columns);
     void addSourceRow(const QString &label, const SourceRow &row, const QString &preselectName);
     void buildQifRows(const QifAnalysis &analysis);
@@ -141,5 +149,8 @@ private:
     QStringList m_ofxPaths;
     OfxAnalysis m_ofxAnalysis;
     int m_previousColumnCount = -1;
+    int m_previewGeneration = 0;
+    bool m_previewPending = false;
+    QList<QPointer<QThread>> m_previewThreads;
     QList<SourceRow> m_sourceRows;
 };

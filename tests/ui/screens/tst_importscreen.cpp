@@ -65,6 +65,7 @@ private Q_SLOTS:
     void preparedLayout();
     void formatSwitchShowsItsParts();
     void csvPreviewFillsCombosAndTable();
+    void longCsvPreviewFillsInTheBackground();
     void secondCsvFileKeepsOrResetsColumns_data();
     void secondCsvFileKeepsOrResetsColumns();
     void csvImportShowsSummaryAndDone();
@@ -261,6 +262,33 @@ void tst_ImportScreen::csvPreviewFillsCombosAndTable()
     QCOMPARE(combo("dateColumn")->currentData().toInt(), 0);
     QCOMPARE(combo("payeeColumn")->currentData().toInt(), 1);
     QCOMPARE(combo("amountColumn")->currentData().toInt(), 2);
+}
+
+void tst_ImportScreen::longCsvPreviewFillsInTheBackground()
+{
+    QByteArray text = "Date,Payee,Amount\n";
+    for (int i = 0; i < 2500; ++i)
+        text += "2024-01-05,\"Payee\n" + QByteArray::number(i) + "\",-1" + (i == 2400 ? ",wide" : "") + "\n";
+    ImportPreviewModel *model = m_screen->previewModel();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    m_screen->chooseCsvFile(writeFile("long.csv", text));
+    // The first rows show at once, before the rest is parsed.
+    QCOMPARE(model->rowCount(), 1000);
+    QCOMPARE(model->columnCount(), 3);
+    QTRY_VERIFY(m_screen->isPreviewComplete());
+    QCOMPARE(model->rowCount(), 2501);
+    QCOMPARE(model->columnCount(), 4);
+    QCOMPARE(model->index(2500, 1).data().toString(), QStringLiteral("Payee\n2499"));
+
+    // A file chosen while the last one is still being parsed shows alone.
+    m_screen->chooseCsvFile(writeFile("long2.csv", text));
+    m_screen->chooseCsvFile(writeFile("short.csv", "Date,Payee,Amount\n2024-01-05,Shop,-1\n"));
+    QVERIFY(m_screen->isPreviewComplete());
+    QTest::qWait(200);
+    QCOMPARE(model->rowCount(), 2);
+    // Closing in the middle of a parse waits for it.
+    m_screen->chooseCsvFile(writeFile("long3.csv", text));
+    m_screen.reset();
 }
 
 void tst_ImportScreen::secondCsvFileKeepsOrResetsColumns_data()
