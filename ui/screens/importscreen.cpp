@@ -89,15 +89,15 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setReadOnly(true);
     m_summary->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    auto *done = new QPushButton(tr("Done"), summaryPage);
-    done->setObjectName(QStringLiteral("doneButton"));
-    done->setStyleSheet(primaryButtonStyle());
-    done->setMinimumWidth(120);
-    connect(done, &QPushButton::clicked, this, &ImportScreen::finish);
+    m_doneButton = new QPushButton(tr("Done"), summaryPage);
+    m_doneButton->setObjectName(QStringLiteral("doneButton"));
+    m_doneButton->setStyleSheet(primaryButtonStyle());
+    m_doneButton->setMinimumWidth(120);
+    connect(m_doneButton, &QPushButton::clicked, this, &ImportScreen::finish);
     auto *summaryLayout = new QVBoxLayout(summaryPage);
     summaryLayout->setContentsMargins(0, 0, 0, 0);
     summaryLayout->addWidget(m_summary, 1);
-    summaryLayout->addWidget(done, 0, Qt::AlignHCenter);
+    summaryLayout->addWidget(m_doneButton, 0, Qt::AlignHCenter);
     m_pages->addWidget(summaryPage);
 
     auto *layout = new QVBoxLayout(this);
@@ -105,7 +105,18 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
     layout->setSpacing(12);
     layout->addWidget(title);
     layout->addWidget(m_pages, 1);
+    setKeyboardOrder();
     reset();
+}
+
+void ImportScreen::setKeyboardOrder()
+{
+    const QList<QWidget *> order = {m_formatGroup->button(int(Format::Csv)), m_formatGroup->button(int(Format::Qif)),
+                                    m_formatGroup->button(int(Format::Ofx)), m_accountCombo, m_browseButton,
+                                    m_dateColumn, m_payeeColumn, m_amountColumn, m_memoColumn, m_categoryColumn,
+                                    m_dateFormat, m_headerCheck, m_previewView, m_importButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 ImportScreen::~ImportScreen()
@@ -149,11 +160,11 @@ void ImportScreen::buildSetupPage(QWidget *page)
     m_fileLabel = new QLabel;
     m_fileLabel->setObjectName(QStringLiteral("fileLabel"));
     m_fileLabel->setTextFormat(Qt::PlainText);
-    auto *browse = new QPushButton(tr("Browse..."));
-    browse->setObjectName(QStringLiteral("browseButton"));
-    connect(browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
+    m_browseButton = new QPushButton(tr("Browse..."));
+    m_browseButton->setObjectName(QStringLiteral("browseButton"));
+    connect(m_browseButton, &QPushButton::clicked, this, &ImportScreen::selectFile);
     fileLayout->addWidget(m_fileLabel, 1);
-    fileLayout->addWidget(browse);
+    fileLayout->addWidget(m_browseButton);
 
     auto *form = new QFormLayout;
     auto *formatLabel = new QLabel(tr("&Format:"));
@@ -172,11 +183,11 @@ void ImportScreen::buildSetupPage(QWidget *page)
     m_csvPart = buildCsvPart();
     m_sourcePart = buildSourcePart();
 
-    auto *import = new QPushButton(tr("Import"));
-    import->setObjectName(QStringLiteral("importButton"));
-    import->setStyleSheet(primaryButtonStyle());
-    import->setMinimumWidth(120);
-    connect(import, &QPushButton::clicked, this, &ImportScreen::runImport);
+    m_importButton = new QPushButton(tr("Import"));
+    m_importButton->setObjectName(QStringLiteral("importButton"));
+    m_importButton->setStyleSheet(primaryButtonStyle());
+    m_importButton->setMinimumWidth(120);
+    connect(m_importButton, &QPushButton::clicked, this, &ImportScreen::runImport);
 
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -185,7 +196,7 @@ void ImportScreen::buildSetupPage(QWidget *page)
     layout->addWidget(m_csvPart, 1);
     layout->addWidget(m_sourcePart, 1);
     layout->addStretch();
-    layout->addWidget(import, 0, Qt::AlignRight);
+    layout->addWidget(m_importButton, 0, Qt::AlignRight);
 }
 
 QWidget *ImportScreen::buildCsvPart()
@@ -236,6 +247,8 @@ QWidget *ImportScreen::buildCsvPart()
     m_previewView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_previewView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_previewView->setWordWrap(false);
+    // Tab leaves the table for the Import button instead of walking cells.
+    m_previewView->setTabKeyNavigation(false);
     m_previewView->setAlternatingRowColors(true);
     // Fixed row heights and no per-row header sizing: a preview of a
     // hundred thousand rows must cost no more than the rows on screen.
@@ -282,6 +295,7 @@ void ImportScreen::prepare()
 {
     reset();
     refillAccounts();
+    m_formatGroup->checkedButton()->setFocus();
 }
 
 void ImportScreen::reset()
@@ -597,6 +611,9 @@ void ImportScreen::addSourceRow(const QString &label, const SourceRow &source, c
     auto *text = new QLabel(label);
     text->setTextFormat(Qt::PlainText);
     m_sourceRowsLayout->addRow(text, row.combo);
+    setTabOrder(m_sourceRows.isEmpty() ? static_cast<QWidget *>(m_browseButton) : m_sourceRows.constLast().combo,
+                row.combo);
+    setTabOrder(row.combo, m_importButton);
     m_sourceRows.append(row);
 }
 
@@ -807,6 +824,7 @@ void ImportScreen::showSummary(const ImportResult &result)
     const int investments = format() == Format::Ofx ? m_ofxAnalysis.investmentStatements : 0;
     m_summary->setPlainText(summaryLines(result, investments).join(QLatin1Char('\n')));
     m_pages->setCurrentIndex(SummaryPage);
+    m_doneButton->setFocus();
 }
 
 int ImportScreen::currentPage() const

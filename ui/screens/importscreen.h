@@ -93,6 +93,9 @@ private:
     };
 
     void buildSetupPage(QWidget *page);
+    // Keyboard order: format, account, file, the CSV fields or the source
+    // rows, then Import.
+    void setKeyboardOrder();
     QWidget *buildCsvPart();
     QWidget *buildSourcePart();
     void reset();
@@ -128,6 +131,9 @@ private:
     QLabel *m_accountLabel = nullptr;
     QComboBox *m_accountCombo = nullptr;
     QLabel *m_fileLabel = nullptr;
+    QPushButton *m_browseButton = nullptr;
+    QPushButton *m_importButton = nullptr;
+    QPushButton *m_doneButton = nullptr;
     QLabel *m_messageLabel = nullptr;
     QWidget *m_csvPart = nullptr;
     QComboBox *m_dateColumn = nullptr;
