@@ -52,9 +52,10 @@ for t in "${TARGETS[@]}"; do
         qifparser)
             max_len=8192; dict=(-dict="$ROOT/fuzz/qif.dict") ;;
         ofxparser)
-            # libofx itself is not built with the sanitizers; what it
-            # leaks is its own.
-            max_len=16384; dict=(-dict="$ROOT/fuzz/ofx.dict") ;;
+            # libofx is not built with the sanitizers, and what it leaks on
+            # malformed input is its own.
+            max_len=16384; dict=(-dict="$ROOT/fuzz/ofx.dict")
+            export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$ROOT/fuzz/libofx.supp" ;;
         backuprestore)
             max_len=32768; dict=(-dict="$ROOT/fuzz/backup.dict")
             QUILLBY_FUZZ_WRITE_SEEDS="$BUILD/seeds/$t" "$exe" >/dev/null

@@ -2,7 +2,6 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
-#include "data/categoryrepository.h"
 #include "data/importidrepository.h"
 #include "services/accountservice.h"
 #include "services/csvparser.h"
@@ -18,7 +17,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -204,7 +202,7 @@ QWidget *ImportScreen::buildCsvPart()
     auto *part = new QWidget;
     part->setObjectName(QStringLiteral("csvPart"));
     auto *heading = new QLabel(tr("CSV Column Mapping:"));
-    applyFontRole(heading, FontRole::BodyStrong);
+    heading->setStyleSheet(QStringLiteral("font-weight: bold;"));
 
     m_dateColumn = columnCombo(QStringLiteral("dateColumn"));
     m_payeeColumn = columnCombo(QStringLiteral("payeeColumn"));
@@ -255,6 +253,7 @@ QWidget *ImportScreen::buildCsvPart()
     m_previewView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_previewView->verticalHeader()->hide();
     m_previewView->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_previewView->horizontalHeader()->setStretchLastSection(true);
 
     auto *layout = new QVBoxLayout(part);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -270,7 +269,7 @@ QWidget *ImportScreen::buildSourcePart()
     auto *part = new QWidget;
     part->setObjectName(QStringLiteral("sourcePart"));
     m_sourceTitle = new QLabel;
-    applyFontRole(m_sourceTitle, FontRole::BodyStrong);
+    m_sourceTitle->setStyleSheet(QStringLiteral("font-weight: bold;"));
     m_sourceText = new QLabel;
     m_sourceText->setWordWrap(true);
 
@@ -278,6 +277,7 @@ QWidget *ImportScreen::buildSourcePart()
     m_sourceRowsLayout = new QFormLayout(rows);
     m_sourceRowsLayout->setObjectName(QStringLiteral("qifMapRowsLayout"));
     m_sourceRowsLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    m_sourceRowsLayout->setContentsMargins(0, 0, 0, 0);
     auto *scroll = new QScrollArea;
     scroll->setWidget(rows);
     scroll->setWidgetResizable(true);
@@ -531,6 +531,8 @@ void ImportScreen::chooseQifFiles(const QStringList &paths)
     showFileLabel(paths);
 
     QProgressDialog progress(tr("Analyzing QIF file(s)..."), QString(), 0, 0, this);
+    progress.setWindowTitle(tr("Reading"));
+    progress.setMinimumWidth(360);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(200);
     progress.setValue(0);
@@ -555,6 +557,8 @@ void ImportScreen::chooseOfxFiles(const QStringList &paths)
     // Cancel that works, so every other window waits meanwhile.
     QProgressDialog progress(tr("Reading the statement..."), tr("Cancel"), 0, 0, this);
     progress.setObjectName(QStringLiteral("readProgress"));
+    progress.setWindowTitle(tr("Reading"));
+    progress.setMinimumWidth(360);
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(200);
     progress.setAutoReset(false);
@@ -759,6 +763,8 @@ ImportResult ImportScreen::runWithProgress(const std::function<ImportResult()> &
     // input through to this window only, so Cancel works.
     QProgressDialog progress(tr("Importing..."), tr("Cancel"), 0, 0, this);
     progress.setObjectName(QStringLiteral("importProgress"));
+    progress.setWindowTitle(tr("Importing"));
+    progress.setMinimumWidth(360);
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(500);
     progress.setAutoReset(false);
