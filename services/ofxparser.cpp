@@ -409,8 +409,6 @@ OfxFile OfxParser::parse(const QByteArray &bytes, const Progress &progress, int 
     }
     file.investmentStatements = prepared.investmentStatements;
 
-    QMutexLocker locker(&libofxLock());
-    silenceLibofx();
     QTemporaryFile scratch(QDir::tempPath() + QStringLiteral("/quillby-ofx-XXXXXX.ofx"));
     if (!scratch.open()) {
         file.error = tr("No temporary file could be made to read the statement.");
@@ -423,15 +421,21 @@ OfxFile OfxParser::parse(const QByteArray &bytes, const Progress &progress, int 
             file.error = tr("No temporary file could be made to read the statement.");
             break;
         }
-        LibofxContextPtr context = libofx_get_new_context();
-        ofx_set_account_cb(context, &Collector::onAccount, &collector);
-        ofx_set_statement_cb(context, &Collector::onStatement, &collector);
-        ofx_set_transaction_cb(context, &Collector::onTransaction, &collector);
-        // Its result is no guide: it reports errors for well-formed XML
-        // files read against its SGML grammar. What came through counts.
-        libofx_proc_file(context, scratchPath.constData(), OFX);
-        libofx_free_context(context);
-        closeLeakedHandles();
+        {
+            // Held for the pass only: the progress call below may run the
+            // event loop, and whatever it starts may read a file too.
+            QMutexLocker locker(&libofxLock());
+            silenceLibofx();
+            LibofxContextPtr context = libofx_get_new_context();
+            ofx_set_account_cb(context, &Collector::onAccount, &collector);
+            ofx_set_statement_cb(context, &Collector::onStatement, &collector);
+            ofx_set_transaction_cb(context, &Collector::onTransaction, &collector);
+            // Its result is no guide: it reports errors for well-formed XML
+            // files read against its SGML grammar. What came through counts.
+            libofx_proc_file(context, scratchPath.constData(), OFX);
+            libofx_free_context(context);
+            closeLeakedHandles();
+        }
         linesRead = qMin(prepared.lines, linesRead + qMax(1, linesPerPass));
         if (progress && !progress(linesRead, prepared.lines)) {
             file.cancelled = true;
