@@ -9,6 +9,7 @@
 #include "ui/accountformdialog.h"
 #include "ui/messagebox.h"
 #include "ui/screens/importpreviewmodel.h"
+#include "ui/screens/importsourcemapping.h"
 #include "ui/thememanager.h"
 
 #include <QButtonGroup>
@@ -25,7 +26,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QThread>
@@ -33,10 +33,8 @@
 
 namespace {
 
-const QString kCreate = QStringLiteral("__create__");
 // Rows the preview parses before it shows; the rest follow from a worker.
 constexpr qsizetype kFirstPreviewRows = 1000;
-const QString kSkip = QStringLiteral("__skip__");
 
 QString fileName(const QString &path)
 {
@@ -179,7 +177,7 @@ void ImportScreen::buildSetupPage(QWidget *page)
     m_messageLabel->setTextFormat(Qt::PlainText);
 
     m_csvPart = buildCsvPart();
-    m_sourcePart = buildSourcePart();
+    m_sourcePart = new ImportSourceMapping;
 
     m_importButton = new QPushButton(tr("Import"));
     m_importButton->setObjectName(QStringLiteral("importButton"));
@@ -264,33 +262,6 @@ QWidget *ImportScreen::buildCsvPart()
     return part;
 }
 
-QWidget *ImportScreen::buildSourcePart()
-{
-    auto *part = new QWidget;
-    part->setObjectName(QStringLiteral("sourcePart"));
-    m_sourceTitle = new QLabel;
-    m_sourceTitle->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    m_sourceText = new QLabel;
-    m_sourceText->setWordWrap(true);
-
-    auto *rows = new QWidget;
-    m_sourceRowsLayout = new QFormLayout(rows);
-    m_sourceRowsLayout->setObjectName(QStringLiteral("qifMapRowsLayout"));
-    m_sourceRowsLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    m_sourceRowsLayout->setContentsMargins(0, 0, 0, 0);
-    auto *scroll = new QScrollArea;
-    scroll->setWidget(rows);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-
-    auto *layout = new QVBoxLayout(part);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_sourceTitle);
-    layout->addWidget(m_sourceText);
-    layout->addWidget(scroll, 1);
-    return part;
-}
-
 void ImportScreen::prepare()
 {
     reset();
@@ -313,7 +284,7 @@ void ImportScreen::reset()
     m_preview->clear();
     for (QComboBox *combo : {m_dateColumn, m_payeeColumn, m_amountColumn, m_memoColumn, m_categoryColumn})
         combo->clear();
-    clearSourceRows();
+    m_sourcePart->clear();
     m_summary->clear();
     m_pages->setCurrentIndex(SetupPage);
     onFormatChanged();
@@ -367,16 +338,18 @@ void ImportScreen::onFormatChanged()
     }
     if (cleared)
         showFileLabel({});
-    clearSourceRows();
+    m_sourcePart->clear();
     showMessage(QString());
 }
 
-void ImportScreen::clearSourceRows()
+void ImportScreen::chainSourceRows()
 {
-    while (m_sourceRowsLayout->rowCount() > 0)
-        m_sourceRowsLayout->removeRow(0);
-    m_sourceRows.clear();
-    m_sourcePart->hide();
+    QWidget *previous = m_browseButton;
+    for (QComboBox *combo : m_sourcePart->combos()) {
+        setTabOrder(previous, combo);
+        previous = combo;
+    }
+    setTabOrder(previous, m_importButton);
 }
 
 void ImportScreen::showMessage(const QString &text)
@@ -402,7 +375,7 @@ void ImportScreen::showFileLabel(const QStringList &paths)
 
 void ImportScreen::selectFile()
 {
-    clearSourceRows();
+    m_sourcePart->clear();
     switch (format()) {
     case Format::Qif: {
         const QStringList paths =
@@ -524,7 +497,7 @@ void ImportScreen::refillColumnCombos(const QStringList &firstRow, int columns)
 void ImportScreen::chooseQifFiles(const QStringList &paths)
 {
     setFormat(Format::Qif);
-    clearSourceRows();
+    m_sourcePart->clear();
     m_qifPaths = paths;
     m_csvPath.clear();
     m_ofxPaths.clear();
@@ -540,14 +513,16 @@ void ImportScreen::chooseQifFiles(const QStringList &paths)
     const QifAnalysis analysis = m_service->analyzeQif(paths);
     progress.close();
     showMessage(analysis.error);
-    if (!analysis.accounts.isEmpty())
-        buildQifRows(analysis);
+    if (!analysis.accounts.isEmpty()) {
+        m_sourcePart->showQif(analysis, m_state->accountRepository()->findAll());
+        chainSourceRows();
+    }
 }
 
 void ImportScreen::chooseOfxFiles(const QStringList &paths)
 {
     setFormat(Format::Ofx);
-    clearSourceRows();
+    m_sourcePart->clear();
     m_ofxPaths = paths;
     m_csvPath.clear();
     m_qifPaths.clear();
@@ -581,99 +556,9 @@ void ImportScreen::chooseOfxFiles(const QStringList &paths)
         return;
     }
     showMessage(m_ofxAnalysis.error);
-    if (m_ofxAnalysis.error.isEmpty() && !m_ofxAnalysis.accounts.isEmpty())
-        buildOfxRows(m_ofxAnalysis);
-}
-
-void ImportScreen::addSourceRow(const QString &label, const SourceRow &source, const QString &preselectName)
-{
-    SourceRow row = source;
-    row.combo = new QComboBox;
-    row.combo->setObjectName(QStringLiteral("sourceCombo%1").arg(m_sourceRows.size()));
-    row.combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    row.combo->addItem(tr("\u2014 Create new account \"%1\" \u2014").arg(row.newAccountName), kCreate);
-    row.combo->addItem(tr("\u2014 Skip these transactions \u2014"), kSkip);
-    const QList<Account> accounts = m_state->accountRepository()->findAll();
-    int byName = -1;
-    int byNumber = -1;
-    int numberMatches = 0;
-    for (const Account &account : accounts) {
-        row.combo->addItem(account.name, account.id);
-        // An account this import would create exists already: most often
-        // the one an earlier import of the same file created.
-        if (account.name.compare(preselectName, Qt::CaseInsensitive) == 0)
-            byName = row.combo->count() - 1;
-        if (!row.numberLast4.isEmpty() && account.accountNumberLast4 == row.numberLast4 && account.type == row.type) {
-            byNumber = row.combo->count() - 1;
-            ++numberMatches;
-        }
-    }
-    if (byName >= 0)
-        row.combo->setCurrentIndex(byName);
-    else if (numberMatches == 1)
-        row.combo->setCurrentIndex(byNumber);
-    auto *text = new QLabel(label);
-    text->setTextFormat(Qt::PlainText);
-    m_sourceRowsLayout->addRow(text, row.combo);
-    setTabOrder(m_sourceRows.isEmpty() ? static_cast<QWidget *>(m_browseButton) : m_sourceRows.constLast().combo,
-                row.combo);
-    setTabOrder(row.combo, m_importButton);
-    m_sourceRows.append(row);
-}
-
-void ImportScreen::buildQifRows(const QifAnalysis &analysis)
-{
-    m_sourceTitle->setText(tr("QIF source accounts:"));
-    m_sourceText->setText(tr("Choose where each Quicken account should be imported. Accounts mapped across the "
-                             "selected files will have their transfers linked automatically."));
-    for (const QifSourceAccount &account : analysis.accounts) {
-        SourceRow row;
-        row.key = account.key;
-        row.newAccountName = account.newAccountName;
-        row.type = account.suggestedType;
-        addSourceRow(account.displayName, row, account.newAccountName);
-    }
-    m_sourcePart->show();
-}
-
-void ImportScreen::buildOfxRows(const OfxAnalysis &analysis)
-{
-    m_sourceTitle->setText(tr("OFX accounts:"));
-    QString text = tr("Choose where the statement of each bank or card account should be imported. Lines the "
-                      "bank already sent in an earlier import are skipped.");
-    if (analysis.investmentStatements > 0)
-        text += QLatin1Char(' ')
-                + tr("%n investment statement(s) in the file(s) will not be imported.", nullptr,
-                     analysis.investmentStatements);
-    m_sourceText->setText(text);
-    for (const OfxSourceAccount &account : analysis.accounts) {
-        SourceRow row;
-        row.key = account.key;
-        row.newAccountName = account.newAccountName;
-        row.type = account.suggestedType;
-        row.currency = account.currency;
-        row.numberLast4 = account.number.right(4);
-        addSourceRow(account.displayName, row, account.newAccountName);
-    }
-    m_sourcePart->show();
-}
-
-void ImportScreen::collectMapping(QMap<QString, QString> &mapping, QMap<QString, Account> &newAccounts) const
-{
-    for (const SourceRow &row : m_sourceRows) {
-        const QString choice = row.combo->currentData().toString();
-        if (choice == kSkip) {
-            mapping.insert(row.key, QString());
-        } else if (choice == kCreate) {
-            Account account;
-            account.name = row.newAccountName;
-            account.type = row.type;
-            account.currency = row.currency.value_or(Currency::USD);
-            account.accountNumberLast4 = row.numberLast4;
-            newAccounts.insert(row.key, account);
-        } else {
-            mapping.insert(row.key, choice);
-        }
+    if (m_ofxAnalysis.error.isEmpty() && !m_ofxAnalysis.accounts.isEmpty()) {
+        m_sourcePart->showOfx(m_ofxAnalysis, m_state->accountRepository()->findAll());
+        chainSourceRows();
     }
 }
 
@@ -734,7 +619,7 @@ void ImportScreen::runImport()
             return;
         QMap<QString, QString> mapping;
         QMap<QString, Account> newAccounts;
-        collectMapping(mapping, newAccounts);
+        m_sourcePart->collect(mapping, newAccounts);
         const QStringList paths = m_qifPaths;
         result = runWithProgress([this, paths, mapping, newAccounts] {
             return m_service->importQif(paths, mapping, newAccounts);
@@ -746,7 +631,7 @@ void ImportScreen::runImport()
             return;
         QMap<QString, QString> mapping;
         QMap<QString, Account> newAccounts;
-        collectMapping(mapping, newAccounts);
+        m_sourcePart->collect(mapping, newAccounts);
         result = runWithProgress([this, mapping, newAccounts] {
             return m_service->importOfx(m_ofxAnalysis, mapping, newAccounts);
         });

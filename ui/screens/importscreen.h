@@ -11,15 +11,14 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class AppState;
 class ImportIdRepository;
 class ImportPreviewModel;
+class ImportSourceMapping;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QFormLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -81,27 +80,16 @@ Q_SIGNALS:
     void importCompleted();
 
 private:
-    // One source account of the QIF or OFX files and where it goes.
-    struct SourceRow
-    {
-        QString key;
-        QString newAccountName;
-        AccountType type = AccountType::Checking;
-        std::optional<Currency> currency;
-        QString numberLast4;
-        QComboBox *combo = nullptr;
-    };
-
     void buildSetupPage(QWidget *page);
     // Keyboard order: format, account, file, the CSV fields or the source
     // rows, then Import.
     void setKeyboardOrder();
     QWidget *buildCsvPart();
-    QWidget *buildSourcePart();
     void reset();
     void refillAccounts();
     void onFormatChanged();
-    void clearSourceRows();
+    // Keyboard order through the source rows, from the file to Import.
+    void chainSourceRows();
     void showMessage(const QString &text);
     void showFileLabel(const QStringList &paths);
     void loadCsvPreview(const QString &path);
@@ -109,13 +97,8 @@ private:
     // unless another file was chosen meanwhile.
     void parseRestOfPreview(QString text, qsizetype from);
     void refillColumnCombos(const QStringList &firstRow, int columns);
-    void addSourceRow(const QString &label, const SourceRow &row, const QString &preselectName);
-    void buildQifRows(const QifAnalysis &analysis);
-    void buildOfxRows(const OfxAnalysis &analysis);
     // Asks for an account when the combo is empty; false when there is none.
     bool ensureCsvTarget();
-    // Source key to account id (empty to skip), and the accounts to create.
-    void collectMapping(QMap<QString, QString> &mapping, QMap<QString, Account> &newAccounts) const;
     // Runs `work` under the progress window; the window's Cancel cancels it.
     ImportResult runWithProgress(const std::function<ImportResult()> &work);
     void showSummary(const ImportResult &result);
@@ -144,10 +127,7 @@ private:
     QComboBox *m_dateFormat = nullptr;
     QCheckBox *m_headerCheck = nullptr;
     QTableView *m_previewView = nullptr;
-    QWidget *m_sourcePart = nullptr;
-    QLabel *m_sourceTitle = nullptr;
-    QLabel *m_sourceText = nullptr;
-    QFormLayout *m_sourceRowsLayout = nullptr;
+    ImportSourceMapping *m_sourcePart = nullptr;
     QPlainTextEdit *m_summary = nullptr;
 
     QString m_csvPath;
@@ -158,5 +138,4 @@ private:
     int m_previewGeneration = 0;
     bool m_previewPending = false;
     QList<QPointer<QThread>> m_previewThreads;
-    QList<SourceRow> m_sourceRows;
 };
