@@ -64,6 +64,7 @@ const QList<Database::Migration> &Database::migrations()
         {2, QStringLiteral("recon_sync"), QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")},
         {3, QStringLiteral("recurring_lead_days"),
          QStringLiteral(":/sql/sql/migrations/003_recurring_lead_days.sql")},
+        {4, QStringLiteral("import_fitid"), QStringLiteral(":/sql/sql/migrations/004_import_fitid.sql")},
     };
     return list;
 }

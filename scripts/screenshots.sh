@@ -15,11 +15,16 @@
 #   accountscreen-<page>-<theme>-<size>.png   the Orlindo Account screen's pages (profile, group,
 #                                   devices, security, privacy), signed in against a local
 #                                   quillby-server (QUILLBY_SERVER picks another build of it)
-#   bash scripts/screenshots.sh [output-folder]   (default: /tmp/quillby-shots)
+#   import-<step>-<theme>-<size>.png  File > Import, step by step: csv (the
+#                                   preview), qif and ofx (the account mapping),
+#                                   summary, progress (a long import under way),
+#                                   refused (a cut-off OFX file) and failed
+#   bash scripts/screenshots.sh [output-folder] [all|import]   (default: /tmp/quillby-shots all)
 # The main window is sized to fill the screen; when its minimum size is
 # larger than the screen the window stays wider and the shot shows it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 out="${1:-/tmp/quillby-shots}"
+which_shots="${2:-all}"
 mkdir -p "$out"
 
 for tool in Xvfb openbox import xdotool python3; do
@@ -104,6 +109,7 @@ db.execute("UPDATE accounts SET name = 'Household Joint Checking for Bills', sta
 db.commit()
 PY
 
+if [ "$which_shots" = all ]; then
 for size in 1280x900 1024x700; do
     for theme in light dark; do
         start_session "$size" "$(data_folder "$theme" "$work/seed.db")"
@@ -289,6 +295,111 @@ for size in 1280x900 1024x700; do
             shoot "$out/accountscreen-$page-$theme-$size.png"
             row=$((row + 1))
         done
+        stop_session
+    done
+done
+fi
+
+# The import files: a short CSV, two QIF accounts with a transfer between
+# them, a statement of three accounts, the same cut off, and a long CSV.
+files="$work/import"
+mkdir -p "$files"
+cp "$QUILLBY_ROOT/tests/services/data/ofx/several-accounts.qfx" "$files/statement.qfx"
+head -c 1500 "$files/statement.qfx" > "$files/cut-off.ofx"
+python3 - "$files" <<'PY'
+import datetime, sys
+folder = sys.argv[1]
+payees = ["Corner Grocer", "City Power", "Fuel Stop", "Book Nook", "Cafe Aroma", "Pharmacy", "6\" Sub Shop"]
+start = datetime.date(2024, 3, 1)
+with open(f"{folder}/statement.csv", "w") as f:
+    f.write("Date,Description,Amount,Memo,Category\n")
+    for i in range(40):
+        day = start + datetime.timedelta(days=i // 2)
+        payee = payees[i % len(payees)]
+        f.write(f'{day:%m/%d/%Y},{payee},-{(i * 37) % 200 + 3}.{i % 100:02d},receipt {i},Household\n')
+with open(f"{folder}/checking.qif", "w") as f:
+    f.write("!Account\nNChecking\nTBank\n^\n!Type:Bank\n")
+    f.write("D03/01/2024\nT-100.00\nPMove to savings\nL[Savings]\n^\nD03/02/2024\nT-20.00\nPGrocer\nLFood\n^\n")
+with open(f"{folder}/savings.qif", "w") as f:
+    f.write("!Account\nNHoliday Savings\nTBank\n^\n!Type:Bank\nD03/01/2024\nT100.00\nPFrom checking\nL[Checking]\n^\n")
+with open(f"{folder}/long.csv", "w") as f:
+    f.write("Date,Payee,Amount\n")
+    for i in range(60000):
+        day = start + datetime.timedelta(days=i // 60)
+        f.write(f"{day:%Y-%m-%d},Payee #{i},-{i % 500 + 1}.25\n")
+PY
+
+open_import() {
+    xdotool key alt+f
+    sleep 0.7
+    xdotool key i
+    sleep 2
+}
+# "Import" sits in the bottom right corner of the import window.
+click_import() {
+    local id
+    id=$(xdotool search --onlyvisible --name "Import Transactions" | head -n1)
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    # Relative to the window: under a window manager the absolute position
+    # xdotool reports is off by the frame.
+    xdotool mousemove --window "$id" $((WIDTH - 76)) $((HEIGHT - 29)) click 1
+}
+# The file dialog opens from the focused "Browse..." button; the folder is
+# typed first, then the file name(s).
+choose_files() {   # file name(s) as typed into the dialog
+    xdotool key space
+    sleep 1.5
+    xdotool type --delay 5 "$files/"
+    xdotool key Return
+    sleep 1
+    xdotool type --delay 5 "$1"
+    xdotool key Return
+    sleep 2
+}
+
+for size in 1280x900 1024x700; do
+    for theme in light dark; do
+        start_session "$size" "$(data_folder "$theme" "$work/seed.db")"
+        open_import
+        # Format, account, then "Browse...".
+        xdotool key Tab Tab
+        choose_files statement.csv
+        shoot "$out/import-csv-$theme-$size.png"
+        # Back to the format, on to QIF; its account row is hidden.
+        xdotool key shift+Tab shift+Tab Right Tab
+        choose_files '"checking.qif" "savings.qif"'
+        shoot "$out/import-qif-$theme-$size.png"
+        xdotool key shift+Tab Right Tab
+        choose_files statement.qfx
+        shoot "$out/import-ofx-$theme-$size.png"
+        click_import
+        sleep 2
+        shoot "$out/import-summary-$theme-$size.png"
+        xdotool key space
+        sleep 1
+
+        open_import
+        xdotool key Tab Tab
+        choose_files long.csv
+        click_import
+        sleep 3
+        shoot "$out/import-progress-$theme-$size.png"
+        # The progress window is titled "Importing" while it lasts.
+        for _ in $(seq 120); do
+            xdotool search --onlyvisible --name "^Importing" >/dev/null 2>&1 || break
+            sleep 1
+        done
+        sleep 1
+        xdotool key space
+        sleep 1
+
+        open_import
+        xdotool key Right Right Tab
+        choose_files cut-off.ofx
+        shoot "$out/import-refused-$theme-$size.png"
+        click_import
+        sleep 2
+        shoot "$out/import-failed-$theme-$size.png"
         stop_session
     done
 done

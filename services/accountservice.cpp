@@ -23,6 +23,14 @@ AccountService::AccountService(AccountRepository *accounts, TransactionRepositor
 
 Result<Account> AccountService::create(Account account, qint64 openingAmount, const QDate &openingDate)
 {
+    Result<Account> created = createWithin(std::move(account), openingAmount, openingDate);
+    if (created)
+        record(tr("New Account"), {created->id, std::nullopt});
+    return created;
+}
+
+Result<Account> AccountService::createWithin(Account account, qint64 openingAmount, const QDate &openingDate)
+{
     const auto failed = [this] { return Result<Account>::failure(tr("Could not create the account")); };
     account.name = account.name.trimmed();
     if (account.name.isEmpty())
@@ -33,6 +41,8 @@ Result<Account> AccountService::create(Account account, qint64 openingAmount, co
     account.startingBalance = 0;
     RowStamp::fresh(account);
 
+    // Its own savepoint: a failed opening transaction takes the account
+    // with it, also inside a caller's transaction.
     SqlTransaction work;
     if (!work.isActive() || !m_accounts->insert(account))
         return failed();
@@ -51,7 +61,6 @@ Result<Account> AccountService::create(Account account, qint64 openingAmount, co
     }
     if (!work.commit())
         return failed();
-    record(tr("New Account"), {account.id, std::nullopt});
     return account;
 }
 

@@ -45,6 +45,11 @@ public:
     // A non-zero opening amount becomes a cleared, reconciled "Opening
     // Balance" transaction on openingDate, stored with the account.
     Result<Account> create(Account account, qint64 openingAmount = 0, const QDate &openingDate = QDate());
+    // create() without the undo step, for an operation that creates an
+    // account as one part of its own work (an import): run inside the
+    // caller's open transaction, the caller's rollback takes the account
+    // back along with everything else, and undo never sees it.
+    Result<Account> createWithin(Account account, qint64 openingAmount = 0, const QDate &openingDate = QDate());
     Result<Account> edit(const Account &account);
     Result<void> reorder(const QList<QPair<QString, int>> &order);
     // Soft-deletes the account with its transactions, recurring templates and

@@ -2,6 +2,8 @@
 
 #include "data/money.h"
 
+#include <QCalendar>
+
 namespace {
 
 // Only years that "yyyy-MM-dd" can hold are accepted, so every stored date
@@ -37,20 +39,72 @@ QDate isoDate(QStringView text)
     return QDate(year, month, day);
 }
 
+// A run of exactly two 'y' outside quoted literal text.
+bool hasTwoDigitYear(QStringView format)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        if (format[i] == u'\'') {
+            quoted = !quoted;
+            ++i;
+            continue;
+        }
+        qsizetype run = 0;
+        while (!quoted && i + run < format.size() && format[i + run] == u'y')
+            ++run;
+        if (run == 2)
+            return true;
+        i += qMax<qsizetype>(run, 1);
+    }
+    return false;
+}
+
+// Qt reads a two-digit year as one of 1900 to 1999; on a bank statement it
+// is one of 2000 to 2099. Moving the date a century on afterwards would
+// lose 29 February 2000, since 1900 was no leap year. The Julian calendar
+// has the Gregorian month lengths and a leap year every fourth year, so its
+// 1900 to 1999 match the Gregorian 2000 to 2099 day for day: read there,
+// the parts move to the next century unchanged.
+QDate readWithFormat(const QString &cell, const QString &format)
+{
+    if (!hasTwoDigitYear(format))
+        return storable(QDate::fromString(cell, format));
+    static const QCalendar julian(QCalendar::System::Julian);
+    const QDate read = QDate::fromString(cell, format, julian);
+    if (!read.isValid())
+        return QDate();
+    const QCalendar::YearMonthDay parts = julian.partsFromDate(read);
+    return storable(QDate(parts.year + 100, parts.month, parts.day));
+}
+
 } // namespace
 
 QList<QStringList> CsvParser::parse(QStringView text)
 {
+    return parse(text, -1, nullptr);
+}
+
+QList<QStringList> CsvParser::parse(QStringView text, qsizetype maxRows, qsizetype *consumed)
+{
+    if (maxRows == 0) {
+        if (consumed)
+            *consumed = 0;
+        return {};
+    }
     QList<QStringList> rows;
     QStringList row;
     QString field;
     bool inQuotes = false;
     bool pending = false;   // something of a row has been read since the last row ended
+    // The cell holds more than blanks, or had a quoted stretch: a double
+    // quote from here on is part of its text.
+    bool cellStarted = false;
 
     const auto endField = [&] {
         if (row.size() < kMaxColumns)
             row.append(field.trimmed());
         field.clear();
+        cellStarted = false;
     };
     const auto endRow = [&] {
         endField();
@@ -77,17 +131,28 @@ QList<QStringList> CsvParser::parse(QStringView text)
             continue;
         }
         pending = true;
-        if (c == u'"')
+        if (c == u'"' && !cellStarted) {
             inQuotes = true;
-        else if (c == u',')
+            cellStarted = true;
+        } else if (c == u',') {
             endField();
-        else if (c == u'\n')
+        } else if (c == u'\n') {
             endRow();
-        else if (c != u'\r')
+            if (maxRows >= 0 && rows.size() >= maxRows) {
+                if (consumed)
+                    *consumed = i + 1;
+                return rows;
+            }
+        } else if (c != u'\r') {
             field.append(c);
+            if (!c.isSpace())
+                cellStarted = true;
+        }
     }
     if (pending || !field.isEmpty() || !row.isEmpty())
         endRow();
+    if (consumed)
+        *consumed = size;
     return rows;
 }
 
@@ -105,7 +170,7 @@ QDate CsvParser::parseDate(const QString &cell, const QString &format)
     if (cell.isEmpty() || cell.size() > 64)
         return QDate();
     if (!format.isEmpty()) {
-        const QDate date = storable(QDate::fromString(cell, format));
+        const QDate date = readWithFormat(cell, format);
         if (date.isValid())
             return date;
     }
@@ -113,15 +178,17 @@ QDate CsvParser::parseDate(const QString &cell, const QString &format)
     if (iso.isValid())
         return iso;
     for (const QString &candidate : kFormats) {
-        const QDate date = storable(QDate::fromString(cell, candidate));
+        const QDate date = readWithFormat(cell, candidate);
         if (date.isValid())
             return date;
     }
     return QDate();
 }
 
-std::optional<qint64> CsvParser::parseAmount(const QString &cell)
+std::optional<qint64> CsvParser::parseAmount(const QString &cell, Currency currency)
 {
+    // Dollar signs go whatever the currency: many exports put one before
+    // every amount. The currency's own symbol goes in tryParseMoney.
     QString cleaned = cell;
     cleaned.remove(QLatin1Char('$'));
     cleaned.remove(QLatin1Char(','));
@@ -134,7 +201,7 @@ std::optional<qint64> CsvParser::parseAmount(const QString &cell)
         parenthesised = true;
         text = text.sliced(1, text.size() - 2).trimmed();
     }
-    const std::optional<qint64> amount = tryParseMoney(text, Currency::USD);
+    const std::optional<qint64> amount = tryParseMoney(text, currency);
     // Refused unless its opposite fits too: amounts get mirrored into
     // transfers and payments, and the most negative one has no mirror.
     if (!amount || !checkedNegate(*amount))

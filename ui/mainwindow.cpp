@@ -20,6 +20,7 @@
 #include "ui/register/registerscreen.h"
 #include "ui/statusbar.h"
 #include "ui/screens/reconciliationwindows.h"
+#include "ui/screens/importscreen.h"
 #include "ui/screens/recurringscreen.h"
 #include "ui/thememanager.h"
 #include "ui/welcomescreen.h"
@@ -335,7 +336,20 @@ void MainWindow::setupMenuBar()
     newAccount->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+N")));
     connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
     file->addSeparator();
-    addPendingEntry(file, tr("&Import..."), tr("Opens the import screen for CSV and QIF files"));
+    QAction *import = file->addAction(tr("&Import..."));
+    import->setObjectName(QStringLiteral("importAction"));
+    import->setStatusTip(tr("Imports transactions from CSV, QIF and OFX/QFX files"));
+    connect(import, &QAction::triggered, this, [this] {
+        // One screen, made on first use; what it stores reaches the sidebar
+        // and the register through the change notices of its commit.
+        auto *screen = findChild<ImportScreen *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!screen) {
+            screen = new ImportScreen(m_state);
+            connect(screen, &ImportScreen::importCompleted, this, &MainWindow::refreshAccountList);
+        }
+        screen->prepare();
+        showScreenWindow(screen, tr("Import Transactions"), QSize(650, 600));
+    });
     file->addSeparator();
     m_accountAction = file->addAction(tr("Orlindo &Account..."));
     connect(m_accountAction, &QAction::triggered, this, [this] { showOrlindoAccountScreen(); });

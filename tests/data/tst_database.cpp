@@ -28,6 +28,7 @@ private Q_SLOTS:
     void secondRunAppliesNothing();
     void upgradeFromVersionOne();
     void upgradeFromVersionTwo();
+    void upgradeFromVersionThree();
     void failingStatementRollsBackWholeMigration();
     void foreignKeysAreEnforced();
     void walIsOn();
@@ -79,10 +80,11 @@ void tst_Database::newFileReachesCurrentVersion()
     QSignalSpy errors(fixture.database(), &Database::migrationError);
     QVERIFY(fixture.database()->runMigrations());
 
-    QCOMPARE(applied.size(), 3);
+    QCOMPARE(applied.size(), 4);
     QCOMPARE(applied.at(0), (QVariantList{1, QStringLiteral("initial")}));
     QCOMPARE(applied.at(1), (QVariantList{2, QStringLiteral("recon_sync")}));
     QCOMPARE(applied.at(2), (QVariantList{3, QStringLiteral("recurring_lead_days")}));
+    QCOMPARE(applied.at(3), (QVariantList{4, QStringLiteral("import_fitid")}));
     QCOMPARE(errors.size(), 0);
 
     QSqlQuery q(fixture.database()->connection());
@@ -90,8 +92,8 @@ void tst_Database::newFileReachesCurrentVersion()
     QStringList rows;
     while (q.next())
         rows << q.value(0).toString() + ":" + q.value(1).toString();
-    QCOMPARE(rows, (QStringList{"1:initial", "2:recon_sync", "3:recurring_lead_days"}));
-    QCOMPARE(fixture.database()->schemaVersion(), 3);
+    QCOMPARE(rows, (QStringList{"1:initial", "2:recon_sync", "3:recurring_lead_days", "4:import_fitid"}));
+    QCOMPARE(fixture.database()->schemaVersion(), 4);
 }
 
 void tst_Database::schemaObjectsExist()
@@ -109,10 +111,12 @@ void tst_Database::schemaObjectsExist()
     const QStringList indexes = namesOf(db, "index");
     for (const char *index : {"idx_transactions_account_id", "idx_transactions_date",
                               "idx_transactions_category_id", "idx_transactions_transfer_link_id",
-                              "idx_transactions_sync_status", "idx_split_lines_transaction_id"}) {
+                              "idx_transactions_sync_status", "idx_split_lines_transaction_id",
+                              "idx_transactions_fitid"}) {
         QVERIFY2(indexes.contains(index), index);
     }
     QVERIFY(columnsOf(db, "recurring_transactions").contains("lead_days"));
+    QVERIFY(columnsOf(db, "transactions").contains("fitid"));
     QVERIFY(columnsOf(db, "reconciliations").contains("deleted_at"));
 }
 
@@ -122,7 +126,7 @@ void tst_Database::secondRunAppliesNothing()
     QSignalSpy applied(fixture.database(), &Database::migrationApplied);
     QVERIFY(fixture.database()->runMigrations());
     QCOMPARE(applied.size(), 0);
-    QCOMPARE(fixture.scalar("SELECT COUNT(*) FROM schema_version").toInt(), 3);
+    QCOMPARE(fixture.scalar("SELECT COUNT(*) FROM schema_version").toInt(), 4);
 }
 
 void tst_Database::upgradeFromVersionOne()
@@ -139,7 +143,7 @@ void tst_Database::upgradeFromVersionOne()
 
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.size(), 2);
+    QCOMPARE(applied.size(), 3);
     QCOMPARE(applied.at(0).at(0).toInt(), 2);
 
     QVERIFY(q.exec("SELECT id, created_at, updated_at, completed_at, sync_status, version "
@@ -169,11 +173,36 @@ void tst_Database::upgradeFromVersionTwo()
 
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.size(), 1);
+    QCOMPARE(applied.size(), 2);
     QCOMPARE(applied.at(0), (QVariantList{3, QStringLiteral("recurring_lead_days")}));
     QVERIFY(q.exec("SELECT lead_days FROM recurring_transactions WHERE id = 't'"));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 0);
+}
+
+void tst_Database::upgradeFromVersionThree()
+{
+    QTemporaryDir dir;
+    ScriptableDatabase db;
+    QVERIFY(db.open(dir.filePath("quillby.db")));
+    migrateTo(db, 3);
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
+    QVERIFY(q.exec("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
+                   "VALUES ('t', 'a', '2024-01-01', 'Corner Grocery', -500, 'x', 'x')"));
+
+    QSignalSpy applied(&db, &Database::migrationApplied);
+    QVERIFY(db.runMigrations());
+    QCOMPARE(applied.size(), 1);
+    QCOMPARE(applied.at(0), (QVariantList{4, QStringLiteral("import_fitid")}));
+    QVERIFY(q.exec("SELECT fitid IS NULL FROM transactions WHERE id = 't'"));
+    QVERIFY(q.next());
+    QVERIFY(q.value(0).toBool());
+    // The rebuilt update trigger still keeps the search index in step.
+    QVERIFY(q.exec("UPDATE transactions SET payee = 'Bakery' WHERE id = 't'"));
+    QVERIFY(q.exec("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'bakery'"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 1);
 }
 
 void tst_Database::failingStatementRollsBackWholeMigration()
@@ -205,7 +234,7 @@ void tst_Database::failingStatementRollsBackWholeMigration()
 
     // The next start retries from the last committed version.
     QVERIFY(db.runMigrations());
-    QCOMPARE(db.schemaVersion(), 3);
+    QCOMPARE(db.schemaVersion(), 4);
 }
 
 void tst_Database::foreignKeysAreEnforced()
@@ -235,6 +264,12 @@ void tst_Database::ftsFollowsTheTable()
     QVERIFY(fixture.exec("UPDATE transactions SET payee = 'Bakery' WHERE id = 't'"));
     QCOMPARE(fixture.scalar(match, {"groc*"}).toInt(), 0);
     QCOMPARE(fixture.scalar(match, {"bakery"}).toInt(), 1);
+    // Columns outside the index leave it as it is, and it stays whole.
+    QVERIFY(fixture.exec("UPDATE transactions SET fitid = 'F1', sync_status = 'synced' WHERE id = 't'"));
+    QVERIFY(fixture.exec("UPDATE transactions SET memo = 'bread' WHERE id = 't'"));
+    QCOMPARE(fixture.scalar(match, {"bread"}).toInt(), 1);
+    QCOMPARE(fixture.scalar(match, {"milk"}).toInt(), 0);
+    QVERIFY(fixture.exec("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')"));
 }
 
 void tst_Database::refusesFilesThatAreNotDatabases_data()

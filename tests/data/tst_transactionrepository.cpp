@@ -329,8 +329,9 @@ void tst_TransactionRepository::writeFailureChangesNothing_data()
         << "UPDATE transactions SET deleted_at = '2024-05-01T00:00:00Z', sync_status = 'synced'" << refuseSecond;
     QTest::newRow("markAllPendingForResync")
         << "markAllPendingForResync" << "UPDATE transactions SET sync_status = 'synced'" << refuseSecond;
-    QTest::newRow("softDeleteByAccountTableGone")
-        << "softDeleteByAccount" << QString() << "DROP TABLE transactions_fts";
+    // Only payee, memo and check number reach the search index; an edit of
+    // them fails whole when the index is gone.
+    QTest::newRow("updateSearchIndexGone") << "update" << QString() << "DROP TABLE transactions_fts";
 }
 
 void tst_TransactionRepository::writeFailureChangesNothing()

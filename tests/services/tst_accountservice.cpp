@@ -3,6 +3,7 @@
 #include "data/changejournal.h"
 #include "data/clock.h"
 #include "data/reconciliationrepository.h"
+#include "data/sqltransaction.h"
 #include "data/recurringrepository.h"
 #include "data/timestamps.h"
 #include "data/transactionrepository.h"
@@ -27,6 +28,8 @@ private Q_SLOTS:
     void createRefused_data();
     void createRefused();
     void createFailureStoresNeither();
+    void createWithinFollowsTheCallersTransaction_data();
+    void createWithinFollowsTheCallersTransaction();
 
     void editStamps();
     void editRefused_data();
@@ -191,6 +194,46 @@ void tst_AccountService::createFailureStoresNeither()
     const QString changed = ServiceFixture::differences(before, m_fixture->state());
     QVERIFY2(changed.isEmpty(), qPrintable(changed));
     QCOMPARE(accountList.count(), 0);
+}
+
+void tst_AccountService::createWithinFollowsTheCallersTransaction_data()
+{
+    QTest::addColumn<bool>("commit");
+    QTest::newRow("committed") << true;
+    QTest::newRow("rolledBack") << false;
+}
+
+void tst_AccountService::createWithinFollowsTheCallersTransaction()
+{
+    QFETCH(bool, commit);
+    UndoHistory history;
+    service()->setUndoHistory(&history);
+    const ServiceFixture::State before = m_fixture->state();
+    Account draft;
+    draft.name = QStringLiteral("  Imported  ");
+    QString id;
+    {
+        SqlTransaction outer;
+        QVERIFY(outer.isActive());
+        const Result<Account> created = service()->createWithin(draft, 2500, QDate(2024, 1, 1));
+        QVERIFY(created.ok());
+        QCOMPARE(created->name, QStringLiteral("Imported"));
+        id = created->id;
+        QVERIFY(m_fixture->isLive(QStringLiteral("accounts"), id));
+        if (commit)
+            QVERIFY(outer.commit());
+        else
+            outer.rollback();
+    }
+    QCOMPARE(m_fixture->isLive(QStringLiteral("accounts"), id), commit);
+    QCOMPARE(liveRows(QStringLiteral("transactions"), id), commit ? 1 : 0);
+    if (!commit) {
+        const QString changed = ServiceFixture::differences(before, m_fixture->state());
+        QVERIFY2(changed.isEmpty(), qPrintable(changed));
+    }
+    // The caller's operation owns the account: no undo step of its own.
+    QVERIFY(!history.canUndo());
+    service()->setUndoHistory(nullptr);
 }
 
 void tst_AccountService::editStamps()

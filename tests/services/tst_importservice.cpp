@@ -1,11 +1,19 @@
 #include "common/testdatabase.h"
+#include "data/changejournal.h"
+#include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/importidrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/accountservice.h"
 #include "services/importencoding.h"
 #include "services/importservice.h"
+#include "services/undohistory.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -17,6 +25,7 @@ Q_DECLARE_METATYPE(ImportEncoding::Encoding)
 namespace {
 const QString kChecking = QStringLiteral("acc-checking");
 const QString kSavings = QStringLiteral("acc-savings");
+const QString kYen = QStringLiteral("acc-yen");
 const QString kStamp = QStringLiteral("2024-01-01T00:00:00Z");
 const QString kHintSavings = QStringLiteral("[\u2192 Savings]");
 
@@ -26,6 +35,28 @@ const QByteArray kCheckingQif = "!Account\nNChecking\nTBank\n^\n!Type:Bank\n"
                                 "D03/02/2024\nT-20.00\nPGrocer\nLFood\n^\n";
 const QByteArray kSavingsQif = "!Account\nNSavings\nTBank\n^\n!Type:Bank\n"
                                "D03/01/2024\nT100.00\nPFrom checking\nL[Checking]\n^\n";
+
+// An SGML checking statement of `lines` lines dated in March 2024.
+QByteArray generatedOfx(int lines)
+{
+    QByteArray text = "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><TRNUID>1"
+                      "<STMTRS><CURDEF>USD<BANKACCTFROM><BANKID>1<ACCTID>42<ACCTTYPE>CHECKING</BANKACCTFROM>"
+                      "<BANKTRANLIST>\n";
+    for (int i = 0; i < lines; ++i) {
+        text += "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>202403" + QByteArray::number(10 + i % 18) + "<TRNAMT>-"
+                + QByteArray::number(i + 1) + ".25<FITID>L" + QByteArray::number(i) + "<NAME>Payee "
+                + QByteArray::number(i) + "</STMTTRN>\n";
+    }
+    return text + "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
+}
+
+QByteArray readFixture(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(path));
+    return file.readAll();
+}
 } // namespace
 
 class tst_ImportService : public QObject
@@ -51,6 +82,10 @@ private Q_SLOTS:
     void csvCommitFailureReportsFailure();
     void csvLostTransactionLeavesNothing();
     void csvProgressSignals();
+    void csvAmountsInTheAccountsDecimals_data();
+    void csvAmountsInTheAccountsDecimals();
+    void csvIntoAnAccountThatIsGone();
+    void csvCancelLeavesNothing();
 
     void qifAnalysis();
     void qifReadsAmountsExactly();
@@ -67,10 +102,29 @@ private Q_SLOTS:
     void qifFailedPartnerUpdateAbortsEverything();
     void qifLostTransactionAbortsEverything();
     void qifProgressAndOneChangeSignal();
+    void qifUnreadableFileFailsTheWholeImport();
+    void qifCreatesAccountsInsideTheImport();
+    void qifStoppedImportLeavesNoAccountOrCategory_data();
+    void qifStoppedImportLeavesNoAccountOrCategory();
+    void qifAnalysisNamesNewAccounts();
+
+    void ofxImportsBankStatement();
+    void ofxSecondImportSkipsKnownFitIds();
+    void ofxKeysStillCatchRowsWithoutFitId_data();
+    void ofxKeysStillCatchRowsWithoutFitId();
+    void ofxSeveralAccountsAreMapped();
+    void ofxAmountsInTheAccountsDecimals_data();
+    void ofxAmountsInTheAccountsDecimals();
+    void ofxHugeAmountsAreSkipped();
+    void ofxRefusedFilesWriteNothing_data();
+    void ofxRefusedFilesWriteNothing();
+    void ofxStoppedImportLeavesNothing_data();
+    void ofxStoppedImportLeavesNothing();
+    void ofxAnalysisCanBeCancelled();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes) const;
-    void addAccount(const QString &id, const QString &name) const;
+    void addAccount(const QString &id, const QString &name, const QString &currency = QStringLiteral("USD")) const;
     void addTransaction(const QString &id, const QString &account, const QDate &date, const QString &payee,
                         qint64 amount, const QString &memo = QString()) const;
     int transactionCount() const;
@@ -81,10 +135,26 @@ private:
         return {{QStringLiteral("checking"), kChecking}, {QStringLiteral("SAVINGS"), kSavings}};
     }
 
+    QString ofxFixture(const QString &name) const { return QFINDTESTDATA(QStringLiteral("data/ofx/") + name); }
+    int count(const QString &table) const
+    {
+        return m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toInt();
+    }
+    // The OFX account keys of a file, in file order.
+    QStringList ofxKeys(const QString &path);
+    // Cancels the running import once it reports `at` records.
+    void cancelAt(int at);
+
     std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<AccountRepository> m_accounts;
     std::unique_ptr<TransactionRepository> m_transactions;
     std::unique_ptr<CategoryRepository> m_categories;
     std::unique_ptr<SplitLineRepository> m_splitLines;
+    std::unique_ptr<RecurringRepository> m_recurring;
+    std::unique_ptr<ReconciliationRepository> m_reconciliations;
+    std::unique_ptr<ImportIdRepository> m_importIds;
+    std::unique_ptr<UndoHistory> m_undo;
+    std::unique_ptr<AccountService> m_accountService;
     std::unique_ptr<ImportService> m_service;
     int m_fileCounter = 0;
 };
@@ -92,20 +162,42 @@ private:
 void tst_ImportService::init()
 {
     m_db = std::make_unique<TestDatabase>();
+    m_accounts = std::make_unique<AccountRepository>(m_db->database());
     m_transactions = std::make_unique<TransactionRepository>(m_db->database());
     m_categories = std::make_unique<CategoryRepository>(m_db->database());
     m_splitLines = std::make_unique<SplitLineRepository>(m_db->database());
-    m_service = std::make_unique<ImportService>(m_transactions.get(), m_categories.get(), m_splitLines.get());
+    m_recurring = std::make_unique<RecurringRepository>(m_db->database());
+    m_reconciliations = std::make_unique<ReconciliationRepository>(m_db->database());
+    m_importIds = std::make_unique<ImportIdRepository>(m_db->database());
+    m_undo = std::make_unique<UndoHistory>();
+    m_accountService = std::make_unique<AccountService>(m_accounts.get(), m_transactions.get(), m_recurring.get(),
+                                                        m_reconciliations.get());
+    m_accountService->setUndoHistory(m_undo.get());
+    ImportService::Stores stores;
+    stores.transactions = m_transactions.get();
+    stores.categories = m_categories.get();
+    stores.splitLines = m_splitLines.get();
+    stores.accounts = m_accounts.get();
+    stores.accountService = m_accountService.get();
+    stores.importIds = m_importIds.get();
+    m_service = std::make_unique<ImportService>(stores);
     addAccount(kChecking, QStringLiteral("Checking"));
     addAccount(kSavings, QStringLiteral("Savings"));
+    addAccount(kYen, QStringLiteral("Tokyo Card"), QStringLiteral("JPY"));
 }
 
 void tst_ImportService::cleanup()
 {
     m_service.reset();
+    m_accountService.reset();
+    m_undo.reset();
+    m_importIds.reset();
+    m_reconciliations.reset();
+    m_recurring.reset();
     m_splitLines.reset();
     m_categories.reset();
     m_transactions.reset();
+    m_accounts.reset();
     m_db.reset();
 }
 
@@ -118,11 +210,27 @@ QString tst_ImportService::writeFile(const QString &name, const QByteArray &byte
     return path;
 }
 
-void tst_ImportService::addAccount(const QString &id, const QString &name) const
+void tst_ImportService::addAccount(const QString &id, const QString &name, const QString &currency) const
 {
-    QVERIFY(m_db->exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, created_at, updated_at) "
-                                      "VALUES (?, ?, 'checking', ?, ?)"),
-                       {id, name, kStamp, kStamp}));
+    QVERIFY(m_db->exec(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, created_at, "
+                                      "updated_at) VALUES (?, ?, 'checking', ?, ?, ?)"),
+                       {id, name, currency, kStamp, kStamp}));
+}
+
+QStringList tst_ImportService::ofxKeys(const QString &path)
+{
+    QStringList keys;
+    for (const OfxSourceAccount &account : m_service->analyzeOfx({path}).accounts)
+        keys << account.key;
+    return keys;
+}
+
+void tst_ImportService::cancelAt(int at)
+{
+    connect(m_service.get(), &ImportService::importProgress, m_service.get(), [this, at](int current, int) {
+        if (current == at)
+            m_service->cancel();
+    });
 }
 
 void tst_ImportService::addTransaction(const QString &id, const QString &account, const QDate &date,
@@ -350,17 +458,21 @@ void tst_ImportService::csvMissingOrOversizedFile()
     QCOMPARE(missing.imported, 0);
     QCOMPARE(missing.unparseable, 0);
     QVERIFY(!missing.aborted);
-    QVERIFY(missing.error.isEmpty());
+    // A file that cannot be read is a failure, not an empty import.
+    QVERIFY(missing.failed());
+    QVERIFY(missing.error.contains(QStringLiteral("nope.csv")));
 
     const ImportResult empty = importCsvText(QByteArray());
     QCOMPARE(empty.imported, 0);
     QCOMPARE(empty.unparseable, 0);
+    QVERIFY(!empty.failed());
 
     m_service->setMaxFileSize(64);
     const QString path = writeFile(QStringLiteral("big.csv"), QByteArray("Date,Payee,Amount\n")
                                                                + QByteArray("2024-01-05,Shop,-4.50\n").repeated(4));
     const ImportResult big = m_service->importCsv(path, kChecking, CsvMapping());
     QCOMPARE(big.imported, 0);
+    QVERIFY(big.failed());
     QVERIFY(big.error.contains(QStringLiteral("big.csv")));
     QCOMPARE(transactionCount(), 0);
     QCOMPARE(started.size(), 1);   // only the empty file got as far as counting
@@ -700,9 +812,21 @@ void tst_ImportService::qifCategoriesAndSplits()
 void tst_ImportService::qifHeaderlessFileIsMappedByPath()
 {
     const QString path = writeFile(QStringLiteral("Plain.qif"), "!Type:Bank\nD25/12/2024\nT-5\nPShop\n^\n");
-    const ImportResult result = m_service->importQif({path}, {{path.toUpper(), kSavings}});
+    const ImportResult result = m_service->importQif({path}, {{path, kSavings}});
     QCOMPARE(result.imported, 1);
     QCOMPARE(rows(kSavings).constFirst().date, QDate(2024, 12, 25));
+
+    // A path that differs in case names another file where the file system
+    // tells case apart, and the same one where it does not.
+    const ImportResult otherCase = m_service->importQif({path}, {{path.toUpper(), kChecking}});
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    QCOMPARE(otherCase.imported, 1);
+#else
+    QCOMPARE(otherCase.imported, 0);
+    QCOMPARE(otherCase.unmappedSkipped, 1);
+    QVERIFY(ImportService::samePath(path, path));
+    QVERIFY(!ImportService::samePath(path, path.toUpper()));
+#endif
 }
 
 void tst_ImportService::qifFailedPartnerUpdateAbortsEverything()
@@ -764,6 +888,439 @@ void tst_ImportService::qifProgressAndOneChangeSignal()
     // One notice, after the commit, naming the one account that changed.
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed[0][0].toString(), kChecking);
+}
+
+void tst_ImportService::csvAmountsInTheAccountsDecimals_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<QByteArray>("cell");
+    QTest::addColumn<qint64>("amount");
+
+    QTest::newRow("dollarCents") << kChecking << QByteArray("-12.34") << qint64(-1234);
+    QTest::newRow("dollarWhole") << kChecking << QByteArray("7") << qint64(700);
+    QTest::newRow("yenWhole") << kYen << QByteArray("-1200") << qint64(-1200);
+    QTest::newRow("yenSymbolAndGrouping") << kYen << QByteArray("\"¥1,200\"") << qint64(1200);
+    QTest::newRow("yenFractionRoundsAway") << kYen << QByteArray("-980.5") << qint64(-981);
+    QTest::newRow("yenFractionBelowHalf") << kYen << QByteArray("980.49") << qint64(980);
+}
+
+void tst_ImportService::csvAmountsInTheAccountsDecimals()
+{
+    QFETCH(QString, account);
+    QFETCH(QByteArray, cell);
+    QFETCH(qint64, amount);
+    const QString path = writeFile(QStringLiteral("amounts.csv"), "Date,Payee,Amount\n2024-01-05,Shop," + cell + "\n");
+    const ImportResult result = m_service->importCsv(path, account, CsvMapping());
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(rows(account).constFirst().amount, amount);
+}
+
+void tst_ImportService::csvIntoAnAccountThatIsGone()
+{
+    QVERIFY(m_accounts->softDelete(kSavings));
+    const QString path = writeFile(QStringLiteral("gone.csv"), "Date,Payee,Amount\n2024-01-05,Shop,-1\n");
+    const ImportResult deleted = m_service->importCsv(path, kSavings, CsvMapping());
+    QVERIFY(deleted.failed());
+    QVERIFY(!deleted.error.isEmpty());
+    const ImportResult unknown = m_service->importCsv(path, QStringLiteral("no-such-account"), CsvMapping());
+    QVERIFY(unknown.failed());
+    QCOMPARE(transactionCount(), 0);
+}
+
+void tst_ImportService::csvCancelLeavesNothing()
+{
+    QByteArray file = "Date,Payee,Amount,Category\n";
+    for (int i = 0; i < 250; ++i)
+        file += "2024-01-05,Payee " + QByteArray::number(i) + ",-1,New category " + QByteArray::number(i) + "\n";
+    const int categoriesBefore = count(QStringLiteral("categories"));
+    QSignalSpy committed(m_db->database()->changes(), &ChangeJournal::committed);
+    cancelAt(200);
+    CsvMapping mapping;
+    mapping.categoryColumn = 3;
+    const ImportResult result = importCsvText(file, mapping);
+    QVERIFY(result.aborted);
+    QVERIFY(result.cancelled);
+    QVERIFY(result.failed());
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(transactionCount(), 0);
+    QCOMPARE(count(QStringLiteral("categories")), categoriesBefore);
+    QCOMPARE(committed.size(), 0);
+
+    // The next import is not cancelled by the last one's request.
+    QCOMPARE(importCsvText("Date,Payee,Amount\n2024-01-05,Shop,-1\n").imported, 1);
+}
+
+void tst_ImportService::qifUnreadableFileFailsTheWholeImport()
+{
+    const QString checking = writeFile(QStringLiteral("checking.qif"), kCheckingQif);
+    const QString missing = m_db->folder() + QStringLiteral("/savings-missing.qif");
+    QSignalSpy started(m_service.get(), &ImportService::importStarted);
+    const ImportResult result = m_service->importQif({checking, missing}, bothAccounts());
+    QVERIFY(result.failed());
+    QVERIFY(result.error.contains(QStringLiteral("savings-missing.qif")));
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(transactionCount(), 0);
+    QCOMPARE(started.size(), 0);
+
+    const QifAnalysis analysis = m_service->analyzeQif({checking, missing});
+    QCOMPARE(analysis.accounts.size(), 1);
+    QVERIFY(analysis.error.contains(QStringLiteral("savings-missing.qif")));
+}
+
+void tst_ImportService::qifCreatesAccountsInsideTheImport()
+{
+    const QString checking = writeFile(QStringLiteral("checking.qif"), kCheckingQif);
+    const QString savings = writeFile(QStringLiteral("savings.qif"), kSavingsQif);
+    Account newChecking;
+    newChecking.name = QStringLiteral("Checking (imported)");
+    Account newSavings;
+    newSavings.name = QStringLiteral("My Savings");
+    newSavings.type = AccountType::Savings;
+    QSignalSpy committed(m_db->database()->changes(), &ChangeJournal::committed);
+    const ImportResult result = m_service->importQif(
+        {checking, savings}, {}, {{QStringLiteral("CHECKING"), newChecking}, {QStringLiteral("Savings"), newSavings}});
+    QVERIFY(!result.failed());
+    QCOMPARE(result.imported, 3);
+    QCOMPARE(result.transfersLinked, 1);
+    QCOMPARE(committed.size(), 1);   // accounts and rows announced together
+
+    QHash<QString, Account> byName;
+    for (const Account &account : m_accounts->findAll())
+        byName.insert(account.name, account);
+    QCOMPARE(byName.size(), 5);
+    const Account created = byName.value(QStringLiteral("My Savings"));
+    QCOMPARE(created.type, AccountType::Savings);
+    QCOMPARE(created.syncStatus, SyncStatus::Pending);
+    const QList<Transaction> in = rows(created.id);
+    QCOMPARE(in.size(), 1);
+    QCOMPARE(in[0].transferDestAccountId, byName.value(QStringLiteral("Checking (imported)")).id);
+    // Imports are not undone step by step: the account is no undo step of its own.
+    QVERIFY(!m_undo->canUndo());
+}
+
+void tst_ImportService::qifStoppedImportLeavesNoAccountOrCategory_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("cancelled") << "cancel";
+    QTest::newRow("commitFails") << "commit";
+    QTest::newRow("transactionLost") << "lost";
+    QTest::newRow("accountRefused") << "account";
+}
+
+void tst_ImportService::qifStoppedImportLeavesNoAccountOrCategory()
+{
+    QFETCH(QString, how);
+    QByteArray text = "!Type:Cat\nNHobbies\nI\n^\n!Account\nNChecking\n^\n!Type:Bank\n";
+    for (int i = 0; i < 250; ++i)
+        text += "D1/1/2024\nT-" + QByteArray::number(i + 1) + "\nPShop\nLGarden " + QByteArray::number(i) + "\n^\n";
+    const QString path = writeFile(QStringLiteral("many.qif"), text);
+    if (how == QLatin1String("cancel")) {
+        cancelAt(200);
+    } else if (how == QLatin1String("commit")) {
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TABLE parent (id TEXT PRIMARY KEY)")));
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TABLE child (parent_id TEXT REFERENCES parent(id) "
+                                          "DEFERRABLE INITIALLY DEFERRED)")));
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER orphan AFTER INSERT ON transactions "
+                                          "BEGIN INSERT INTO child VALUES ('missing'); END")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^QIF import aborted: commit failed")));
+    } else if (how == QLatin1String("lost")) {
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER lose_all BEFORE INSERT ON transactions "
+                                          "WHEN (SELECT COUNT(*) FROM transactions) >= 50 "
+                                          "BEGIN SELECT RAISE(ROLLBACK, 'gone'); END")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("TransactionRepository::insert failed")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^QIF import aborted")));
+    } else {
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON accounts WHEN new.name = 'Second' "
+                                          "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("AccountRepository::insert failed")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^QIF import aborted: cannot create")));
+    }
+    const int accountsBefore = count(QStringLiteral("accounts"));
+    const int categoriesBefore = count(QStringLiteral("categories"));
+    Account first;
+    first.name = QStringLiteral("First");
+    Account second;
+    second.name = QStringLiteral("Second");
+    QSignalSpy committed(m_db->database()->changes(), &ChangeJournal::committed);
+    const ImportResult result = m_service->importQif(
+        {path}, {}, {{QStringLiteral("Checking"), first}, {QStringLiteral("Unused"), second}});
+    QVERIFY(result.aborted);
+    QVERIFY(result.failed());
+    QCOMPARE(result.cancelled, how == QLatin1String("cancel"));
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(transactionCount(), 0);
+    QCOMPARE(count(QStringLiteral("accounts")), accountsBefore);
+    QCOMPARE(count(QStringLiteral("categories")), categoriesBefore);
+    QCOMPARE(committed.size(), 0);
+    QVERIFY(!m_undo->canUndo());
+}
+
+void tst_ImportService::qifAnalysisNamesNewAccounts()
+{
+    const QString named = writeFile(QStringLiteral("named.qif"), "!Account\nNHoliday Fund\n^\n!Type:Bank\nD1/1/2024\nT5\n^\n");
+    const QString plain = writeFile(QStringLiteral("statement.2024.qif"), "!Type:Bank\nD1/1/2024\nT5\n^\n");
+    const QString dotted = writeFile(QStringLiteral(".qif"), "!Type:Bank\nD1/1/2024\nT5\n^\n");
+    const QifAnalysis analysis = m_service->analyzeQif({named, plain, dotted});
+    QCOMPARE(analysis.accounts.size(), 3);
+    QCOMPARE(analysis.accounts[0].newAccountName, QStringLiteral("Holiday Fund"));
+    QCOMPARE(analysis.accounts[1].newAccountName, QStringLiteral("statement"));
+    QCOMPARE(analysis.accounts[1].displayName, QStringLiteral("statement.2024.qif (no account header)"));
+    QCOMPARE(analysis.accounts[2].newAccountName, QStringLiteral(".qif (no account header)"));
+    QVERIFY(analysis.error.isEmpty());
+}
+
+void tst_ImportService::ofxImportsBankStatement()
+{
+    const QString path = ofxFixture(QStringLiteral("bank-sgml.ofx"));
+    const QStringList keys = ofxKeys(path);
+    QCOMPARE(keys.size(), 1);
+    QSignalSpy started(m_service.get(), &ImportService::importStarted);
+    const ImportResult result = m_service->importOfx({path}, {{keys[0], kChecking}});
+    QVERIFY(!result.failed());
+    QCOMPARE(result.imported, 5);
+    QCOMPARE(result.duplicates, 0);
+    QCOMPARE(started.size(), 1);
+    QCOMPARE(started[0][0].toInt(), 5);
+
+    QList<qint64> amounts;
+    for (const Transaction &t : rows(kChecking))
+        amounts << t.amount;
+    // Two coffees at the same price on the same day are two lines: their
+    // FITIDs tell them apart.
+    QCOMPARE(amounts, (QList<qint64>{-4520, -12000, 250000, -350, -350}));
+    const Transaction check = rows(kChecking)[1];
+    QCOMPARE(check.payee, QStringLiteral("Landlord & Co"));
+    QCOMPARE(check.checkNumber, QStringLiteral("1042"));
+    QCOMPARE(check.syncStatus, SyncStatus::Pending);
+    const QHash<QString, QString> fitIds = m_importIds->findByAccount(kChecking);
+    QCOMPARE(fitIds.size(), 5);
+    QCOMPARE(fitIds.value(check.id), QStringLiteral("20240110-002"));
+}
+
+void tst_ImportService::ofxSecondImportSkipsKnownFitIds()
+{
+    const QString path = ofxFixture(QStringLiteral("bank-sgml.ofx"));
+    const QMap<QString, QString> mapping = {{ofxKeys(path).constFirst(), kChecking}};
+    QCOMPARE(m_service->importOfx({path}, mapping).imported, 5);
+    const ImportResult again = m_service->importOfx({path}, mapping);
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicates, 5);
+
+    // The bank renamed a payee in the next download of the same lines, and
+    // added a third coffee of the same price on the same day.
+    QByteArray next = readFixture(path);
+    next.replace("<NAME>Corner Grocer", "<NAME>CORNER GROCER #12");
+    next.replace("</BANKTRANLIST>", "<STMTTRN>\r\n<TRNTYPE>POS\r\n<DTPOSTED>20240120\r\n<TRNAMT>-3.50\r\n"
+                                    "<FITID>20240120-006\r\n<MEMO>Coffee kiosk\r\n</STMTTRN>\r\n</BANKTRANLIST>");
+    const ImportResult overlap = m_service->importOfx({writeFile(QStringLiteral("next.ofx"), next)}, mapping);
+    QCOMPARE(overlap.imported, 1);
+    QCOMPARE(overlap.duplicates, 5);
+    QCOMPARE(transactionCount(), 6);
+}
+
+void tst_ImportService::ofxKeysStillCatchRowsWithoutFitId_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<int>("duplicates");
+
+    // A row typed in or imported from CSV has no FITID: a line of the same
+    // date, amount and payee is that row.
+    QTest::newRow("rowWithoutFitId") << "row" << "bank-sgml.ofx" << 4 << 1;
+    // Without FITIDs, the file's own lines are told apart by their keys only.
+    QTest::newRow("fileWithoutFitIds") << "" << "missing-fitid.ofx" << 4 << 1;
+    // A deleted row is no longer in the account, so its line may come back.
+    QTest::newRow("deletedRow") << "deleted" << "bank-sgml.ofx" << 1 << 4;
+}
+
+void tst_ImportService::ofxKeysStillCatchRowsWithoutFitId()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, file);
+    QFETCH(int, imported);
+    QFETCH(int, duplicates);
+    const QString path = ofxFixture(file);
+    const QMap<QString, QString> mapping = {{ofxKeys(path).constFirst(), kChecking}};
+    if (setup == QLatin1String("row"))
+        addTransaction(QStringLiteral("typed"), kChecking, QDate(2024, 1, 5), QStringLiteral("Corner Grocer"), -4520);
+    if (setup == QLatin1String("deleted")) {
+        QCOMPARE(m_service->importOfx({path}, mapping).imported, 5);
+        QVERIFY(m_transactions->softDelete(rows(kChecking).constFirst().id));
+    }
+    const ImportResult result = m_service->importOfx({path}, mapping);
+    QCOMPARE(result.imported, imported);
+    QCOMPARE(result.duplicates, duplicates);
+}
+
+void tst_ImportService::ofxSeveralAccountsAreMapped()
+{
+    const QString path = ofxFixture(QStringLiteral("several-accounts.qfx"));
+    const OfxAnalysis analysis = m_service->analyzeOfx({path});
+    QVERIFY(analysis.error.isEmpty());
+    QCOMPARE(analysis.accounts.size(), 3);
+    QCOMPARE(analysis.investmentStatements, 1);
+    QCOMPARE(analysis.accounts[1].displayName, QStringLiteral("Savings ending in 4444"));
+    QCOMPARE(analysis.accounts[2].newAccountName, QStringLiteral("Credit Card 0004"));
+    QCOMPARE(analysis.accounts[2].suggestedType, AccountType::CreditCard);
+    QCOMPARE(analysis.accounts[2].currency, std::optional<Currency>(Currency::USD));
+
+    Account card;
+    card.name = analysis.accounts[2].newAccountName;
+    card.type = AccountType::CreditCard;
+    const ImportResult result = m_service->importOfx(
+        analysis, {{analysis.accounts[0].key, kChecking}, {analysis.accounts[1].key, QString()}},
+        {{analysis.accounts[2].key, card}});
+    QVERIFY(!result.failed());
+    QCOMPARE(result.imported, 3);
+    QCOMPARE(result.unmappedSkipped, 2);
+    QCOMPARE(result.metadataSkipped, 0);
+    QCOMPARE(rows(kChecking).size(), 2);
+    QCOMPARE(rows(kSavings).size(), 0);
+    QString cardId;
+    for (const Account &account : m_accounts->findAll()) {
+        if (account.name == QLatin1String("Credit Card 0004"))
+            cardId = account.id;
+    }
+    QVERIFY(!cardId.isEmpty());
+    QCOMPARE(rows(cardId).constFirst().amount, -2399);
+}
+
+void tst_ImportService::ofxAmountsInTheAccountsDecimals_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<QList<qint64>>("amounts");
+
+    QTest::newRow("yen") << kYen << QList<qint64>{-1200, -981, 5000};
+    QTest::newRow("dollars") << kChecking << QList<qint64>{-120000, -98050, 500000};
+}
+
+void tst_ImportService::ofxAmountsInTheAccountsDecimals()
+{
+    QFETCH(QString, account);
+    QFETCH(QList<qint64>, amounts);
+    const QString path = ofxFixture(QStringLiteral("creditcard-xml.ofx"));
+    const ImportResult result = m_service->importOfx({path}, {{ofxKeys(path).constFirst(), account}});
+    QCOMPARE(result.imported, 3);
+    QList<qint64> stored;
+    for (const Transaction &t : rows(account))
+        stored << t.amount;
+    QCOMPARE(stored, amounts);
+    QCOMPARE(rows(account).constFirst().payee, QStringLiteral("Café Ramen 東京"));
+}
+
+void tst_ImportService::ofxHugeAmountsAreSkipped()
+{
+    const QString path = ofxFixture(QStringLiteral("huge-amounts.ofx"));
+    const ImportResult result = m_service->importOfx({path}, {{ofxKeys(path).constFirst(), kChecking}});
+    QVERIFY(!result.failed());
+    // Infinity, 10^23 and 9.2 * 10^16 dollars do not fit; 92 trillion does.
+    QCOMPARE(result.unparseable, 3);
+    QCOMPARE(result.imported, 2);
+    for (const Transaction &t : rows(kChecking))
+        QCOMPARE(t.amount, Q_INT64_C(-9223372036854775));
+}
+
+void tst_ImportService::ofxRefusedFilesWriteNothing_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::newRow("missingFile") << "missing";
+    QTest::newRow("truncated") << "truncated";
+    QTest::newRow("binary") << "binary";
+    QTest::newRow("oneOfTwoRefused") << "second";
+    QTest::newRow("noStatement") << "nostatement";
+}
+
+void tst_ImportService::ofxRefusedFilesWriteNothing()
+{
+    QFETCH(QString, which);
+    const QString bank = ofxFixture(QStringLiteral("bank-sgml.ofx"));
+    const QByteArray bytes = readFixture(bank);
+    QStringList paths;
+    if (which == QLatin1String("missing"))
+        paths << m_db->folder() + QStringLiteral("/missing.ofx");
+    else if (which == QLatin1String("truncated"))
+        paths << writeFile(QStringLiteral("cut.ofx"), bytes.left(bytes.size() / 2));
+    else if (which == QLatin1String("binary"))
+        paths << writeFile(QStringLiteral("binary.ofx"), QByteArray("\x01\x02<OFX>\0\xff</OFX>", 16));
+    else if (which == QLatin1String("second"))
+        paths << bank << writeFile(QStringLiteral("cut.ofx"), bytes.left(bytes.size() / 2));
+    else
+        paths << writeFile(QStringLiteral("empty.ofx"), "OFXHEADER:100\n\n<OFX><SIGNONMSGSRSV1></SIGNONMSGSRSV1></OFX>\n");
+    QSignalSpy started(m_service.get(), &ImportService::importStarted);
+    const ImportResult result = m_service->importOfx(paths, {{ofxKeys(bank).constFirst(), kChecking}});
+    QVERIFY(result.failed());
+    QVERIFY(!result.error.isEmpty());
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(transactionCount(), 0);
+    QCOMPARE(started.size(), 0);
+}
+
+void tst_ImportService::ofxStoppedImportLeavesNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("cancelled") << "cancel";
+    QTest::newRow("commitFails") << "commit";
+    QTest::newRow("fitIdRefused") << "fitid";
+    QTest::newRow("transactionLost") << "lost";
+}
+
+void tst_ImportService::ofxStoppedImportLeavesNothing()
+{
+    QFETCH(QString, how);
+    const QString path = writeFile(QStringLiteral("many.ofx"), generatedOfx(250));
+    if (how == QLatin1String("cancel")) {
+        cancelAt(200);
+    } else if (how == QLatin1String("commit")) {
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TABLE parent (id TEXT PRIMARY KEY)")));
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TABLE child (parent_id TEXT REFERENCES parent(id) "
+                                          "DEFERRABLE INITIALLY DEFERRED)")));
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER orphan AFTER INSERT ON transactions "
+                                          "BEGIN INSERT INTO child VALUES ('missing'); END")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^OFX import aborted: commit failed")));
+    } else if (how == QLatin1String("fitid")) {
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF fitid ON transactions "
+                                          "WHEN new.fitid = 'L120' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("ImportIdRepository::set failed")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^OFX import aborted: the bank id")));
+    } else {
+        QVERIFY(m_db->exec(QStringLiteral("CREATE TRIGGER lose_all BEFORE INSERT ON transactions "
+                                          "WHEN (SELECT COUNT(*) FROM transactions) >= 50 "
+                                          "BEGIN SELECT RAISE(ROLLBACK, 'gone'); END")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("TransactionRepository::insert failed")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^OFX import aborted")));
+    }
+    const int accountsBefore = count(QStringLiteral("accounts"));
+    Account created;
+    created.name = QStringLiteral("Checking 0042");
+    QSignalSpy committed(m_db->database()->changes(), &ChangeJournal::committed);
+    const ImportResult result = m_service->importOfx({path}, {}, {{ofxKeys(path).constFirst(), created}});
+    QVERIFY(result.aborted);
+    QCOMPARE(result.cancelled, how == QLatin1String("cancel"));
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(transactionCount(), 0);
+    QCOMPARE(count(QStringLiteral("accounts")), accountsBefore);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE fitid IS NOT NULL")).toInt(), 0);
+    QCOMPARE(committed.size(), 0);
+}
+
+void tst_ImportService::ofxAnalysisCanBeCancelled()
+{
+    const QString path = writeFile(QStringLiteral("long.ofx"), generatedOfx(2500));
+    QList<int> reports;
+    connect(m_service.get(), &ImportService::analysisProgress, m_service.get(), [this, &reports](int read, int) {
+        reports << read;
+        m_service->cancel();
+    });
+    const OfxAnalysis analysis = m_service->analyzeOfx({path});
+    QVERIFY(analysis.cancelled);
+    QVERIFY(analysis.accounts.isEmpty());
+    QVERIFY(analysis.transactions.isEmpty());
+    QCOMPARE(reports, QList<int>{1000});
+    const ImportResult result = m_service->importOfx(analysis, {});
+    QVERIFY(result.failed());
+    QVERIFY(result.cancelled);
+    QCOMPARE(transactionCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_ImportService)

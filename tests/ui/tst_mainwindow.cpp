@@ -16,6 +16,7 @@
 #include "ui/accountformdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
+#include "ui/screens/importscreen.h"
 #include "ui/register/balancelabel.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
@@ -77,6 +78,7 @@ private Q_SLOTS:
     void failedCascadeDeleteKeepsEverything();
     void rightClickKeepsCommandsOnCurrentAccount();
     void undoAndRedoFromEditMenu();
+    void importMenuOpensOneImportScreen();
     void initialSelectionFallsBackToFirstAccount();
     void geometryFallback();
     void windowAppliesStoredAppearanceAndFollowsTheme();
@@ -599,6 +601,31 @@ void tst_MainWindow::undoAndRedoFromEditMenu()
     redo->trigger();
     QCOMPARE(listedIds(*window), QStringList());
     QCOMPARE(m_state->transactionRepository()->findByAccount(a).size(), 0);
+}
+
+void tst_MainWindow::importMenuOpensOneImportScreen()
+{
+    addAccount("A", 0);
+    auto window = makeWindow();
+    auto *import = window->findChild<QAction *>(QStringLiteral("importAction"));
+    QVERIFY(import);
+    QVERIFY(import->isEnabled());
+    QCOMPARE(import->text(), QStringLiteral("&Import..."));
+    import->trigger();
+    auto *screen = window->findChild<ImportScreen *>();
+    QVERIFY(screen);
+    QVERIFY(screen->isVisible());
+    QVERIFY(screen->isWindow());
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Import Transactions"));
+    QCOMPARE(screen->size(), QSize(650, 600));
+
+    // The second time shows the same screen, started afresh.
+    screen->setFormat(ImportScreen::Format::Qif);
+    screen->close();
+    import->trigger();
+    QCOMPARE(window->findChildren<ImportScreen *>().size(), 1);
+    QVERIFY(screen->isVisible());
+    QCOMPARE(screen->format(), ImportScreen::Format::Csv);
 }
 
 void tst_MainWindow::initialSelectionFallsBackToFirstAccount()
