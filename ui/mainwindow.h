@@ -18,6 +18,7 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class RecurringScreen;
+class ReportsScreen;
 class RegisterScreen;
 class StatusBar;
 class ThemeManager;
@@ -64,6 +65,7 @@ public Q_SLOTS:
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
     void refreshAccountList();
+    void showReportsWindow();
     void showRecurringWindow();
 
 protected:
@@ -116,6 +118,7 @@ private:
     QAction *m_redoAction = nullptr;
     StatusBar *m_statusBar = nullptr;
     RecurringScreen *m_recurringScreen = nullptr;
+    ReportsScreen *m_reportsScreen = nullptr;
     bool m_signedIn = false;
     bool m_rebuilding = false;
 };
