@@ -7,6 +7,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QCursor>
 #include <QEvent>
@@ -16,6 +17,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QSet>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QValueAxis>
 
@@ -24,10 +26,11 @@
 
 namespace {
 
-// A vertical axis with more categories than this labels every n-th one.
+// A category axis along the bottom labels at most this many categories,
+// fewer when they would not fit side by side.
 constexpr int kMaxAxisLabels = 14;
-// Category names on a horizontal chart are elided to this width (pixels).
-constexpr int kMaxNameWidth = 160;
+// Category names on a horizontal chart are elided to about this many characters.
+constexpr int kMaxNameCharacters = 28;
 
 double toMajorUnits(qint64 amount, Currency currency)
 {
@@ -112,6 +115,30 @@ void ReportChartView::changeEvent(QEvent *event)
         applyTheme();
 }
 
+int ReportChartView::labelStep() const
+{
+    const int count = int(m_data.categories.size());
+    if (count <= 1)
+        return 1;
+    int widest = 0;
+    const QFontMetrics metrics(fontForRole(FontRole::Caption));
+    for (const QString &category : m_data.categories)
+        widest = std::max(widest, metrics.horizontalAdvance(category));
+    // Room for the labels once the value axis has taken its share.
+    const int room = std::max(1, width() - metrics.horizontalAdvance(QStringLiteral("-000,000")) - 24);
+    const int fitting = std::clamp(room / std::max(1, widest + metrics.averageCharWidth() * 2), 2, kMaxAxisLabels);
+    return (count + fitting - 1) / fitting;
+}
+
+void ReportChartView::resizeEvent(QResizeEvent *event)
+{
+    QChartView::resizeEvent(event);
+    // Labels that no longer fit, or room for more: the axis is made anew.
+    if (!m_stale && !m_data.isEmpty() && m_data.orientation == ReportChartData::Orientation::Vertical
+        && labelStep() != m_labelStep)
+        rebuild();
+}
+
 int ReportChartView::dataIndex(int index) const
 {
     // Horizontal bars are drawn from the bottom up; the first row goes on top.
@@ -139,10 +166,15 @@ QString ReportChartView::toolTipText(int series, int category) const
 
 void ReportChartView::showToolTip(int series, int index, bool hovering)
 {
-    if (hovering)
-        QToolTip::showText(QCursor::pos(), toolTipText(series, dataIndex(index)), this);
-    else
+    if (!hovering) {
         QToolTip::hideText();
+        return;
+    }
+    QString text = toolTipText(series, dataIndex(index));
+    // A name that looks like markup is shown as the characters it is.
+    if (Qt::mightBeRichText(text))
+        text = QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
+    QToolTip::showText(QCursor::pos(), text, this);
 }
 
 void ReportChartView::rebuild()
@@ -158,6 +190,7 @@ void ReportChartView::rebuild()
     const QColor text = colours.color(QPalette::Text);
     const QColor grid = colours.color(QPalette::Mid);
     const QFont labelFont = fontForRole(FontRole::Caption);
+    const QFont nameFont = fontForRole(FontRole::Body);
 
     auto *chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -170,7 +203,7 @@ void ReportChartView::rebuild()
     chart->setLocalizeNumbers(true);
     chart->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     chart->legend()->setLabelColor(text);
-    chart->legend()->setFont(labelFont);
+    chart->legend()->setFont(nameFont);
     chart->legend()->setAlignment(Qt::AlignBottom);
     setBackgroundBrush(colours.color(QPalette::Base));
 
@@ -209,18 +242,39 @@ void ReportChartView::rebuild()
         bars->setBarWidth(m_data.bars.size() > 1 ? 0.8 : 0.6);
         chart->addSeries(bars);
 
-        QStringList labels;
-        const QFontMetrics metrics(labelFont);
-        const int step = horizontal || count <= kMaxAxisLabels ? 1 : (count + kMaxAxisLabels - 1) / kMaxAxisLabels;
-        for (int i = 0; i < count; ++i) {
-            const QString name = m_data.categories.at(dataIndex(i));
-            if (horizontal)
-                labels << metrics.elidedText(name, Qt::ElideRight, kMaxNameWidth);
-            else
-                labels << (i % step == 0 ? name : QString());
+        QAbstractAxis *categoryAxis = nullptr;
+        if (horizontal) {
+            // Names down the side, elided here to a width of their own.
+            const QFontMetrics metrics(nameFont);
+            QStringList labels;
+            for (int i = 0; i < count; ++i) {
+                // Axis labels are drawn as HTML: names from imported or
+                // shared data must show as written, never as markup.
+                labels << metrics
+                              .elidedText(m_data.categories.at(dataIndex(i)), Qt::ElideRight,
+                                          metrics.averageCharWidth() * kMaxNameCharacters)
+                              .toHtmlEscaped();
+            }
+            auto *names = new QBarCategoryAxis;
+            names->append(distinct(labels));
+            // Otherwise the axis cuts every name to "..." in a narrow layout.
+            names->setTruncateLabels(false);
+            categoryAxis = names;
+        } else {
+            // Along the bottom a value axis over the category positions, so
+            // that with many months only every n-th is labelled, under its bar.
+            const int step = labelStep();
+            m_labelStep = step;
+            auto *months = new QCategoryAxis;
+            months->setStartValue(-0.5);
+            months->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+            for (int i = step / 2; i < count; i += step)
+                months->append(m_data.categories.at(i).toHtmlEscaped(), i);
+            months->setTruncateLabels(false);
+            if (step == 1 && count > kMaxAxisLabels / 2)
+                months->setLabelsAngle(-45);
+            categoryAxis = months;
         }
-        auto *categoryAxis = new QBarCategoryAxis;
-        categoryAxis->append(distinct(labels));
         categoryAxis->setGridLineVisible(false);
         auto *valueAxis = new QValueAxis;
         chart->addAxis(categoryAxis, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
@@ -248,6 +302,10 @@ void ReportChartView::rebuild()
             });
         }
 
+        // Attaching the series fitted the axes to the data; the categories
+        // want half a step of room on either side.
+        if (auto *months = qobject_cast<QCategoryAxis *>(categoryAxis))
+            months->setRange(-0.5, count - 0.5);
         if (high <= low)
             high = low + 1;
         valueAxis->setRange(low, high);
@@ -256,12 +314,10 @@ void ReportChartView::rebuild()
                                                                            : QStringLiteral("%.0f"));
         for (QAbstractAxis *axis : chart->axes()) {
             axis->setLabelsColor(text);
-            axis->setLabelsFont(labelFont);
+            axis->setLabelsFont(horizontal && axis == categoryAxis ? nameFont : labelFont);
             axis->setLinePenColor(grid);
             axis->setGridLineColor(grid);
         }
-        if (!horizontal && step == 1 && count > 8)
-            categoryAxis->setLabelsAngle(-45);
         chart->legend()->setVisible(m_data.bars.size() + (m_line ? 1 : 0) > 1);
     }
 

@@ -42,9 +42,12 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void rebuild();
+    // Every how many categories a bottom axis shows a label at this width.
+    int labelStep() const;
     // The category index of data() that position `index` of the drawn axis shows.
     int dataIndex(int index) const;
     void showToolTip(int series, int index, bool hovering);
@@ -52,6 +55,7 @@ private:
     ReportChartData m_data;
     bool m_stale = false;
     bool m_theming = false;
+    int m_labelStep = 1;
     QList<QBarSet *> m_sets;
     QLineSeries *m_line = nullptr;
 };

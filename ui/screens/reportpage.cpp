@@ -25,7 +25,8 @@ ReportPage::ReportPage(const QString &key, bool hasChart, QWidget *parent)
 
     m_hint = new QLabel(this);
     m_hint->setObjectName(QStringLiteral("pageHint"));
-    m_hint->setStyleSheet(QStringLiteral("color: %1;").arg(mutedTextColor().name()));
+    // The palette's own hint colour: readable on the tab in both themes.
+    m_hint->setForegroundRole(QPalette::PlaceholderText);
     applyFontRole(m_hint, FontRole::Caption);
     m_hint->setVisible(false);
 
@@ -40,6 +41,7 @@ ReportPage::ReportPage(const QString &key, bool hasChart, QWidget *parent)
         hintRow->addWidget(m_chartSwitch, 0, Qt::AlignRight);
     }
 
+    // The sections sit on the tab's own background, like the rows above them.
     auto *content = new QWidget;
     m_sectionsLayout = new QVBoxLayout(content);
     m_sectionsLayout->setContentsMargins(0, 0, 0, 0);
@@ -48,6 +50,9 @@ ReportPage::ReportPage(const QString &key, bool hasChart, QWidget *parent)
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidget(content);
+    // setWidget makes the content paint its background; it should not.
+    content->setAutoFillBackground(false);
+    m_scroll->viewport()->setAutoFillBackground(false);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 8, 0, 0);
@@ -138,7 +143,6 @@ void ReportPage::setChartShown(bool shown)
 
 void ReportPage::applyTheme()
 {
-    m_hint->setStyleSheet(QStringLiteral("color: %1;").arg(mutedTextColor().name()));
     for (ReportSection *section : std::as_const(m_sections))
         section->chartView()->applyTheme();
 }

@@ -58,6 +58,8 @@ ReportSection::ReportSection(QWidget *parent)
     m_splitter->addWidget(m_table);
     m_splitter->setStretchFactor(0, 2);
     m_splitter->setStretchFactor(1, 3);
+    // Two fifths for the chart to start with, whatever the table would like.
+    m_splitter->setSizes({200, 300});
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -96,6 +98,7 @@ void ReportSection::updateHeight()
     if (m_fillsPage) {
         m_chart->setMinimumHeight(160);
         setMinimumHeight(0);
+        setMaximumHeight(QWIDGETSIZE_MAX);
         return;
     }
     const int rows = qBound(1, m_model->rowCount(), kListedRows);
@@ -108,5 +111,6 @@ void ReportSection::updateHeight()
     }
     if (m_heading->isVisibleTo(this))
         height += m_heading->sizeHint().height() + 6;
-    setMinimumHeight(height);
+    // Exactly that: a short table takes no more room than its rows need.
+    setFixedHeight(height);
 }

@@ -12,8 +12,8 @@ class ReportTableModel;
 // has several parts), the chart and, below it, the table. The chart and
 // the table share the height through a splitter the user can drag. A
 // section that fills its page takes whatever height there is; otherwise
-// it asks for enough to show the chart and a few rows, and its page
-// scrolls.
+// it is as high as the chart and a few rows need (its table scrolls past
+// them), and its page scrolls.
 class ReportSection : public QWidget
 {
     Q_OBJECT

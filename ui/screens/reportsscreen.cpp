@@ -71,6 +71,19 @@ QString accountTypeLabel(const QString &key)
     return QStringLiteral("Other");
 }
 
+// Columns as wide as their first rows, and never so narrow that amounts
+// crowd each other while the last column takes all the room.
+void fitColumns(QTableView *table, const QList<Column> &columns)
+{
+    table->resizeColumnsToContents();
+    const int minimum = table->fontMetrics().horizontalAdvance(QStringLiteral("-$000,000.00")) + 24;
+    for (int column = 0; column + 1 < columns.size(); ++column) {
+        const int wanted = columns.at(column).kind == Kind::Text ? minimum + minimum / 2 : minimum;
+        if (table->columnWidth(column) < wanted)
+            table->setColumnWidth(column, wanted);
+    }
+}
+
 // Puts one section per content on the page (one empty section in
 // `emptyCurrency` when there is none), with a total row when a label is
 // given and the section has rows.
@@ -100,7 +113,7 @@ void showSections(ReportPage *page, const QList<Column> &columns, const QList<Se
         section->chartView()->setData(content.chart);
         // Fitted to the first rows it gets; after that the widths are the user's.
         if (content.rowCount > 0 && !section->table()->property("fitted").toBool()) {
-            section->table()->resizeColumnsToContents();
+            fitColumns(section->table(), columns);
             section->table()->setProperty("fitted", true);
         }
     }
@@ -190,6 +203,9 @@ QWidget *ReportsScreen::buildFilterRow()
     m_accountCombo = new QComboBox(rowWidget);
     m_accountCombo->setObjectName(QStringLiteral("accountCombo"));
     m_accountCombo->setMinimumWidth(140);
+    // Wide enough for most account names, whichever is chosen.
+    m_accountCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_accountCombo->setMinimumContentsLength(16);
     m_accountCombo->addItem(tr("All Accounts"), QString());
     m_presetCombo = new QComboBox(rowWidget);
     m_presetCombo->setObjectName(QStringLiteral("periodCombo"));
