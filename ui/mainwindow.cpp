@@ -13,6 +13,7 @@
 #include "data/preferencesrepository.h"
 #include "services/accountservice.h"
 #include "services/recurringservice.h"
+#include "services/reportservice.h"
 #include "services/undohistory.h"
 #include "ui/accountcard.h"
 #include "ui/accountformdialog.h"
@@ -22,6 +23,7 @@
 #include "ui/screens/reconciliationwindows.h"
 #include "ui/screens/importscreen.h"
 #include "ui/screens/recurringscreen.h"
+#include "ui/screens/reportsscreen.h"
 #include "ui/thememanager.h"
 #include "ui/welcomescreen.h"
 
@@ -241,6 +243,17 @@ void MainWindow::showReconciliationHistoryWindow()
     m_reconciliationWindows->openHistory(id);
 }
 
+void MainWindow::showReportsWindow()
+{
+    if (!m_reportsScreen) {
+        // The service keeps no state: one for the screen's lifetime.
+        m_reportsScreen = new ReportsScreen(m_state, new ReportService(m_state->database(), this));
+        m_reportsScreen->followTheme(m_themeManager);
+    }
+    m_reportsScreen->refresh();
+    showScreenWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
+}
+
 MainWindow::~MainWindow() = default;
 
 MainWindow::Page MainWindow::currentPage() const
@@ -394,7 +407,9 @@ void MainWindow::setupMenuBar()
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setToolTipsVisible(true);
-    addPendingEntry(view, tr("&Reports"), tr("Opens the reports"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
+    QAction *reports = view->addAction(tr("&Reports"));
+    reports->setShortcut(QKeySequence(QStringLiteral("Ctrl+2")));
+    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
     QAction *recurring = view->addAction(tr("Re&curring Transactions"));
     recurring->setShortcut(QKeySequence(QStringLiteral("Ctrl+3")));
     connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
@@ -898,9 +913,11 @@ void MainWindow::showAbout()
         this, tr("About Orlindo Quillby"),
         tr("<h3>Orlindo Quillby</h3><p>Version %1</p><p>A register for tracking your household finances.</p>"
            "<p>Made by Orlindo &mdash; <a href='https://orlindo.com/quillby'>orlindo.com/quillby</a></p>"
-           "<p><small>This program uses the Qt framework under the GNU LGPL version 3. See "
-           "<a href='https://www.qt.io'>qt.io</a> and <a href='https://code.qt.io'>code.qt.io</a> for Qt and "
-           "its source code.</small></p>")
+           "<p><small>This program uses the Qt framework under the GNU LGPL version 3 and Qt Charts under "
+           "the GNU GPL version 3; the program itself is free software under the GNU GPL version 3 or later. "
+           "See <a href='https://www.qt.io'>qt.io</a> and <a href='https://code.qt.io'>code.qt.io</a> for Qt and "
+           "its source code, and <a href='https://www.gnu.org/licenses/gpl-3.0.html'>gnu.org/licenses</a> "
+           "for the licence.</small></p>")
             .arg(QCoreApplication::applicationVersion()));
 }
 

@@ -20,6 +20,7 @@ class QSplitter;
 class QStackedWidget;
 class ReconciliationWindows;
 class RecurringScreen;
+class ReportsScreen;
 class RegisterScreen;
 class StatusBar;
 class ThemeManager;
@@ -71,6 +72,7 @@ public Q_SLOTS:
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
     void refreshAccountList();
+    void showReportsWindow();
     void showRecurringWindow();
     // Signed in: the account screen at the tab, fetched anew. Signed out:
     // the sign-in in the browser.
@@ -142,5 +144,6 @@ private:
     // can end behind the user's back.
     bool m_shownSignedIn = false;
     ReconciliationWindows *m_reconciliationWindows = nullptr;
+    ReportsScreen *m_reportsScreen = nullptr;
     bool m_rebuilding = false;
 };

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+Q_DECLARE_METATYPE(TransactionMatch)
+
 namespace {
 
 const QString kStamp = QStringLiteral("2024-01-01T00:00:00Z");
@@ -33,8 +35,24 @@ private Q_SLOTS:
     void failingQueryGivesEmptyListAndWarning();
     void toCsv_data();
     void toCsv();
+    void toCsvNeutralizesFormulas_data();
+    void toCsvNeutralizesFormulas();
+    void oneCurrencyGivesTheSameFiguresInOneSection_data();
+    void oneCurrencyGivesTheSameFiguresInOneSection();
+    void sectionsPerCurrency_data();
+    void sectionsPerCurrency();
+    void matchingTransactions_data();
+    void matchingTransactions();
+    void storedDateRange();
 
 private:
+    // Each row as "currency|cells..." in section order.
+    QStringList runReportByCurrency(const QString &report, const QDate &from, const QDate &to,
+                                    const QString &accountId, const QString &categoryId) const;
+    // A euro account with a salary and groceries (one of them under a payee
+    // the dollar accounts share), and an account whose currency text is not
+    // one the program knows, which counts in dollars.
+    void addSecondCurrency();
     QStringList runReport(const QString &report, const QDate &from, const QDate &to,
                           const QString &accountId, const QString &categoryId) const;
     void addAccount(const QString &id, const QString &name, const QString &type, qint64 starting, int sortOrder,
@@ -166,6 +184,65 @@ QStringList tst_ReportService::runReport(const QString &report, const QDate &fro
         qFatal("unknown report %s", qPrintable(report));
     }
     return out;
+}
+
+QStringList tst_ReportService::runReportByCurrency(const QString &report, const QDate &from, const QDate &to,
+                                                  const QString &accountId, const QString &categoryId) const
+{
+    QStringList out;
+    auto number = [](qint64 value) { return QString::number(value); };
+    auto periodRows = [&](const QList<CurrencySection<PeriodTotals>> &sections) {
+        for (const auto &section : sections) {
+            for (const PeriodTotals &r : section.rows)
+                out << row({currencyToString(section.currency), r.label, number(r.first), number(r.second),
+                            number(r.third)});
+        }
+    };
+    if (report == QLatin1String("categorySpending")) {
+        for (const auto &section : m_service->categorySpendingByCurrency(from, to, accountId))
+            for (const CategoryTotal &r : section.rows)
+                out << row({currencyToString(section.currency), r.name, number(r.total)});
+    } else if (report == QLatin1String("payeeSummary")) {
+        for (const auto &section : m_service->payeeSummaryByCurrency(from, to, accountId))
+            for (const PayeeTotal &r : section.rows)
+                out << row({currencyToString(section.currency), r.payee, number(r.total), number(r.count)});
+    } else if (report == QLatin1String("taxReport")) {
+        for (const auto &section : m_service->taxReportByCurrency(from, to))
+            for (const TaxLine &r : section.rows)
+                out << row({currencyToString(section.currency), r.categoryName, r.taxCategory, number(r.total)});
+    } else if (report == QLatin1String("incomeVsExpenses")) {
+        periodRows(m_service->incomeVsExpensesByCurrency(from, to, accountId));
+    } else if (report == QLatin1String("cashFlow")) {
+        periodRows(m_service->cashFlowByCurrency(from, to, accountId));
+    } else if (report == QLatin1String("yearOverYear")) {
+        periodRows(m_service->yearOverYearByCurrency(from.addYears(-1), to.addYears(-1), from, to, accountId));
+    } else if (report == QLatin1String("accountSummary")) {
+        for (const auto &section : m_service->accountSummaryByCurrency())
+            for (const AccountSummaryRow &r : section.rows)
+                out << row({currencyToString(section.currency), r.name, r.accountType, number(r.cleared),
+                            number(r.uncleared), number(r.balance)});
+    } else if (report == QLatin1String("transactionList")) {
+        for (const auto &section : m_service->transactionListByCurrency(from, to, accountId, categoryId))
+            for (const TransactionReportRow &r : section.rows)
+                out << row({currencyToString(section.currency), r.date.toString(Qt::ISODate), r.accountName,
+                            r.payee, r.categoryName, r.memo, number(r.amount)});
+    } else {
+        qFatal("unknown report %s", qPrintable(report));
+    }
+    return out;
+}
+
+void tst_ReportService::addSecondCurrency()
+{
+    addAccount("acc-e", "Euro", "checking", 1000, 3);
+    addAccount("acc-x", "Odd", "checking", 0, 4);
+    QVERIFY(m_db->exec("UPDATE accounts SET currency = 'EUR' WHERE id = 'acc-e'"));
+    QVERIFY(m_db->exec("UPDATE accounts SET currency = 'XYZ' WHERE id = 'acc-x'"));
+    addTransaction("t30", "acc-e", "2024-01-07", "Boulangerie", {}, -1500, "cat-groc");
+    addTransaction("t31", "acc-e", "2024-01-31", "Employer", {}, 200000, "cat-sal");
+    addTransaction("t32", "acc-e", "2024-02-10", "Grocer", {}, -2500, "cat-groc");
+    addTransaction("t33", "acc-e", "2024-02-11", "Deleted", {}, -7777, "cat-groc", false, {}, true);
+    addTransaction("t34", "acc-x", "2024-03-03", "Grocer", {}, -100, "cat-groc");
 }
 
 void tst_ReportService::reports_data()
@@ -350,6 +427,248 @@ void tst_ReportService::toCsv()
     QFETCH(QString, expected);
 
     QCOMPARE(ReportService::toCsv(headers, rows), expected);
+}
+
+void tst_ReportService::toCsvNeutralizesFormulas_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<bool>("numberColumn");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("equals") << "=SUM(A1:A9)" << false << "\"'=SUM(A1:A9)\"";
+    QTest::newRow("plus") << "+1 555 0100" << false << "\"'+1 555 0100\"";
+    QTest::newRow("minus") << "-2+3" << false << "\"'-2+3\"";
+    QTest::newRow("at") << "@SUM(1)" << false << "\"'@SUM(1)\"";
+    QTest::newRow("tab") << "\tcmd" << false << "\"'\tcmd\"";
+    QTest::newRow("carriageReturn") << "\rcmd" << false << "\"'\rcmd\"";
+    QTest::newRow("quotedFormula") << "=HYPERLINK(\"http://x\")" << false
+                                   << "\"'=HYPERLINK(\"\"http://x\"\")\"";
+    QTest::newRow("signInside") << "AT&T -1" << false << "\"AT&T -1\"";
+    QTest::newRow("leadingBlank") << " =1" << false << "\" =1\"";
+    QTest::newRow("empty") << "" << false << "\"\"";
+    QTest::newRow("negativeTextAmount") << "-$1,234.56" << false << "\"'-$1,234.56\"";
+    QTest::newRow("amountNegative") << "-1234.56" << true << "\"-1234.56\"";
+    QTest::newRow("amountWhole") << "-1234" << true << "\"-1234\"";
+    QTest::newRow("amountPositive") << "99.50" << true << "\"99.50\"";
+    QTest::newRow("amountColumnFormula") << "-1+1" << true << "\"'-1+1\"";
+    QTest::newRow("amountColumnText") << "=1" << true << "\"'=1\"";
+    QTest::newRow("totalLabelInNumberColumn") << "Total" << true << "\"Total\"";
+}
+
+void tst_ReportService::toCsvNeutralizesFormulas()
+{
+    QFETCH(QString, cell);
+    QFETCH(bool, numberColumn);
+    QFETCH(QString, written);
+
+    // The cell sits in the second column; the first column stays plain.
+    const QList<int> numberColumns = numberColumn ? QList<int>{1} : QList<int>{};
+    const QString csv = ReportService::toCsv({"Payee", "Amount"}, {{"Shop", cell}}, numberColumns);
+    QCOMPARE(csv, "\"Payee\",\"Amount\"\n\"Shop\"," + written + "\n");
+}
+
+void tst_ReportService::oneCurrencyGivesTheSameFiguresInOneSection_data()
+{
+    reports_data();
+}
+
+void tst_ReportService::oneCurrencyGivesTheSameFiguresInOneSection()
+{
+    QFETCH(QString, report);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, accountId);
+    QFETCH(QString, categoryId);
+    QFETCH(QStringList, expected);
+
+    QStringList inDollars;
+    for (const QString &line : std::as_const(expected))
+        inDollars << "USD|" + line;
+    QCOMPARE(runReportByCurrency(report, from, to, accountId, categoryId), inDollars);
+
+    // The same when every account is kept in euros: one section, in euros.
+    QVERIFY(m_db->exec("UPDATE accounts SET currency = 'EUR'"));
+    QStringList inEuros;
+    for (const QString &line : std::as_const(expected))
+        inEuros << "EUR|" + line;
+    QCOMPARE(runReportByCurrency(report, from, to, accountId, categoryId), inEuros);
+}
+
+void tst_ReportService::sectionsPerCurrency_data()
+{
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("accountId");
+    QTest::addColumn<QStringList>("expected");
+
+    const QDate y2024From(2024, 1, 1);
+    const QDate y2024To(2024, 12, 31);
+
+    // The unknown currency text counts in dollars (t34 joins Groceries);
+    // the euro groceries stay apart.
+    QTest::newRow("categorySpending")
+        << "categorySpending" << y2024From << y2024To << QString()
+        << QStringList{"USD|Uncategorized|-21000", "USD|Fuel|-10000", "USD|Medical|-8500", "USD|Groceries|-8100",
+                       "USD|Charity|-2500", "USD|Hobbies|-1200", "EUR|Groceries|-4000"};
+    QTest::newRow("categorySpending/euroAccountOnly")
+        << "categorySpending" << y2024From << y2024To << "acc-e" << QStringList{"EUR|Groceries|-4000"};
+    QTest::newRow("categorySpending/oddCurrencyAccountOnly")
+        << "categorySpending" << y2024From << y2024To << "acc-x" << QStringList{"USD|Groceries|-100"};
+    // "Employer" and "Grocer" pay in both currencies: one row in each.
+    QTest::newRow("payeeSummary/january")
+        << "payeeSummary" << QDate(2024, 1, 1) << QDate(2024, 1, 31) << QString()
+        << QStringList{"USD|Transfer to Savings|-20000|1", "USD|Clinic|-8500|1", "USD|Grocer|-3500|2",
+                       "USD|Orphan|-700|1", "USD|Transfer from Checking|20000|1", "USD|Employer|300000|1",
+                       "EUR|Boulangerie|-1500|1", "EUR|Employer|200000|1"};
+    QTest::newRow("payeeSummary/february")
+        << "payeeSummary" << QDate(2024, 2, 1) << QDate(2024, 2, 29) << QString()
+        << QStringList{"USD|Marina|-6000|1", "USD|Gas station|-4000|1", "USD|Grocer|-3000|1",
+                       "USD|Craft store|-1200|1", "EUR|Grocer|-2500|1"};
+    QTest::newRow("taxReport")
+        << "taxReport" << y2024From << y2024To << QString()
+        << QStringList{"USD|Charity|Schedule A|-2500", "USD|Medical|Schedule A|-8500", "USD|Salary|W-2|300000",
+                       "EUR|Salary|W-2|200000"};
+    QTest::newRow("incomeVsExpenses")
+        << "incomeVsExpenses" << y2024From << y2024To << QString()
+        << QStringList{"USD|2024-01|301500|-14200|287300", "USD|2024-02|0|-14200|-14200",
+                       "USD|2024-03|0|-2900|-2900", "EUR|2024-01|200000|-1500|198500", "EUR|2024-02|0|-2500|-2500"};
+    QTest::newRow("cashFlow")
+        << "cashFlow" << y2024From << y2024To << QString()
+        << QStringList{"USD|2024-01|321500|-34200|287300", "USD|2024-02|0|-14200|-14200",
+                       "USD|2024-03|0|-2900|-2900", "EUR|2024-01|200000|-1500|198500", "EUR|2024-02|0|-2500|-2500"};
+    QTest::newRow("yearOverYear")
+        << "yearOverYear" << y2024From << y2024To << QString()
+        << QStringList{"USD|Charity|0|-2500|-2500", "USD|Fuel|0|-10000|-10000", "USD|Groceries|-4000|-6600|-2600",
+                       "USD|Hobbies|-300|-1200|-900", "USD|Medical|0|-8500|-8500",
+                       "USD|Salary|250000|300000|50000", "USD|Uncategorized|-500|-1000|-500", "USD|apple|-50|0|50",
+                       "EUR|Groceries|0|-4000|-4000", "EUR|Salary|0|200000|200000"};
+    QTest::newRow("accountSummary")
+        << "accountSummary" << QDate() << QDate() << QString()
+        << QStringList{"USD|Checking|checking|285000|229750|514750", "USD|Savings|savings|47000|13700|60700",
+                       "USD|Wallet|cash|2500|0|2500", "USD|Odd|checking|0|-100|-100",
+                       "EUR|Euro|checking|1000|196000|197000"};
+    QTest::newRow("transactionList")
+        << "transactionList" << QDate(2024, 2, 1) << QDate(2024, 2, 29) << QString()
+        << QStringList{"USD|2024-02-03|Checking|Craft store|Hobbies||-1200",
+                       "USD|2024-02-10|Savings|Grocer|Groceries||-3000",
+                       "USD|2024-02-14|Checking|Gas station|Fuel||-4000",
+                       "USD|2024-02-15|Savings|Marina|Fuel||-6000", "EUR|2024-02-10|Euro|Grocer|Groceries||-2500"};
+}
+
+void tst_ReportService::sectionsPerCurrency()
+{
+    QFETCH(QString, report);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, accountId);
+    QFETCH(QStringList, expected);
+
+    addSecondCurrency();
+    QCOMPARE(runReportByCurrency(report, from, to, accountId, QString()), expected);
+}
+
+void tst_ReportService::matchingTransactions_data()
+{
+    QTest::addColumn<TransactionMatch>("match");
+    QTest::addColumn<QStringList>("expected");
+
+    TransactionMatch year;
+    year.from = QDate(2024, 1, 1);
+    year.to = QDate(2024, 12, 31);
+
+    // The rows behind "Groceries" in the dollar section of category
+    // spending: no refund, nothing deleted, nothing in euros.
+    TransactionMatch groceries = year;
+    groceries.currency = Currency::USD;
+    groceries.categoryName = "Groceries";
+    groceries.expensesOnly = true;
+    QTest::newRow("categoryExpensesInDollars")
+        << groceries
+        << QStringList{"USD|2024-01-05|Checking|Grocer|Groceries||-5000",
+                       "USD|2024-02-10|Savings|Grocer|Groceries||-3000",
+                       "USD|2024-03-03|Odd|Grocer|Groceries||-100"};
+    TransactionMatch withRefund = groceries;
+    withRefund.expensesOnly = false;
+    withRefund.to = QDate(2024, 1, 31);
+    QTest::newRow("categoryWithRefund")
+        << withRefund
+        << QStringList{"USD|2024-01-05|Checking|Grocer|Groceries||-5000",
+                       "USD|2024-01-15|Checking|Grocer|Groceries|refund|1500"};
+    TransactionMatch uncategorized = year;
+    uncategorized.currency = Currency::USD;
+    uncategorized.categoryName = "Uncategorized";
+    uncategorized.expensesOnly = true;
+    QTest::newRow("uncategorizedTakesMissingAndOrphaned")
+        << uncategorized
+        << QStringList{"USD|2024-01-20|Checking|Transfer to Savings|||-20000",
+                       "USD|2024-01-28|Checking|Orphan|||-700", "USD|2024-03-01|Savings|corner shop|||-100",
+                       "USD|2024-03-02|Savings|Corner shop|||-200"};
+    TransactionMatch fuel = year;
+    fuel.categoryName = "Fuel";
+    QTest::newRow("sameNamedCategoriesTogether")
+        << fuel
+        << QStringList{"USD|2024-02-14|Checking|Gas station|Fuel||-4000",
+                       "USD|2024-02-15|Savings|Marina|Fuel||-6000"};
+    TransactionMatch euroGrocer = year;
+    euroGrocer.currency = Currency::EUR;
+    euroGrocer.payee = "Grocer";
+    QTest::newRow("payeeInEuros") << euroGrocer << QStringList{"EUR|2024-02-10|Euro|Grocer|Groceries||-2500"};
+    TransactionMatch grocerEverywhere = year;
+    grocerEverywhere.payee = "Grocer";
+    grocerEverywhere.to = QDate(2024, 2, 29);
+    QTest::newRow("payeeInEveryCurrency")
+        << grocerEverywhere
+        << QStringList{"USD|2024-01-05|Checking|Grocer|Groceries||-5000",
+                       "USD|2024-01-15|Checking|Grocer|Groceries|refund|1500",
+                       "USD|2024-02-10|Savings|Grocer|Groceries||-3000",
+                       "EUR|2024-02-10|Euro|Grocer|Groceries||-2500"};
+    TransactionMatch payeeCase = year;
+    payeeCase.payee = "corner shop";
+    QTest::newRow("payeeIsCaseSensitive")
+        << payeeCase << QStringList{"USD|2024-03-01|Savings|corner shop|||-100"};
+    TransactionMatch oneAccount = year;
+    oneAccount.accountId = "acc-b";
+    oneAccount.categoryName = "Groceries";
+    QTest::newRow("oneAccount") << oneAccount << QStringList{"USD|2024-02-10|Savings|Grocer|Groceries||-3000"};
+    TransactionMatch nothing = year;
+    nothing.payee = "=cmd|' /C calc'!A0";
+    QTest::newRow("hostilePayeeMatchesNothing") << nothing << QStringList{};
+}
+
+void tst_ReportService::matchingTransactions()
+{
+    QFETCH(TransactionMatch, match);
+    QFETCH(QStringList, expected);
+
+    addSecondCurrency();
+    QStringList out;
+    for (const auto &section : m_service->matchingTransactions(match)) {
+        for (const TransactionReportRow &r : section.rows)
+            out << row({currencyToString(section.currency), r.date.toString(Qt::ISODate), r.accountName, r.payee,
+                        r.categoryName, r.memo, QString::number(r.amount)});
+    }
+    QCOMPARE(out, expected);
+}
+
+void tst_ReportService::storedDateRange()
+{
+    using Range = std::pair<QDate, QDate>;
+    QCOMPARE(m_service->storedDateRange(), std::optional<Range>(Range(QDate(2023, 1, 10), QDate(2024, 3, 5))));
+
+    // Deleted rows and texts that are no dates do not stretch the range.
+    addTransaction("t40", "acc-a", "1999-12-31", "Old", {}, -1, {}, false, {}, true);
+    addTransaction("t41", "acc-a", "garbage", "Broken", {}, -1, {});
+    addTransaction("t42", "acc-a", "", "Blank", {}, -1, {});
+    QCOMPARE(m_service->storedDateRange(), std::optional<Range>(Range(QDate(2023, 1, 10), QDate(2024, 3, 5))));
+
+    // Live rows far back and ahead do.
+    addTransaction("t43", "acc-b", "1987-06-01", "Ancient", {}, -1, {});
+    addTransaction("t44", "acc-b", "2031-02-28", "Planned", {}, -1, {});
+    QCOMPARE(m_service->storedDateRange(), std::optional<Range>(Range(QDate(1987, 6, 1), QDate(2031, 2, 28))));
+
+    QVERIFY(m_db->exec("UPDATE transactions SET deleted_at = '2024-01-01T00:00:00Z'"));
+    QVERIFY(!m_service->storedDateRange().has_value());
 }
 
 QTEST_GUILESS_MAIN(tst_ReportService)
