@@ -22,7 +22,6 @@
 #include <charconv>
 #include <cmath>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -408,51 +407,54 @@ BackupImportResult BackupService::restore(ZipArchiveReader &zip, ZipArchiveReade
     if (entryCount > m_limits.entries)
         return abandon(tr("Backup has too many entries (more than %1)").arg(m_limits.entries));
 
-    // One pass over the directory sorts the entries into their tables.
-    struct Selected
-    {
-        qint64 index;
-        ZipArchiveReader::Entry entry;
-    };
-    std::array<QList<Selected>, BackupImportResult::TableCount> selected;
-    std::optional<Selected> manifestEntry;
+    // One pass over the directory sorts the entries into their tables and
+    // measures everything that will be inflated, so an oversized archive is
+    // refused before any work. Only indices are kept: libzip holds the
+    // directory already.
+    std::array<QList<qint64>, BackupImportResult::TableCount> selected;
+    qint64 manifestIndex = -1;
+    qint64 firstTooLarge = -1;
+    qint64 rowsSize = 0;
     std::array<QByteArray, BackupImportResult::TableCount> prefixes;
     for (int t = 0; t < BackupImportResult::TableCount; ++t)
         prefixes[t] = QByteArray(kTables[t].folder) + '/';
     const QByteArray manifestName = kManifestName.toUtf8();
     for (qint64 i = 0; i < entryCount; ++i) {
-        ZipArchiveReader::Entry entry = zip.entry(i);
+        const ZipArchiveReader::Entry entry = zip.entry(i);
         if (entry.name == manifestName) {
-            if (!manifestEntry)
-                manifestEntry = Selected{i, std::move(entry)};
+            if (manifestIndex < 0)
+                manifestIndex = i;
             continue;
         }
         if (!entry.name.endsWith(".json"))
             continue;
         for (int t = 0; t < BackupImportResult::TableCount; ++t) {
             if (entry.name.startsWith(prefixes[t])) {
-                selected[t].append(Selected{i, std::move(entry)});
+                selected[t].append(i);
+                if (entry.size > m_limits.entrySize && firstTooLarge < 0)
+                    firstTooLarge = i;
+                rowsSize = qMin(rowsSize + entry.size, m_limits.restoreSize + 1);
                 break;
             }
         }
     }
 
-    auto tooLarge = [](const Selected &large) {
+    auto tooLarge = [&zip](qint64 index) {
+        const ZipArchiveReader::Entry entry = zip.entry(index);
         return tr("%1 is too large to restore (%2 bytes uncompressed)")
-            .arg(QString::fromUtf8(large.entry.name))
-            .arg(large.entry.size);
+            .arg(QString::fromUtf8(entry.name))
+            .arg(entry.size);
     };
-    auto damaged = [&zip](const Selected &broken) {
-        return tr("%1: damaged entry (%2); nothing was restored")
-            .arg(QString::fromUtf8(broken.entry.name), zip.errorText());
+    auto damaged = [&zip](const QString &name) {
+        return tr("%1: damaged entry (%2); nothing was restored").arg(name, zip.errorText());
     };
 
     QByteArray manifestData;
-    if (manifestEntry) {
-        if (manifestEntry->entry.size > m_limits.entrySize)
-            return abandon(tooLarge(*manifestEntry));
-        if (!zip.read(manifestEntry->index, m_limits.entrySize, &manifestData))
-            return abandon(damaged(*manifestEntry));
+    if (manifestIndex >= 0) {
+        if (zip.entry(manifestIndex).size > m_limits.entrySize)
+            return abandon(tooLarge(manifestIndex));
+        if (!zip.read(manifestIndex, m_limits.entrySize, &manifestData))
+            return abandon(damaged(kManifestName));
     }
     if (manifestData.isEmpty())
         return abandon(tr("Invalid backup: missing manifest.json"));
@@ -476,20 +478,10 @@ BackupImportResult BackupService::restore(ZipArchiveReader &zip, ZipArchiveReade
                                .arg(QLatin1String(kTables[t].folder))
                                .arg(selected[t].size()));
     }
-
-    // Everything that will be inflated is measured from the directory
-    // first, so an oversized archive is refused before any work.
-    qint64 totalSize = manifestData.size();
-    for (const QList<Selected> &entries : selected) {
-        for (const Selected &entry : entries) {
-            if (entry.entry.size > m_limits.entrySize)
-                return abandon(tooLarge(entry));
-            totalSize += entry.entry.size;
-            if (totalSize > m_limits.restoreSize)
-                return abandon(tr("Backup is too large to restore (more than %1 bytes uncompressed)")
-                                   .arg(m_limits.restoreSize));
-        }
-    }
+    if (firstTooLarge >= 0)
+        return abandon(tooLarge(firstTooLarge));
+    if (manifestData.size() + rowsSize > m_limits.restoreSize)
+        return abandon(tr("Backup is too large to restore (more than %1 bytes uncompressed)").arg(m_limits.restoreSize));
 
     const QSqlDatabase db = m_database->connection();
     SqlTransaction transaction(db);
@@ -512,11 +504,11 @@ BackupImportResult BackupService::restore(ZipArchiveReader &zip, ZipArchiveReade
         // again after the pass for as long as that makes progress.
         QList<std::pair<QString, QJsonObject>> refused;
         QByteArray data;
-        for (const Selected &entry : std::as_const(selected[t])) {
-            if (!zip.read(entry.index, m_limits.entrySize, &data))
-                return abandon(damaged(entry));
+        for (const qint64 index : std::as_const(selected[t])) {
+            const QString name = QString::fromUtf8(zip.entry(index).name);
+            if (!zip.read(index, m_limits.entrySize, &data))
+                return abandon(damaged(name));
             QJsonObject object = QJsonDocument::fromJson(data).object();
-            const QString name = QString::fromUtf8(entry.entry.name);
             if (object.isEmpty()) {
                 result.errors.append(tr("%1: invalid JSON").arg(name));
                 continue;
