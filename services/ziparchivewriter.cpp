@@ -173,13 +173,17 @@ bool ZipArchiveWriter::addData(const QByteArray &utf8Name, const QByteArray &dat
     if (!m_archive)
         return false;
     // A copy libzip frees itself: the caller's array may go before close().
-    void *copy = std::malloc(size_t(qMax<qsizetype>(data.size(), 1)));
-    if (!copy) {
-        m_error = tr("out of memory");
-        return false;
+    // libzip keeps no buffer for empty data, so none is made for it.
+    void *copy = nullptr;
+    if (!data.isEmpty()) {
+        copy = std::malloc(size_t(data.size()));
+        if (!copy) {
+            m_error = tr("out of memory");
+            return false;
+        }
+        std::memcpy(copy, data.constData(), size_t(data.size()));
     }
-    std::memcpy(copy, data.constData(), size_t(data.size()));
-    zip_source_t *source = zip_source_buffer(m_archive, copy, zip_uint64_t(data.size()), 1);
+    zip_source_t *source = zip_source_buffer(m_archive, copy, zip_uint64_t(data.size()), copy ? 1 : 0);
     if (!source) {
         std::free(copy);
         m_error = QString::fromUtf8(zip_strerror(m_archive));
