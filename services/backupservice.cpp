@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
+#include <QLocale>
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
