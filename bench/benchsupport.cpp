@@ -86,15 +86,15 @@ Comparison compare(int rounds, const std::function<void()> &ours, const std::fun
     return {median(a), median(b)};
 }
 
-bool report(const char *name, const Comparison &result, double goal)
+bool report(const char *name, const Comparison &result, double goal, const char *baselineName)
 {
     const double cpuRatio = result.baseline.cpuMs > 0 ? result.ours.cpuMs / result.baseline.cpuMs : 0;
     const double wallRatio = result.baseline.wallMs > 0 ? result.ours.wallMs / result.baseline.wallMs : 0;
     const bool ok = cpuRatio <= goal;
-    std::printf("%s\n  ours       %9.1f ms CPU  %9.1f ms wall\n  raw SQLite %9.1f ms CPU  %9.1f ms wall\n"
+    std::printf("%s\n  ours       %9.1f ms CPU  %9.1f ms wall\n  %-10s %9.1f ms CPU  %9.1f ms wall\n"
                 "  ratio      %9.2f CPU  %9.2f wall   (goal <= %.2f) %s\n",
-                name, result.ours.cpuMs, result.ours.wallMs, result.baseline.cpuMs, result.baseline.wallMs,
-                cpuRatio, wallRatio, goal, ok ? "OK" : "MISSED");
+                name, result.ours.cpuMs, result.ours.wallMs, baselineName, result.baseline.cpuMs,
+                result.baseline.wallMs, cpuRatio, wallRatio, goal, ok ? "OK" : "MISSED");
     std::fflush(stdout);
     return ok;
 }

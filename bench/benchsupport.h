@@ -48,7 +48,7 @@ Comparison compare(int rounds, const std::function<void()> &ours, const std::fun
 
 // Prints ours, baseline and the CPU and wall ratios against `goal`; returns
 // whether the CPU ratio meets it.
-bool report(const char *name, const Comparison &result, double goal);
+bool report(const char *name, const Comparison &result, double goal, const char *baselineName = "raw SQLite");
 
 // The path of a generated database for these options in $TMPDIR (falling
 // back to the system temporary folder), generated on first use and reused

@@ -5,9 +5,13 @@
 //            against the same statements through the raw SQLite C API (every
 //            column of every row read); medians of alternating runs, CPU and
 //            wall time (goal < 2.0 each)
-//   backup   BackupService export of a 100,000-transaction data set and its
-//            restore into a new database: time, archive size and peak memory,
-//            each in a child process of its own so the peaks do not mix
+//   backup   BackupService over a 100,000-transaction data set: the export
+//            to a file against libzip writing the same entries from memory
+//            (goal <= 1.5); the restore from that file into a new database
+//            against the raw C API inserting the same rows after parsing each
+//            with QJsonDocument (goal <= 2.0); and the peak memory of a
+//            restore, from the file and from bytes in memory, each in a child
+//            process of its own so the peaks do not mix
 //
 // Data sets come from DataGenerator and are cached in $TMPDIR between runs.
 // Usage: bench_services [reports|backup]...
@@ -19,11 +23,16 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLoggingCategory>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <zip.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -171,42 +180,151 @@ bool benchReports(int rounds)
     return ok;
 }
 
-// Child process modes: print "wall cpu peakMiB baseMiB extra".
-int exportOnce(const QString &dbPath, const QString &archivePath)
+// The entries of an archive, as libzip reads them: the baselines' input.
+struct ArchiveEntry
 {
-    const double base = Bench::peakRssMiB();
+    QByteArray name;
+    QByteArray data;
+    bool deflated = false;
+};
+
+std::vector<ArchiveEntry> readEntries(const QString &path)
+{
+    std::vector<ArchiveEntry> entries;
+    int code = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
+    if (!archive)
+        return entries;
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        zip_stat_index(archive, zip_uint64_t(i), 0, &stat);
+        ArchiveEntry entry{QByteArray(stat.name), QByteArray(qsizetype(stat.size), Qt::Uninitialized),
+                           stat.comp_method == ZIP_CM_DEFLATE};
+        zip_file_t *file = zip_fopen_index(archive, zip_uint64_t(i), 0);
+        if (!file || zip_fread(file, entry.data.data(), stat.size) != zip_int64_t(stat.size))
+            qFatal("cannot read %s", stat.name);
+        zip_fclose(file);
+        entries.push_back(std::move(entry));
+    }
+    zip_discard(archive);
+    return entries;
+}
+
+// Baseline of the export: libzip writing the same entries, already in
+// memory, with the same methods, permissions and timestamp.
+bool libzipWrite(const std::vector<ArchiveEntry> &entries, const QString &path)
+{
+    int code = 0;
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!archive)
+        return false;
+    const time_t now = time(nullptr);
+    for (const ArchiveEntry &entry : entries) {
+        zip_source_t *source = zip_source_buffer(archive, entry.data.constData(), zip_uint64_t(entry.data.size()), 0);
+        const zip_int64_t index = zip_file_add(archive, entry.name.constData(), source, ZIP_FL_ENC_UTF_8);
+        if (index < 0)
+            return false;
+        zip_set_file_compression(archive, zip_uint64_t(index), entry.deflated ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
+        zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, (0100600u) << 16);
+        zip_file_set_mtime(archive, zip_uint64_t(index), now, 0);
+    }
+    return zip_close(archive) == 0;
+}
+
+// Baseline of the restore: the raw C API inserting the same rows, each
+// parsed with QJsonDocument, in one transaction, with one prepared INSERT
+// per table. Returns the rows inserted.
+qint64 rawRestore(const std::vector<ArchiveEntry> &entries, const QString &path)
+{
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        qFatal("cannot open %s", qPrintable(path));
+    sqlite3_exec(db, "PRAGMA foreign_keys=ON; BEGIN", nullptr, nullptr, nullptr);
+    const std::pair<const char *, const char *> tables[] = {
+        {"accounts/", "accounts"},       {"categories/", "categories"},
+        {"transactions/", "transactions"}, {"split_lines/", "split_lines"},
+        {"recurring/", "recurring_transactions"}, {"reconciliations/", "reconciliations"}};
+    qint64 inserted = 0;
+    for (const auto &[prefix, table] : tables) {
+        sqlite3_stmt *insert = nullptr;
+        for (const ArchiveEntry &entry : entries) {
+            if (!entry.name.startsWith(prefix))
+                continue;
+            const QJsonObject object = QJsonDocument::fromJson(entry.data).object();
+            if (!insert) {
+                QByteArray sql = QByteArray("INSERT INTO ") + table + " (";
+                QByteArray marks;
+                for (const QString &key : object.keys()) {
+                    sql += (marks.isEmpty() ? "\"" : ", \"") + key.toUtf8() + '"';
+                    marks += marks.isEmpty() ? "?" : ", ?";
+                }
+                sql += ") VALUES (" + marks + ")";
+                if (sqlite3_prepare_v2(db, sql.constData(), -1, &insert, nullptr) != SQLITE_OK)
+                    qFatal("prepare failed: %s", sqlite3_errmsg(db));
+            }
+            int column = 1;
+            for (auto it = object.constBegin(); it != object.constEnd(); ++it, ++column) {
+                const QJsonValue value = it.value();
+                if (value.isNull()) {
+                    sqlite3_bind_null(insert, column);
+                } else if (value.isDouble()) {
+                    const QVariant number = value.toVariant();
+                    if (number.typeId() == QMetaType::LongLong)
+                        sqlite3_bind_int64(insert, column, number.toLongLong());
+                    else
+                        sqlite3_bind_double(insert, column, value.toDouble());
+                } else {
+                    const QByteArray text = value.toString().toUtf8();
+                    sqlite3_bind_text(insert, column, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+                }
+            }
+            if (sqlite3_step(insert) == SQLITE_DONE)
+                ++inserted;
+            sqlite3_reset(insert);
+        }
+        sqlite3_finalize(insert);
+    }
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return inserted;
+}
+
+bool freshDatabase(const QString &path)
+{
+    for (const char *suffix : {"", "-wal", "-shm"})
+        QFile::remove(path + QLatin1String(suffix));
+    Database database;
+    return database.open(path) && database.runMigrations();
+}
+
+// Child process mode: restores the archive into a new database and prints
+// "peakBeforeMiB peakAfterMiB rusageBeforeMiB rusageAfterMiB transactions".
+int restoreOnce(const QString &dbPath, const QString &archivePath, bool fromFile)
+{
+    if (!freshDatabase(dbPath))
+        return 1;
+    QByteArray archive;
+    if (!fromFile) {
+        QFile file(archivePath);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        archive = file.readAll();
+    }
     Database database;
     if (!database.open(dbPath))
         return 1;
     BackupService service(&database);
-    const Bench::Stopwatch watch;
-    const QByteArray archive = service.exportBackup();
-    const Bench::Timing timing = watch.elapsed();
-    QFile file(archivePath);
-    if (archive.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(archive) != archive.size())
-        return 1;
-    std::printf("%f %f %f %f %lld\n", timing.wallMs, timing.cpuMs, Bench::peakRssMiB(), base,
-                qint64(archive.size()));
-    return 0;
-}
-
-int restoreOnce(const QString &dbPath, const QString &archivePath)
-{
-    QFile file(archivePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return 1;
-    const QByteArray archive = file.readAll();
-    Database database;
-    if (!database.open(dbPath) || !database.runMigrations())
-        return 1;
-    BackupService service(&database);
-    const double base = Bench::peakRssMiB();
-    const Bench::Stopwatch watch;
-    const BackupImportResult result = service.importBackup(archive, BackupImportMode::ReplaceAll);
-    const Bench::Timing timing = watch.elapsed();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const double rusageBefore = double(usage.ru_maxrss) / 1024.0;
+    const double before = Bench::peakRssMiB();
+    const BackupImportResult result = fromFile ? service.importBackupFile(archivePath, BackupImportMode::ReplaceAll)
+                                               : service.importBackup(archive, BackupImportMode::ReplaceAll);
     if (!result.errors.isEmpty())
         return 1;
-    std::printf("%f %f %f %f %d\n", timing.wallMs, timing.cpuMs, Bench::peakRssMiB(), base,
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%f %f %f %f %d\n", before, Bench::peakRssMiB(), rusageBefore, double(usage.ru_maxrss) / 1024.0,
                 result.imported[BackupImportResult::Transactions]);
     return 0;
 }
@@ -215,54 +333,100 @@ bool benchBackup(int rounds)
 {
     DataGeneratorOptions options;
     options.transactions = 100000;
-    const QString path = Bench::cachedDataSet(options);
-    if (path.isEmpty())
+    const QString dataSet = Bench::cachedDataSet(options);
+    if (dataSet.isEmpty())
         return false;
     QTemporaryDir dir;
-    const QString archive = dir.filePath(QStringLiteral("backup.zip"));
-    const QString target = dir.filePath(QStringLiteral("restored.db"));
-    struct Sample
+    const QString archivePath = dir.filePath(QStringLiteral("backup.zip"));
+    const QString baselinePath = dir.filePath(QStringLiteral("baseline.zip"));
+    bool ok = true;
+
     {
-        std::vector<Bench::Timing> times;
-        std::vector<double> peaks, bases;
-        QByteArray extra;
-    };
-    const auto child = [](const QStringList &args, Sample &sample) {
-        QProcess process;
-        process.start(QCoreApplication::applicationFilePath(), args);
-        process.waitForFinished(-1);
-        const QList<QByteArray> f = process.readAllStandardOutput().trimmed().split(' ');
-        if (process.exitCode() != 0 || f.size() != 5) {
-            std::fprintf(stderr, "%s failed\n", qPrintable(args.first()));
+        Database database;
+        if (!database.open(dataSet))
+            return false;
+        BackupService service(&database);
+        QString error;
+        if (!service.exportBackupToFile(archivePath, &error)) {
+            std::fprintf(stderr, "export failed: %s\n", qPrintable(error));
             return false;
         }
-        sample.times.push_back({f[0].toDouble(), f[1].toDouble()});
-        sample.peaks.push_back(f[2].toDouble());
-        sample.bases.push_back(f[3].toDouble());
-        sample.extra = f[4];
-        return true;
-    };
-    Sample exports, restores;
-    for (int i = 0; i < rounds; ++i) {
-        for (const char *suffix : {"", "-wal", "-shm"})
-            QFile::remove(target + QLatin1String(suffix));
-        if (!child({QStringLiteral("--export-once"), path, archive}, exports)
-            || !child({QStringLiteral("--restore-once"), target, archive}, restores))
-            return false;
+        const std::vector<ArchiveEntry> entries = readEntries(archivePath);
+        qint64 largest = 0;
+        for (const ArchiveEntry &entry : entries)
+            largest = std::max<qint64>(largest, entry.data.size());
+        std::printf("backup of 100,000 transactions: %zu entries, archive %lld bytes, largest entry %lld bytes\n",
+                    entries.size(), qint64(QFileInfo(archivePath).size()), largest);
+        const Bench::Comparison exported = Bench::compare(
+            rounds, [&] { ok = service.exportBackupToFile(archivePath) && ok; },
+            [&] { ok = libzipWrite(entries, baselinePath) && ok; });
+        ok = Bench::report("export to a file (BackupService vs libzip writing the same entries)", exported, 1.5,
+                           "libzip") && ok;
     }
-    const auto middle = [](std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
-    };
-    const Bench::Timing e = Bench::median(exports.times);
-    const Bench::Timing r = Bench::median(restores.times);
-    std::printf("backup of 100,000 transactions (median of %d child processes each)\n"
-                "  export   %9.1f ms CPU  %9.1f ms wall  peak RSS %6.1f MiB (%.1f before)  archive %s bytes\n"
-                "  restore  %9.1f ms CPU  %9.1f ms wall  peak RSS %6.1f MiB (%.1f with the archive read, before "
-                "restoring)  %s transactions\n",
-                rounds, e.cpuMs, e.wallMs, middle(exports.peaks), middle(exports.bases), exports.extra.constData(),
-                r.cpuMs, r.wallMs, middle(restores.peaks), middle(restores.bases), restores.extra.constData());
-    return true;
+
+    // The restore, against the raw C API inserting the same rows after
+    // parsing them with QJsonDocument; each run into a new database made
+    // before the clock starts.
+    const std::vector<ArchiveEntry> entries = readEntries(archivePath);
+    const QString target = dir.filePath(QStringLiteral("restored.db"));
+    std::vector<Bench::Timing> ours, raw;
+    int restored = 0;
+    qint64 rawRows = 0;
+    for (int i = 0; i <= rounds; ++i) {   // the first round warms up
+        if (!freshDatabase(target))
+            return false;
+        {
+            Database database;
+            if (!database.open(target))
+                return false;
+            BackupService service(&database);
+            const Bench::Stopwatch watch;
+            const BackupImportResult result = service.importBackupFile(archivePath, BackupImportMode::ReplaceAll);
+            const Bench::Timing timing = watch.elapsed();
+            if (!result.errors.isEmpty())
+                return false;
+            restored = result.imported[BackupImportResult::Transactions];
+            if (i > 0)
+                ours.push_back(timing);
+        }
+        if (!freshDatabase(target))
+            return false;
+        const Bench::Stopwatch watch;
+        rawRows = rawRestore(entries, target);
+        if (i > 0)
+            raw.push_back(watch.elapsed());
+    }
+    std::printf("restore rows: ours %d transactions, raw %lld rows of all tables (%zu entries)\n", restored, rawRows,
+                entries.size());
+    ok = Bench::report("restore of 100,000 transactions from a file (BackupService vs raw SQLite + QJsonDocument)",
+                       {Bench::median(ours), Bench::median(raw)}, 2.0) && ok;
+
+    // Peak memory, each restore in a child process of its own so the peaks
+    // do not mix.
+    for (const bool fromFile : {true, false}) {
+        std::vector<double> growth;
+        QList<QByteArray> fields;
+        for (int i = 0; i < rounds; ++i) {
+            QProcess process;
+            process.start(QCoreApplication::applicationFilePath(),
+                          {fromFile ? QStringLiteral("--restore-file-once") : QStringLiteral("--restore-bytes-once"),
+                           dir.filePath(QStringLiteral("child.db")), archivePath});
+            process.waitForFinished(-1);
+            fields = process.readAllStandardOutput().trimmed().split(' ');
+            if (process.exitCode() != 0 || fields.size() != 5) {
+                std::fprintf(stderr, "restore child failed\n");
+                return false;
+            }
+            growth.push_back(fields[1].toDouble() - fields[0].toDouble());
+        }
+        std::sort(growth.begin(), growth.end());
+        std::printf("restore peak memory, archive %s: peak RSS %.1f MiB before the restore, %.1f MiB after "
+                    "(ru_maxrss %.1f -> %.1f MiB); growth %.1f MiB (median of %d) against an archive of %.1f MiB\n",
+                    fromFile ? "read from its file" : "already in memory", fields[0].toDouble(), fields[1].toDouble(),
+                    fields[2].toDouble(), fields[3].toDouble(), growth[growth.size() / 2], rounds,
+                    double(QFileInfo(archivePath).size()) / 1048576.0);
+    }
+    return ok;
 }
 
 } // namespace
@@ -271,10 +435,10 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("*.info=false"));
-    if (argc == 4 && std::strcmp(argv[1], "--export-once") == 0)
-        return exportOnce(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    if (argc == 4 && std::strcmp(argv[1], "--restore-once") == 0)
-        return restoreOnce(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 4 && std::strcmp(argv[1], "--restore-file-once") == 0)
+        return restoreOnce(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), true);
+    if (argc == 4 && std::strcmp(argv[1], "--restore-bytes-once") == 0)
+        return restoreOnce(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), false);
     QStringList parts = app.arguments().mid(1);
     if (parts.isEmpty())
         parts = {QStringLiteral("reports"), QStringLiteral("backup")};

@@ -5,8 +5,9 @@
 //
 // An input that starts with "ENTRIES\n" is not an archive but a list of
 // entries, each "name\x01data" and separated by "\x00", which the target
-// zips itself. Mutations of raw archives almost always break a CRC and stop
-// at the reader; this form reaches the manifest and row handling.
+// zips itself, with the manifest's row counts set to match the entries.
+// Mutations of raw archives almost always break a CRC and stop at the
+// reader; this form reaches the manifest and row handling.
 //
 // Run with QUILLBY_FUZZ_WRITE_SEEDS=<folder> to write a few valid archives
 // into that folder and exit; fuzz.sh uses them as the starting corpus.
@@ -15,13 +16,13 @@
 #include "data/sqltransaction.h"
 #include "services/backupservice.h"
 #include "services/ziparchivereader.h"
+#include "services/ziparchivewriter.h"
 
-#include <QtGui/private/qzipwriter_p.h>
-
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlQuery>
 
 #include <cstddef>
@@ -83,58 +84,90 @@ bool populate()
                     .arg(stamp));
 }
 
+using Entries = QList<std::pair<QByteArray, QByteArray>>;
+
+Entries readEntries(const QByteArray &archive)
+{
+    Entries entries;
+    ZipArchiveReader reader;
+    if (reader.open(archive) != ZipArchiveReader::OpenStatus::Opened)
+        return entries;
+    for (qint64 i = 0; i < reader.count(); ++i) {
+        QByteArray data;
+        if (!reader.read(i, BackupService::Limits().entrySize, &data))
+            return {};
+        entries.append({reader.entry(i).name, data});
+    }
+    return entries;
+}
+
+QByteArray zip(const Entries &entries, ZipArchiveWriter::Compression compression)
+{
+    ZipArchiveWriter writer;
+    if (!writer.openBuffer())
+        return QByteArray();
+    for (const auto &[name, data] : entries)
+        writer.addData(name, data, compression);   // a repeated name is left out
+    return writer.close() ? writer.takeBuffer() : QByteArray();
+}
+
 // The same entries again, stored rather than deflated, so that mutations
 // reach the JSON text directly.
 QByteArray storedCopy(const QByteArray &archive)
 {
-    ZipArchiveReader reader;
-    if (!reader.open(archive, BackupService::MaxEntries))
-        return QByteArray();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QZipWriter writer(&buffer);
-    writer.setCompressionPolicy(QZipWriter::NeverCompress);
-    for (const ZipArchiveReader::Entry &entry : reader.entries()) {
-        QByteArray data;
-        if (!reader.read(entry, &data))
-            return QByteArray();
-        writer.addFile(entry.name, data);
-    }
-    writer.close();
-    return buffer.data();
+    const Entries entries = readEntries(archive);
+    return entries.isEmpty() ? QByteArray() : zip(entries, ZipArchiveWriter::Compression::Store);
 }
 
 const QByteArray kEntriesMagic = QByteArrayLiteral("ENTRIES\n");
 
+// The restore refuses a manifest whose row counts differ from the entries
+// found, which a mutation of the list almost always causes: the counts of a
+// manifest that is a JSON object are set to match, so the rows are reached.
+void matchCounts(Entries &entries)
+{
+    const std::pair<const char *, const char *> tables[] = {
+        {"accounts/", "accountCount"},   {"categories/", "categoryCount"}, {"transactions/", "transactionCount"},
+        {"split_lines/", "splitLineCount"}, {"recurring/", "recurringCount"}, {"reconciliations/", "reconciliationCount"}};
+    for (auto &[name, data] : entries) {
+        if (name != "manifest.json")
+            continue;
+        QJsonObject manifest = QJsonDocument::fromJson(data).object();
+        if (manifest.isEmpty())
+            return;
+        for (const auto &[prefix, key] : tables) {
+            int count = 0;
+            for (const auto &[other, otherData] : entries)
+                count += other.startsWith(prefix) && other.endsWith(".json") ? 1 : 0;
+            manifest.insert(QLatin1String(key), count);
+        }
+        data = QJsonDocument(manifest).toJson();
+        return;
+    }
+}
+
 QByteArray zipEntries(const QByteArray &list)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QZipWriter writer(&buffer);
-    writer.setCompressionPolicy(QZipWriter::AutoCompress);
+    Entries entries;
     for (const QByteArray &item : list.split('\0')) {
         const qsizetype separator = item.indexOf('\x01');
-        if (separator < 0)
-            continue;
-        writer.addFile(QString::fromUtf8(item.first(separator)), item.sliced(separator + 1));
+        if (separator >= 0)
+            entries.append({item.first(separator), item.sliced(separator + 1)});
     }
-    writer.close();
-    return buffer.data();
+    matchCounts(entries);
+    return zip(entries, ZipArchiveWriter::Compression::Deflate);
 }
 
 QByteArray entryList(const QByteArray &archive)
 {
-    ZipArchiveReader reader;
-    if (!reader.open(archive, BackupService::MaxEntries))
+    const Entries entries = readEntries(archive);
+    if (entries.isEmpty())
         return QByteArray();
     QByteArray list = kEntriesMagic;
-    for (const ZipArchiveReader::Entry &entry : reader.entries()) {
-        QByteArray data;
-        if (!reader.read(entry, &data))
-            return QByteArray();
+    for (const auto &[name, data] : entries) {
         if (list.size() > kEntriesMagic.size())
             list.append('\0');
-        list.append(entry.name.toUtf8()).append('\x01').append(data);
+        list.append(name).append('\x01').append(data);
     }
     return list;
 }

@@ -2,26 +2,28 @@
 
 #include "data/changejournal.h"
 #include "data/database.h"
-#include "data/sqlhelpers.h"
+#include "data/sqlitehandle.h"
 #include "data/sqltransaction.h"
 #include "data/timestamps.h"
-#include "services/ziparchivereader.h"
+#include "services/ziparchivewriter.h"
 
-#include <QtGui/private/qzipwriter_p.h>
-
-#include <QBuffer>
-#include <QHash>
-#include <QIODevice>
+#include <QDebug>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QSaveFile>
+#include <QList>
+#include <QLocale>
 #include <QSet>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -46,98 +48,125 @@ constexpr BackupTable kTables[BackupImportResult::TableCount] = {
 const QString kManifestName = QStringLiteral("manifest.json");
 constexpr int kArchiveVersion = 1;
 
-// Passes writes and seeks on to another device and leaves it open when the
-// ZIP writer closes it (a QSaveFile must be committed, never closed). It
-// remembers whether any write fell short.
-class ForwardingDevice : public QIODevice
+using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+
+Statement prepare(sqlite3 *db, const QByteArray &sql)
 {
-public:
-    explicit ForwardingDevice(QIODevice *target)
-        : m_target(target)
-    {
-        QIODevice::open(QIODevice::WriteOnly);
-        QIODevice::seek(target->pos());
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        statement = nullptr;
     }
+    return Statement(statement, &sqlite3_finalize);
+}
 
-    bool failed() const { return m_failed; }
-    bool isSequential() const override { return false; }
-    qint64 size() const override { return m_target->size(); }
-    bool seek(qint64 pos) override
-    {
-        if (!QIODevice::seek(pos) || !m_target->seek(pos)) {
-            m_failed = true;
-            return false;
+QByteArrayView columnBytes(sqlite3_stmt *statement, int column)
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(statement, column) : 0);
+}
+
+// Text as Qt's reader of the column would hand it on: valid UTF-8 as it is,
+// anything else (a BLOB, or text a raw write left malformed) through QString,
+// which turns invalid sequences into U+FFFD.
+QByteArray validUtf8(QByteArrayView bytes)
+{
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+    return ascii ? bytes.toByteArray() : QString::fromUtf8(bytes).toUtf8();
+}
+
+// Appends text as a JSON string the way QJsonDocument writes it: quote,
+// backslash and control characters escaped, everything else as UTF-8.
+void appendJsonString(QByteArray &out, QByteArrayView utf8)
+{
+    static constexpr char hex[] = "0123456789abcdef";
+    out.append('"');
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const uchar c = uchar(utf8[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(utf8.sliced(runStart, i - runStart));
+        runStart = i + 1;
+        out.append('\\');
+        switch (c) {
+        case '"': out.append('"'); break;
+        case '\\': out.append('\\'); break;
+        case '\b': out.append('b'); break;
+        case '\f': out.append('f'); break;
+        case '\n': out.append('n'); break;
+        case '\r': out.append('r'); break;
+        case '\t': out.append('t'); break;
+        default:
+            out.append("u00").append(hex[c >> 4]).append(hex[c & 0xF]);
+            break;
         }
-        return true;
     }
+    out.append(utf8.sliced(runStart));
+    out.append('"');
+}
 
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        const qint64 written = m_target->write(data, length);
-        if (written != length)
-            m_failed = true;
-        return written;
-    }
-
-private:
-    QIODevice *m_target;
-    bool m_failed = false;
+// One table while exporting: the statement that reads a row by its rowid,
+// and the JSON key text of every column in the order QJsonObject keeps
+// keys (sorted), so a row's file is the same text QJsonDocument made of it.
+struct TableExport
+{
+    Statement row{nullptr, &sqlite3_finalize};
+    std::vector<std::pair<int, QByteArray>> keys;   // column, `    "name": `
 };
 
-void appendU16(QByteArray &out, quint16 value)
+bool prepareTableExport(sqlite3 *db, const BackupTable &table, TableExport *out)
 {
-    out.append(char(value & 0xFF)).append(char(value >> 8));
-}
-
-void appendU32(QByteArray &out, quint32 value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.append(char((value >> shift) & 0xFF));
-}
-
-void appendU64(QByteArray &out, quint64 value)
-{
-    for (int shift = 0; shift < 64; shift += 8)
-        out.append(char((value >> shift) & 0xFF));
-}
-
-// The ZIP writer stores the entry count in the 16-bit fields of the end
-// record, which wrap past 65,535 entries. Readers expect the ZIP64 end
-// record then, so rewrite the end with it and mark the short counts as such.
-bool writeZip64End(QIODevice *device, qint64 directoryStart, quint64 entryCount)
-{
-    constexpr qint64 endRecordSize = 22;
-    const qint64 endStart = device->pos() - endRecordSize;
-    const qint64 directorySize = endStart - directoryStart;
-    if (endStart < 0 || directorySize < 0 || endStart > 0xFFFFFFFFLL)
+    out->row = prepare(db, QByteArray("SELECT * FROM ") + table.table + " WHERE rowid = ?");
+    if (!out->row)
         return false;
+    const int columns = sqlite3_column_count(out->row.get());
+    std::vector<std::pair<QByteArray, int>> names;
+    for (int c = 0; c < columns; ++c)
+        names.emplace_back(QByteArray(sqlite3_column_name(out->row.get(), c)), c);
+    std::sort(names.begin(), names.end());
+    out->keys.clear();
+    for (const auto &[name, column] : names) {
+        QByteArray key("    ");
+        appendJsonString(key, name);
+        key.append(": ");
+        out->keys.emplace_back(column, key);
+    }
+    return true;
+}
 
-    QByteArray tail;
-    appendU32(tail, 0x06064b50);          // ZIP64 end of central directory
-    appendU64(tail, 44);                  // size of the rest of this record
-    appendU16(tail, 45);                  // version made by
-    appendU16(tail, 45);                  // version needed
-    appendU32(tail, 0);                   // this disk
-    appendU32(tail, 0);                   // disk with the directory
-    appendU64(tail, entryCount);
-    appendU64(tail, entryCount);
-    appendU64(tail, quint64(directorySize));
-    appendU64(tail, quint64(directoryStart));
-    appendU32(tail, 0x07064b50);          // ZIP64 end locator
-    appendU32(tail, 0);
-    appendU64(tail, quint64(endStart));
-    appendU32(tail, 1);                   // total disks
-    appendU32(tail, 0x06054b50);          // end of central directory
-    appendU16(tail, 0);
-    appendU16(tail, 0);
-    appendU16(tail, 0xFFFF);
-    appendU16(tail, 0xFFFF);
-    appendU32(tail, quint32(directorySize));
-    appendU32(tail, quint32(directoryStart));
-    appendU16(tail, 0);                   // comment length
-    return device->seek(endStart) && device->write(tail) == tail.size();
+// The row's file: one key per column, the value by its stored type (NULL as
+// null, integers exactly, reals in their shortest form, text as a string).
+void appendRowJson(const TableExport &table, QByteArray *out)
+{
+    sqlite3_stmt *row = table.row.get();
+    out->append("{\n");
+    for (size_t i = 0; i < table.keys.size(); ++i) {
+        const auto &[column, key] = table.keys[i];
+        out->append(key);
+        switch (sqlite3_column_type(row, column)) {
+        case SQLITE_NULL:
+            out->append("null");
+            break;
+        case SQLITE_INTEGER: {
+            char digits[24];
+            const auto end = std::to_chars(digits, digits + sizeof digits, sqlite3_column_int64(row, column)).ptr;
+            out->append(digits, end - digits);
+            break;
+        }
+        case SQLITE_FLOAT: {
+            const double value = sqlite3_column_double(row, column);
+            out->append(std::isfinite(value) ? QByteArray::number(value, 'g', QLocale::FloatingPointShortest)
+                                             : QByteArray("null"));
+            break;
+        }
+        default:
+            appendJsonString(*out, validUtf8(columnBytes(row, column)));
+            break;
+        }
+        out->append(i + 1 < table.keys.size() ? ",\n" : "\n");
+    }
+    out->append("}\n");
 }
 
 // Null, booleans, strings and numbers bind; integral numbers as 64-bit
@@ -195,13 +224,28 @@ int BackupImportResult::totalSkipped() const
     return total;
 }
 
+// One table while restoring. Its columns are read once; rows of a table
+// share one or a few sets of keys (every file of an export has them all),
+// so the statements are prepared once per set of keys and the keys checked
+// against the columns once per set, not per row.
 struct BackupService::TableRestore
 {
+    struct Shape
+    {
+        QStringList keys;            // sorted, as QJsonObject::keys() gives them
+        QString unknownKey;          // the first key that is no column, if any
+        QSqlQuery insert;
+        QSqlQuery update;            // prepared on first use
+        QStringList updateKeys;      // the keys the update sets, without "id"
+        bool updatePrepared = false;
+    };
+
     QString table;
     bool hasSyncFields = true;
     QSet<QString> columns;
     QSqlQuery lookup;
-    QHash<QString, QSqlQuery> statements; // by SQL text: rows of one table share a few shapes
+    std::vector<std::unique_ptr<Shape>> shapes;
+    Shape *lastShape = nullptr;
 };
 
 BackupService::BackupService(Database *database, QObject *parent)
@@ -212,117 +256,115 @@ BackupService::BackupService(Database *database, QObject *parent)
 
 QByteArray BackupService::exportBackup()
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writeArchive(&buffer);
-    return buffer.data();
+    ZipArchiveWriter writer;
+    QString error;
+    if (!writer.openBuffer() || !writeArchive(writer, &error)) {
+        qWarning().noquote() << "BackupService export failed:" << (error.isEmpty() ? writer.errorText() : error);
+        return QByteArray();
+    }
+    return writer.takeBuffer();
 }
 
 bool BackupService::exportBackupToFile(const QString &path, QString *errorText)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
+    ZipArchiveWriter writer;
+    QString error;
+    if (!writer.openFile(path)) {
+        error = writer.errorText();
+    } else if (!writeArchive(writer, &error)) {
+        // The temporary file is gone and any earlier file at `path` stays.
+    } else {
+        return true;
     }
-    if (!writeArchive(&file)) {
-        if (errorText)
-            *errorText = file.error() != QFileDevice::NoError ? file.errorString() : tr("Cannot write the backup");
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    return true;
+    if (errorText)
+        *errorText = tr("Cannot write the backup: %1").arg(error);
+    return false;
 }
 
-bool BackupService::writeArchive(QIODevice *target)
+bool BackupService::writeArchive(ZipArchiveWriter &writer, QString *errorText)
 {
-    ForwardingDevice device(target);
-    QZipWriter writer(&device);
-    // Row entries are a few hundred bytes each: deflating them saves little
-    // and setting up the compressor once per entry dominated the export
-    // (seconds for 100,000 rows). They are stored; the manifest is deflated.
-    writer.setCompressionPolicy(QZipWriter::NeverCompress);
+    const QSqlDatabase db = m_database->connection();
+    sqlite3 *handle = SqliteHandle::of(db);
+    if (!handle) {
+        *errorText = tr("the database is not open");
+        return false;
+    }
+    // Entries are named in a first pass and their files made while libzip
+    // writes them; one read transaction keeps both passes on the same rows.
+    SqlTransaction snapshot(db);
+
+    std::array<TableExport, BackupImportResult::TableCount> tables;
+    std::vector<std::pair<int, qint64>> rows;   // (table, rowid) of each produced entry, by key
+    QByteArray buffer;
+    writer.setProducer([&tables, &rows, &buffer](quint64 key, QByteArray *data) {
+        if (key >= rows.size())
+            return false;
+        const auto [t, rowid] = rows[key];
+        sqlite3_stmt *statement = tables[t].row.get();
+        sqlite3_reset(statement);
+        sqlite3_bind_int64(statement, 1, rowid);
+        const bool found = sqlite3_step(statement) == SQLITE_ROW;
+        if (found) {
+            buffer.clear();
+            appendRowJson(tables[t], &buffer);
+            *data = buffer;
+        }
+        sqlite3_reset(statement);
+        return found;
+    });
 
     QJsonObject manifest;
     manifest.insert(QStringLiteral("version"), kArchiveVersion);
     manifest.insert(QStringLiteral("exportedAt"), nowTimestamp());
-    quint64 entries = 1;
-    for (const BackupTable &entry : kTables) {
-        const int count = exportTable(writer, QLatin1String(entry.table), QLatin1String(entry.folder));
-        manifest.insert(QLatin1String(entry.countKey), count);
-        entries += quint64(count);
-    }
-    writer.setCompressionPolicy(QZipWriter::AutoCompress);
-    writer.addFile(kManifestName, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
-
-    const qint64 directoryStart = target->pos();
-    writer.close();
-    if (writer.status() != QZipWriter::NoError || device.failed())
-        return false;
-    if (entries > 0xFFFF)
-        return writeZip64End(target, directoryStart, entries);
-    return true;
-}
-
-int BackupService::exportTable(QZipWriter &writer, const QString &table, const QString &folder)
-{
-    QSqlQuery query = Sql::prepare(m_database->connection(), QStringLiteral("SELECT * FROM %1").arg(table));
-    if (!Sql::exec(query, "BackupService export query"))
-        return 0;
-
-    const QSqlRecord record = query.record();
-    QStringList columns;
-    columns.reserve(record.count());
-    for (int i = 0; i < record.count(); ++i)
-        columns.append(record.fieldName(i));
-
-    const QString prefix = folder + QLatin1Char('/');
-    const QString suffix = QStringLiteral(".json");
-    int count = 0;
-    while (query.next()) {
-        const QJsonObject object = rowToJson(query, columns);
-        const QString id = object.value(QLatin1String("id")).toString();
-        writer.addFile(prefix + id + suffix, QJsonDocument(object).toJson(QJsonDocument::Indented));
-        ++count;
-    }
-    return count;
-}
-
-QJsonObject BackupService::rowToJson(const QSqlQuery &query, const QStringList &columns)
-{
-    QJsonObject object;
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-        const QVariant value = query.value(int(i));
-        QJsonValue json;
-        if (value.isNull()) {
-            json = QJsonValue(QJsonValue::Null);
-        } else {
-            switch (value.typeId()) {
-            case QMetaType::LongLong:
-            case QMetaType::Int:
-            case QMetaType::UInt:
-                json = QJsonValue(value.toLongLong());
-                break;
-            case QMetaType::Double:
-                json = QJsonValue(value.toDouble());
-                break;
-            case QMetaType::Bool:
-                json = QJsonValue(value.toBool());
-                break;
-            default:
-                json = QJsonValue(value.toString());
-                break;
-            }
+    for (int t = 0; t < BackupImportResult::TableCount; ++t) {
+        const BackupTable &table = kTables[t];
+        int count = 0;
+        // Rowid order is the order of a plain scan of the table, the order
+        // earlier versions wrote.
+        Statement ids = prepare(handle, QByteArray("SELECT rowid, id FROM ") + table.table + " ORDER BY rowid");
+        if (!ids || !prepareTableExport(handle, table, &tables[t])) {
+            qWarning().noquote() << "BackupService export query failed:" << QString::fromUtf8(sqlite3_errmsg(handle));
+            manifest.insert(QLatin1String(table.countKey), 0);
+            continue;
         }
-        object.insert(columns.at(i), json);
+        const QByteArray prefix = QByteArray(table.folder) + '/';
+        int step;
+        while ((step = sqlite3_step(ids.get())) == SQLITE_ROW) {
+            // A row's file is named by its id as text; an id that is no
+            // text (only a raw write can leave one) names it as "".
+            const int type = sqlite3_column_type(ids.get(), 1);
+            const QByteArray id = type == SQLITE_TEXT || type == SQLITE_BLOB ? validUtf8(columnBytes(ids.get(), 1))
+                                                                             : QByteArray();
+            rows.emplace_back(t, sqlite3_column_int64(ids.get(), 0));
+            if (!writer.addProduced(prefix + id + ".json", rows.size() - 1, ZipArchiveWriter::Compression::Store)) {
+                rows.pop_back();
+                if (writer.nameTaken()) {
+                    // Only ids that are empty or not text can share a name;
+                    // such a row could not be restored anyway.
+                    qWarning().noquote() << "BackupService: a row of" << table.table
+                                         << "without a usable id is left out";
+                    continue;
+                }
+                *errorText = writer.errorText();
+                return false;
+            }
+            ++count;
+        }
+        if (step != SQLITE_DONE)
+            qWarning().noquote() << "BackupService export query failed:" << QString::fromUtf8(sqlite3_errmsg(handle));
+        manifest.insert(QLatin1String(table.countKey), count);
     }
-    return object;
+
+    // Row files are a few hundred bytes each: deflating them saves little
+    // and costs much of the export's time, so they are stored; the manifest
+    // is deflated.
+    if (!writer.addData(kManifestName.toUtf8(), QJsonDocument(manifest).toJson(QJsonDocument::Indented),
+                        ZipArchiveWriter::Compression::Deflate)
+        || !writer.close()) {
+        *errorText = writer.errorText();
+        return false;
+    }
+    return true;
 }
 
 void BackupService::resetSyncFields(QJsonObject &object)
@@ -334,6 +376,21 @@ void BackupService::resetSyncFields(QJsonObject &object)
 
 BackupImportResult BackupService::importBackup(const QByteArray &archive, BackupImportMode mode)
 {
+    ZipArchiveReader zip;
+    const ZipArchiveReader::OpenStatus status = zip.open(archive);
+    return restore(zip, status, mode);
+}
+
+BackupImportResult BackupService::importBackupFile(const QString &path, BackupImportMode mode)
+{
+    ZipArchiveReader zip;
+    const ZipArchiveReader::OpenStatus status = zip.openFile(path);
+    return restore(zip, status, mode);
+}
+
+BackupImportResult BackupService::restore(ZipArchiveReader &zip, ZipArchiveReader::OpenStatus status,
+                                          BackupImportMode mode)
+{
     BackupImportResult result;
     auto abandon = [&result](const QString &error) {
         result.imported.fill(0);
@@ -342,52 +399,90 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
         return result;
     };
 
-    ZipArchiveReader zip;
-    if (!zip.open(archive, MaxEntries)) {
-        return abandon(zip.exceededEntryLimit() ? tr("Backup has too many entries (more than %1)").arg(MaxEntries)
-                                                : tr("Failed to open ZIP archive"));
+    if (status == ZipArchiveReader::OpenStatus::NotZip)
+        return abandon(tr("Failed to open ZIP archive"));
+    if (status == ZipArchiveReader::OpenStatus::Inconsistent)
+        return abandon(tr("The backup is damaged: the archive's table of contents does not match its entries. "
+                          "Nothing was restored."));
+    const qint64 entryCount = zip.count();
+    if (entryCount > m_limits.entries)
+        return abandon(tr("Backup has too many entries (more than %1)").arg(m_limits.entries));
+
+    // One pass over the directory sorts the entries into their tables and
+    // measures everything that will be inflated, so an oversized archive is
+    // refused before any work. Only indices are kept: libzip holds the
+    // directory already.
+    std::array<QList<qint64>, BackupImportResult::TableCount> selected;
+    qint64 manifestIndex = -1;
+    qint64 firstTooLarge = -1;
+    qint64 rowsSize = 0;
+    std::array<QByteArray, BackupImportResult::TableCount> prefixes;
+    for (int t = 0; t < BackupImportResult::TableCount; ++t)
+        prefixes[t] = QByteArray(kTables[t].folder) + '/';
+    const QByteArray manifestName = kManifestName.toUtf8();
+    for (qint64 i = 0; i < entryCount; ++i) {
+        const ZipArchiveReader::Entry entry = zip.entry(i);
+        if (entry.name == manifestName) {
+            if (manifestIndex < 0)
+                manifestIndex = i;
+            continue;
+        }
+        if (!entry.name.endsWith(".json"))
+            continue;
+        for (int t = 0; t < BackupImportResult::TableCount; ++t) {
+            if (entry.name.startsWith(prefixes[t])) {
+                selected[t].append(i);
+                if (entry.size > m_limits.entrySize && firstTooLarge < 0)
+                    firstTooLarge = i;
+                rowsSize = qMin(rowsSize + entry.size, m_limits.restoreSize + 1);
+                break;
+            }
+        }
     }
-    const QList<ZipArchiveReader::Entry> &entries = zip.entries();
-    auto tooLarge = [](const ZipArchiveReader::Entry &entry) {
-        return tr("%1 is too large to restore (%2 bytes uncompressed)").arg(entry.name).arg(entry.uncompressedSize);
+
+    auto tooLarge = [&zip](qint64 index) {
+        const ZipArchiveReader::Entry entry = zip.entry(index);
+        return tr("%1 is too large to restore (%2 bytes uncompressed)")
+            .arg(QString::fromUtf8(entry.name))
+            .arg(entry.size);
+    };
+    auto damaged = [&zip](const QString &name) {
+        return tr("%1: damaged entry (%2); nothing was restored").arg(name, zip.errorText());
     };
 
     QByteArray manifestData;
-    for (const ZipArchiveReader::Entry &entry : entries) {
-        if (entry.name != kManifestName)
-            continue;
-        if (entry.uncompressedSize > MaxEntrySize)
-            return abandon(tooLarge(entry));
-        if (!zip.read(entry, &manifestData))
-            return abandon(tr("%1: damaged entry (%2); nothing was restored").arg(entry.name, zip.errorText()));
-        break;
+    if (manifestIndex >= 0) {
+        if (zip.entry(manifestIndex).size > m_limits.entrySize)
+            return abandon(tooLarge(manifestIndex));
+        if (!zip.read(manifestIndex, m_limits.entrySize, &manifestData))
+            return abandon(damaged(kManifestName));
     }
     if (manifestData.isEmpty())
         return abandon(tr("Invalid backup: missing manifest.json"));
-    const int version = QJsonDocument::fromJson(manifestData).object().value(QLatin1String("version")).toInt(0);
+    const QJsonObject manifest = QJsonDocument::fromJson(manifestData).object();
+    const int version = manifest.value(QLatin1String("version")).toInt(0);
     if (version != kArchiveVersion)
         return abandon(tr("Unsupported backup version: %1").arg(version));
 
-    // Everything that will be inflated is measured from the central
-    // directory first, so an oversized archive is refused before any work.
-    std::array<QList<qsizetype>, BackupImportResult::TableCount> selected;
-    qint64 totalSize = manifestData.size();
-    const QString suffix = QStringLiteral(".json");
+    // The manifest counts what the export wrote; an entry whose name was
+    // damaged, or one missing or added, shows as a difference here rather
+    // than as a row silently left out.
     for (int t = 0; t < BackupImportResult::TableCount; ++t) {
-        const QString prefix = QLatin1String(kTables[t].folder) + QLatin1Char('/');
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            const ZipArchiveReader::Entry &entry = entries.at(i);
-            if (!entry.name.startsWith(prefix) || !entry.name.endsWith(suffix))
-                continue;
-            if (entry.uncompressedSize > MaxEntrySize)
-                return abandon(tooLarge(entry));
-            totalSize += entry.uncompressedSize;
-            if (totalSize > MaxRestoreSize)
-                return abandon(tr("Backup is too large to restore (more than %1 bytes uncompressed)")
-                                   .arg(MaxRestoreSize));
-            selected[t].append(i);
-        }
+        const QJsonValue listed = manifest.value(QLatin1String(kTables[t].countKey));
+        const qint64 expected = listed.isDouble() ? listed.toInteger(-1) : -1;
+        if (expected < 0)
+            return abandon(tr("Invalid backup: manifest.json gives no row count for \"%1\"").arg(kTables[t].folder));
+        if (expected != selected[t].size())
+            return abandon(tr("The backup is damaged: manifest.json lists %1 rows in \"%2\" but the archive holds %3. "
+                              "Nothing was restored.")
+                               .arg(expected)
+                               .arg(QLatin1String(kTables[t].folder))
+                               .arg(selected[t].size()));
     }
+    if (firstTooLarge >= 0)
+        return abandon(tooLarge(firstTooLarge));
+    if (manifestData.size() + rowsSize > m_limits.restoreSize)
+        return abandon(tr("Backup is too large to restore (more than %1 bytes uncompressed)").arg(m_limits.restoreSize));
 
     const QSqlDatabase db = m_database->connection();
     SqlTransaction transaction(db);
@@ -408,20 +503,19 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
         // Rows the database refused (a parent that comes later in the same
         // table, such as a subcategory listed before its parent) are tried
         // again after the pass for as long as that makes progress.
-        QList<std::pair<qsizetype, QJsonObject>> refused;
-        for (qsizetype index : std::as_const(selected[t])) {
-            const ZipArchiveReader::Entry &entry = entries.at(index);
-            QByteArray data;
-            if (!zip.read(entry, &data))
-                return abandon(tr("%1: damaged entry (%2); nothing was restored").arg(entry.name, zip.errorText()));
+        QList<std::pair<QString, QJsonObject>> refused;
+        QByteArray data;
+        for (const qint64 index : std::as_const(selected[t])) {
+            const QString name = QString::fromUtf8(zip.entry(index).name);
+            if (!zip.read(index, m_limits.entrySize, &data))
+                return abandon(damaged(name));
             QJsonObject object = QJsonDocument::fromJson(data).object();
-            data = QByteArray();
             if (object.isEmpty()) {
-                result.errors.append(tr("%1: invalid JSON").arg(entry.name));
+                result.errors.append(tr("%1: invalid JSON").arg(name));
                 continue;
             }
             QString error;
-            switch (importRow(table, object, mode, entry.name, &error)) {
+            switch (importRow(table, object, mode, name, &error)) {
             case RowOutcome::Written:
                 ++result.imported[t];
                 break;
@@ -432,23 +526,23 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
                 ++result.skipped[t];
                 break;
             case RowOutcome::Rejected:
-                refused.append({index, std::move(object)});
+                refused.append({name, std::move(object)});
                 break;
             }
         }
         bool progress = true;
         while (progress && !refused.isEmpty()) {
             progress = false;
-            QList<std::pair<qsizetype, QJsonObject>> stillRefused;
-            for (auto &[index, object] : refused) {
+            QList<std::pair<QString, QJsonObject>> stillRefused;
+            for (auto &[name, object] : refused) {
                 QString error;
-                switch (importRow(table, object, mode, entries.at(index).name, &error)) {
+                switch (importRow(table, object, mode, name, &error)) {
                 case RowOutcome::Written:
                     ++result.imported[t];
                     progress = true;
                     break;
                 case RowOutcome::Rejected:
-                    stillRefused.append({index, std::move(object)});
+                    stillRefused.append({name, std::move(object)});
                     break;
                 default:
                     ++result.skipped[t];
@@ -458,15 +552,27 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
             refused = std::move(stillRefused);
         }
         result.skipped[t] += int(refused.size());
+        // SQLite ends the whole transaction by itself after some failures;
+        // the rows after that would each commit on their own.
+        if (!SqliteHandle::inTransaction(db))
+            return abandon(tr("The backup could not be restored: the database ended the transaction"));
     }
 
-    // Rows arrive by the restore's own statements, not the repositories':
-    // every open screen reloads once the restore has committed.
+    // The rows arrive by the restore's own statements, not the
+    // repositories': what changed is announced once, after the commit.
     if (ChangeJournal *changes = m_database->changes()) {
-        for (ChangeSet::Entity entity : {ChangeSet::Entity::Account, ChangeSet::Entity::Category,
-                                         ChangeSet::Entity::Recurring, ChangeSet::Entity::Reconciliation})
-            changes->record(entity, QString());
-        changes->recordTransaction(QString(), QString());
+        const std::pair<int, ChangeSet::Entity> entities[] = {
+            {BackupImportResult::Accounts, ChangeSet::Entity::Account},
+            {BackupImportResult::Categories, ChangeSet::Entity::Category},
+            {BackupImportResult::Recurring, ChangeSet::Entity::Recurring},
+            {BackupImportResult::Reconciliations, ChangeSet::Entity::Reconciliation},
+        };
+        for (const auto &[t, entity] : entities) {
+            if (result.imported[t] > 0)
+                changes->record(entity, QString());
+        }
+        if (result.imported[BackupImportResult::Transactions] > 0 || result.imported[BackupImportResult::SplitLines] > 0)
+            changes->recordTransaction(QString(), QString());
     }
     if (!transaction.commit())
         return abandon(tr("The backup could not be restored: %1").arg(transaction.errorText()));
@@ -483,19 +589,53 @@ BackupService::RowOutcome BackupService::importRow(TableRestore &table, QJsonObj
     if (id.isEmpty())
         return RowOutcome::Skipped;
 
-    // Keys name columns in the statement, so only the table's own columns
-    // are accepted; the values are always bound.
     const QStringList keys = object.keys();
+    TableRestore::Shape *shape = table.lastShape;
+    if (!shape || shape->keys != keys) {
+        const auto found = std::find_if(table.shapes.begin(), table.shapes.end(),
+                                        [&keys](const auto &candidate) { return candidate->keys == keys; });
+        if (found != table.shapes.end()) {
+            shape = found->get();
+        } else {
+            // Keys name columns in the statements, so only the table's own
+            // columns are accepted; the values are always bound.
+            auto made = std::make_unique<TableRestore::Shape>();
+            made->keys = keys;
+            QStringList columns;
+            QStringList marks;
+            for (const QString &key : keys) {
+                if (!table.columns.contains(key)) {
+                    made->unknownKey = key;
+                    break;
+                }
+                columns.append(quoted(key));
+                marks.append(QStringLiteral("?"));
+                if (key != QLatin1String("id"))
+                    made->updateKeys.append(key);
+            }
+            if (made->unknownKey.isEmpty()) {
+                made->insert = QSqlQuery(m_database->connection());
+                made->insert.setForwardOnly(true);
+                made->insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                         .arg(table.table, columns.join(QLatin1String(", ")),
+                                              marks.join(QLatin1String(", "))));
+            }
+            shape = made.get();
+            table.shapes.push_back(std::move(made));
+        }
+        table.lastShape = shape;
+    }
+    if (!shape->unknownKey.isEmpty()) {
+        *error = tr("%1: unknown column \"%2\"").arg(entryName, shape->unknownKey.left(64));
+        return RowOutcome::Invalid;
+    }
+
     QVariantList values;
     values.reserve(keys.size());
-    for (const QString &key : keys) {
-        if (!table.columns.contains(key)) {
-            *error = tr("%1: unknown column \"%2\"").arg(entryName, key.left(64));
-            return RowOutcome::Invalid;
-        }
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
         QVariant value;
-        if (!jsonToVariant(object.value(key), &value)) {
-            *error = tr("%1: unsupported value for \"%2\"").arg(entryName, key);
+        if (!jsonToVariant(it.value(), &value)) {
+            *error = tr("%1: unsupported value for \"%2\"").arg(entryName, it.key());
             return RowOutcome::Invalid;
         }
         values.append(value);
@@ -508,8 +648,7 @@ BackupService::RowOutcome BackupService::importRow(TableRestore &table, QJsonObj
     const QString localUpdatedAt = exists ? table.lookup.value(1).toString() : QString();
     table.lookup.finish();
 
-    QString sql;
-    QVariantList binds;
+    QSqlQuery *statement = &shape->insert;
     if (exists) {
         if (mode == BackupImportMode::SkipExisting)
             return RowOutcome::Skipped;
@@ -518,38 +657,30 @@ BackupService::RowOutcome BackupService::importRow(TableRestore &table, QJsonObj
             if (!backupUpdatedAt.isEmpty() && !(backupUpdatedAt > localUpdatedAt))
                 return RowOutcome::Skipped;
         }
-        QStringList assignments;
-        for (qsizetype i = 0; i < keys.size(); ++i) {
-            if (keys.at(i) == QLatin1String("id"))
-                continue;
-            assignments.append(quoted(keys.at(i)) + QLatin1String(" = ?"));
-            binds.append(values.at(i));
-        }
-        if (assignments.isEmpty())
+        if (shape->updateKeys.isEmpty())
             return RowOutcome::Skipped;
-        binds.append(id);
-        sql = QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(table.table, assignments.join(QLatin1String(", ")));
-    } else {
-        QStringList columns;
-        QStringList marks;
-        for (const QString &key : keys) {
-            columns.append(quoted(key));
-            marks.append(QStringLiteral("?"));
+        if (!shape->updatePrepared) {
+            QStringList assignments;
+            for (const QString &key : std::as_const(shape->updateKeys))
+                assignments.append(quoted(key) + QLatin1String(" = ?"));
+            shape->update = QSqlQuery(m_database->connection());
+            shape->update.setForwardOnly(true);
+            shape->update.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
+                                      .arg(table.table, assignments.join(QLatin1String(", "))));
+            shape->updatePrepared = true;
         }
-        binds = values;
-        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(table.table, columns.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
+        statement = &shape->update;
+        int bound = 0;
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            if (keys.at(i) != QLatin1String("id"))
+                statement->bindValue(bound++, values.at(i));
+        }
+        statement->bindValue(bound, id);
+    } else {
+        for (qsizetype i = 0; i < values.size(); ++i)
+            statement->bindValue(int(i), values.at(i));
     }
-
-    auto statement = table.statements.find(sql);
-    if (statement == table.statements.end()) {
-        QSqlQuery query(m_database->connection());
-        query.setForwardOnly(true);
-        if (!query.prepare(sql))
-            return RowOutcome::Rejected;
-        statement = table.statements.insert(sql, query);
-    }
-    for (qsizetype i = 0; i < binds.size(); ++i)
-        statement->bindValue(int(i), binds.at(i));
-    return statement->exec() ? RowOutcome::Written : RowOutcome::Rejected;
+    const bool written = statement->exec();
+    statement->finish();
+    return written ? RowOutcome::Written : RowOutcome::Rejected;
 }

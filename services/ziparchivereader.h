@@ -2,49 +2,57 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QList>
 #include <QString>
 
-// Reads a ZIP archive held in memory without trusting it: the central
-// directory is walked within its stated size (not by its 16-bit entry count,
-// which wraps past 65,535 entries), every offset is checked against the
-// archive, and an entry is inflated into a buffer of exactly its declared
-// size, so data that inflates to more than it declares is refused instead of
-// growing without bound. The CRC of every entry is verified.
+struct zip;
+struct zip_source;
+
+// Reads a ZIP archive through libzip, held in memory or in a file, without
+// trusting it. Opening checks that every entry's local header agrees with
+// its central directory record (name, method, sizes, CRC), so a damaged
+// directory cannot quietly rename or resize an entry. An entry is read into
+// a buffer of at most its declared size: data that inflates to more than it
+// declares is refused while inflating, and its CRC is verified.
 //
-// Supports stored and deflated entries in single-disk archives; no ZIP64
-// sizes, no encryption. Entries are read by index, in constant time.
+// It reports what the archive declares; how much to accept (entry sizes,
+// entry counts) is the caller's policy. Only stored and deflated entries are
+// read; encrypted entries and other methods are refused.
 class ZipArchiveReader
 {
     Q_DECLARE_TR_FUNCTIONS(ZipArchiveReader)
 
 public:
+    enum class OpenStatus { Opened, NotZip, Inconsistent };
+
     struct Entry
     {
-        QString name;
+        QByteArray name;            // as stored, UTF-8
+        qint64 size = 0;            // uncompressed, as the central directory declares
         qint64 compressedSize = 0;
-        qint64 uncompressedSize = 0;
-        qint64 localHeaderOffset = 0;
-        quint32 crc = 0;
-        quint16 method = 0;
+        bool readable = false;      // stored or deflated, not encrypted
     };
 
-    // Parses the central directory; false when the bytes are not a readable
-    // archive or hold more than maxEntries entries (errorText() says which).
-    bool open(const QByteArray &archive, qsizetype maxEntries);
-    QString errorText() const { return m_error; }
-    // True when open() stopped because of maxEntries.
-    bool exceededEntryLimit() const { return m_exceededEntryLimit; }
+    ZipArchiveReader() = default;
+    ~ZipArchiveReader();
+    ZipArchiveReader(const ZipArchiveReader &) = delete;
+    ZipArchiveReader &operator=(const ZipArchiveReader &) = delete;
 
-    const QList<Entry> &entries() const { return m_entries; }
-    // The entry's data; false with errorText() set when it is damaged.
-    bool read(const Entry &entry, QByteArray *data);
+    // The bytes are not copied: they must outlive the reader.
+    OpenStatus open(const QByteArray &archive);
+    OpenStatus openFile(const QString &path);
+    // libzip's words for why open() or read() failed, for logs and details.
+    QString errorText() const { return m_error; }
+
+    qint64 count() const;
+    Entry entry(qint64 index) const;
+    // The entry's data, which must be no larger than maxSize; false with
+    // errorText() set when it is damaged, unreadable or too large.
+    bool read(qint64 index, qint64 maxSize, QByteArray *data);
 
 private:
-    bool fail(const QString &text);
+    OpenStatus openSource(zip_source *source);
+    void close();
 
-    QByteArray m_archive;
-    QList<Entry> m_entries;
+    zip *m_archive = nullptr;
     QString m_error;
-    bool m_exceededEntryLimit = false;
 };

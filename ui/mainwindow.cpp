@@ -14,6 +14,7 @@
 #include "services/accountservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "services/sampledataservice.h"
 #include "services/undohistory.h"
 #include "ui/accountcard.h"
 #include "ui/accountformdialog.h"
@@ -429,8 +430,47 @@ void MainWindow::setupMenuBar()
             &MainWindow::showKeyboardShortcuts);
     if (!qEnvironmentVariableIsEmpty("QUILLBY_DEV")) {
         help->addSeparator();
-        addPendingEntry(help, tr("Load &Sample Data"), tr("Loads a demonstration data set"));
-        addPendingEntry(help, tr("&Clear Sample Data"), tr("Removes the demonstration data set"));
+        // The service lives for one command; what it writes reaches the
+        // screens through the change journal once committed.
+        QAction *loadSample = help->addAction(tr("Load &Sample Data"));
+        loadSample->setStatusTip(tr("Loads a demonstration data set"));
+        connect(loadSample, &QAction::triggered, this, [this] {
+            SampleDataService service(m_state->database());
+            if (service.hasSampleData()) {
+                MessageBox::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
+                return;
+            }
+            const Result<int> loaded = service.loadSampleData();
+            if (!loaded) {
+                MessageBox::warning(this, tr("Sample Data"), loaded.error());
+                return;
+            }
+            m_statusBar->showTimedMessage(tr("Sample data loaded"), 3000);
+        });
+        QAction *clearSample = help->addAction(tr("&Clear Sample Data"));
+        clearSample->setStatusTip(tr("Removes the demonstration data set"));
+        connect(clearSample, &QAction::triggered, this, [this] {
+            SampleDataService service(m_state->database());
+            if (!service.hasSampleData()) {
+                MessageBox::information(this, tr("Sample Data"), tr("No sample data to clear."));
+                return;
+            }
+            const Result<SampleDataClearReport> cleared = service.clearSampleData();
+            if (!cleared) {
+                MessageBox::warning(this, tr("Sample Data"), cleared.error());
+                return;
+            }
+            // Undo steps may name rows that are gone now.
+            if (cleared->removed > 0)
+                m_state->undoHistory()->clear();
+            showEmptyPage();
+            m_statusBar->showTimedMessage(tr("Sample data cleared"), 3000);
+            if (!cleared->stayed.isEmpty()) {
+                MessageBox::information(this, tr("Sample Data"),
+                                        tr("Sample data cleared, except what your own entries still use:\n\n%1")
+                                            .arg(cleared->stayed.join(QLatin1Char('\n'))));
+            }
+        });
     }
 }
 

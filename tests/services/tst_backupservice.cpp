@@ -1,10 +1,8 @@
 #include "common/testdatabase.h"
 #include "services/backupservice.h"
 
-#include <QtGui/private/qzipreader_p.h>
-#include <QtGui/private/qzipwriter_p.h>
+#include "data/changejournal.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -16,6 +14,10 @@
 #include <QSqlRecord>
 #include <QTest>
 
+#include <zip.h>
+
+#include <limits>
+
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
@@ -26,20 +28,95 @@ namespace {
 const QStringList kTables{"accounts", "categories", "transactions", "split_lines", "recurring_transactions",
                           "reconciliations"};
 const QString kStamp = QStringLiteral("2024-03-01T10:00:00Z");
-const QByteArray kManifest = R"({"version": 1})";
-
 using Entries = QList<std::pair<QString, QByteArray>>;
+using Counts = std::array<int, 6>;   // accounts, categories, transactions, split lines, recurring, reconciliations
 
+// A manifest as the exporter writes it, with the row counts given.
+QByteArray manifest(const Counts &counts, int version = 1)
+{
+    const char *keys[] = {"accountCount", "categoryCount", "transactionCount", "splitLineCount", "recurringCount",
+                          "reconciliationCount"};
+    QJsonObject object{{"version", version}, {"exportedAt", "2024-03-01T10:00:00Z"}};
+    for (int i = 0; i < 6; ++i)
+        object.insert(keys[i], counts[i]);
+    return QJsonDocument(object).toJson();
+}
+
+// Builds an archive with libzip itself, entries in the given order, each
+// deflated or stored.
 QByteArray makeArchive(const Entries &entries, bool compress = true)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QZipWriter writer(&buffer);
-    writer.setCompressionPolicy(compress ? QZipWriter::AlwaysCompress : QZipWriter::NeverCompress);
-    for (const auto &[name, data] : entries)
-        writer.addFile(name, data);
-    writer.close();
-    return buffer.data();
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *out = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_t *archive = zip_open_from_source(out, ZIP_TRUNCATE, &error);
+    zip_error_fini(&error);
+    if (!archive)
+        return {};
+    zip_source_keep(out);
+    for (const auto &[name, data] : entries) {
+        zip_source_t *source = zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
+        const zip_int64_t index = zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            zip_source_free(source);
+            continue;
+        }
+        zip_set_file_compression(archive, zip_uint64_t(index), compress ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
+    }
+    QByteArray bytes;
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_close(archive) == 0 && zip_source_stat(out, &stat) == 0 && zip_source_open(out) == 0) {
+        bytes.resize(qsizetype(stat.size));
+        zip_source_read(out, bytes.data(), stat.size);
+        zip_source_close(out);
+    } else {
+        zip_discard(archive);
+    }
+    zip_source_free(out);
+    return bytes;
+}
+
+// Every entry of an archive, in order, read by libzip with its checks on;
+// an empty list when libzip refuses it.
+Entries readArchive(const QByteArray &bytes)
+{
+    Entries entries;
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
+    zip_t *archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    zip_error_fini(&error);
+    if (!archive) {
+        zip_source_free(source);
+        return entries;
+    }
+    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
+        zip_stat_t stat;
+        zip_stat_index(archive, zip_uint64_t(i), 0, &stat);
+        QByteArray data(qsizetype(stat.size), Qt::Uninitialized);
+        zip_file_t *file = zip_fopen_index(archive, zip_uint64_t(i), 0);
+        const zip_int64_t got = file ? zip_fread(file, data.data(), stat.size) : -1;
+        if (file)
+            zip_fclose(file);
+        entries.append({QString::fromUtf8(stat.name), got == zip_int64_t(stat.size) ? data : QByteArray("<unreadable>")});
+    }
+    zip_discard(archive);
+    return entries;
+}
+
+QByteArray entryData(const Entries &entries, const QString &name)
+{
+    for (const auto &[entryName, data] : entries) {
+        if (entryName == name)
+            return data;
+    }
+    return {};
+}
+
+quint16 u16(const QByteArray &data, qsizetype pos)
+{
+    return quint16(uchar(data[pos]) | (uchar(data[pos + 1]) << 8));
 }
 
 quint32 u32(const QByteArray &data, qsizetype pos)
@@ -48,22 +125,52 @@ quint32 u32(const QByteArray &data, qsizetype pos)
     return quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16) | (quint32(p[3]) << 24);
 }
 
-// Rewrites the uncompressed size that the central directory declares for
-// every entry whose name starts with `prefix`, as a crafted archive would.
-void declareSize(QByteArray &zip, const QString &prefix, quint32 size)
+void put32(QByteArray &data, qsizetype pos, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        data[pos + i] = char((value >> (8 * i)) & 0xFF);
+}
+
+enum class Headers { Central, Local, Both };
+
+// Calls `patch(archive, headerStart, nameStart, isCentral)` for the records
+// of every entry whose name starts with `prefix`, in the central directory,
+// the local headers or both, as damage or a crafted archive would change
+// them. Archives of fewer than 65,535 entries without a comment.
+template <typename Patch>
+void patchRecords(QByteArray &zip, const QString &prefix, Headers which, Patch patch)
 {
     const qsizetype end = zip.size() - 22;
     qsizetype pos = u32(zip, end + 16);
     while (pos < end && u32(zip, pos) == 0x02014b50) {
-        const int nameLength = uchar(zip[pos + 28]) | (uchar(zip[pos + 29]) << 8);
-        const int rest = (uchar(zip[pos + 30]) | (uchar(zip[pos + 31]) << 8))
-            + (uchar(zip[pos + 32]) | (uchar(zip[pos + 33]) << 8));
+        const int nameLength = u16(zip, pos + 28);
+        const int rest = u16(zip, pos + 30) + u16(zip, pos + 32);
         if (QString::fromUtf8(zip.mid(pos + 46, nameLength)).startsWith(prefix)) {
-            for (int i = 0; i < 4; ++i)
-                zip[pos + 24 + i] = char((size >> (8 * i)) & 0xFF);
+            const qsizetype local = u32(zip, pos + 42);
+            if (which != Headers::Local)
+                patch(zip, pos, pos + 46, true);
+            if (which != Headers::Central)
+                patch(zip, local, local + 30, false);
         }
         pos += 46 + nameLength + rest;
     }
+}
+
+// Declares another uncompressed size for the entries under `prefix`.
+void declareSize(QByteArray &zip, const QString &prefix, quint32 size, Headers which = Headers::Both)
+{
+    patchRecords(zip, prefix, which, [size](QByteArray &bytes, qsizetype header, qsizetype, bool central) {
+        put32(bytes, header + (central ? 24 : 22), size);
+    });
+}
+
+// Overwrites the start of the names under `prefix` with `replacement` (of
+// the same length).
+void rename(QByteArray &zip, const QString &prefix, const QByteArray &replacement, Headers which)
+{
+    patchRecords(zip, prefix, which, [&replacement](QByteArray &bytes, qsizetype, qsizetype name, bool) {
+        bytes.replace(name, replacement.size(), replacement);
+    });
 }
 
 QByteArray json(const QJsonObject &object)
@@ -92,18 +199,27 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void roundTripRestoresEveryRowAndColumn();
+    void roundTripThroughFiles();
+    void archiveOfEarlierVersionRestoresExactly();
+    void exportKeepsTheEarlierFormat();
+    void rowFilesMatchQtJsonText_data();
+    void rowFilesMatchQtJsonText();
     void emptyDatabaseExportsOnlyManifest();
     void failedExportQueryWritesTheRest();
+    void restoreAnnouncesOneChangeSet();
     void modes_data();
     void modes();
     void refusedArchives_data();
     void refusedArchives();
+    void refusedArchiveFiles_data();
+    void refusedArchiveFiles();
     void damagedEntryRestoresNothing();
     void hostileRows_data();
     void hostileRows();
     void foldersAndNames();
     void zipBombs_data();
     void zipBombs();
+    void tooManyEntries();
     void moreThan65535Entries();
     void exportToFile();
     void failedExportToFileKeepsOldFile();
@@ -251,16 +367,12 @@ void tst_BackupService::roundTripRestoresEveryRowAndColumn()
     const QStringList expected = dump(true);
     const QByteArray archive = m_service->exportBackup();
 
-    // A standard reader sees the layout and the manifest's counts.
-    QBuffer buffer;
-    buffer.setData(archive);
-    buffer.open(QIODevice::ReadOnly);
-    QZipReader reader(&buffer);
-    QCOMPARE(reader.status(), QZipReader::NoError);
-    QCOMPARE(reader.count(), 3 + 3 + 6 + 2 + 1 + 1 + 1);
-    QCOMPARE(reader.entryInfoAt(reader.count() - 1).filePath, QStringLiteral("manifest.json"));
-    QVERIFY(!reader.fileData("recurring/rec-1.json").isEmpty());
-    const QJsonObject manifest = QJsonDocument::fromJson(reader.fileData("manifest.json")).object();
+    // libzip, checking every local header, sees the layout and the counts.
+    const Entries entries = readArchive(archive);
+    QCOMPARE(entries.size(), 3 + 3 + 6 + 2 + 1 + 1 + 1);
+    QCOMPARE(entries.last().first, QStringLiteral("manifest.json"));
+    QVERIFY(!entryData(entries, "recurring/rec-1.json").isEmpty());
+    const QJsonObject manifest = QJsonDocument::fromJson(entryData(entries, "manifest.json")).object();
     QCOMPARE(manifest.value("version").toInt(), 1);
     QCOMPARE(manifest.value("accountCount").toInt(), 3);
     QCOMPARE(manifest.value("categoryCount").toInt(), 3);
@@ -268,7 +380,7 @@ void tst_BackupService::roundTripRestoresEveryRowAndColumn()
     QCOMPARE(manifest.value("splitLineCount").toInt(), 2);
     QCOMPARE(manifest.value("recurringCount").toInt(), 1);
     QCOMPARE(manifest.value("reconciliationCount").toInt(), 1);
-    const QJsonObject account = QJsonDocument::fromJson(reader.fileData("accounts/acc-1.json")).object();
+    const QJsonObject account = QJsonDocument::fromJson(entryData(entries, "accounts/acc-1.json")).object();
     QCOMPARE(account.value("starting_balance").toInteger(), 12345);
     QVERIFY(account.value("deleted_at").isNull());
     QCOMPARE(account.value("account_number_last4").toString(), QStringLiteral("0042"));
@@ -283,15 +395,159 @@ void tst_BackupService::roundTripRestoresEveryRowAndColumn()
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'Lottery'").toInt(), 1);
 }
 
+void tst_BackupService::roundTripThroughFiles()
+{
+    buildFixture();
+    const QStringList expected = dump(true);
+    const QString path = m_db->folder() + "/round trip.zip";
+    QString error;
+    QVERIFY2(m_service->exportBackupToFile(path, &error), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const Entries fromFile = readArchive(file.readAll());
+    file.close();
+    QCOMPARE(fromFile.size(), 17);
+    QCOMPARE(fromFile.mid(0, 16), readArchive(m_service->exportBackup()).mid(0, 16));
+
+    const QString kept = QDir::temp().filePath(QStringLiteral("quillby-roundtrip-%1.zip").arg(QCoreApplication::applicationPid()));
+    QFile::remove(kept);
+    QVERIFY(QFile::copy(path, kept));
+    freshDatabase();
+    const BackupImportResult result = m_service->importBackupFile(kept, BackupImportMode::SkipExisting);
+    QFile::remove(kept);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.totalImported(), 16);
+    QCOMPARE(dump(), expected);
+}
+
+// The fixture was written by the exporter that came before libzip (Qt's
+// ZIP writer: stored rows, a deflated manifest) from the rows
+// buildFixture() inserts.
+void tst_BackupService::archiveOfEarlierVersionRestoresExactly()
+{
+    QFile fixture(QFINDTESTDATA("../fixtures/backup-v1.zip"));
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    const QByteArray archive = fixture.readAll();
+
+    buildFixture();
+    const QStringList expected = dump(true);
+    freshDatabase();
+    const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::SkipExisting);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.imported, (std::array<int, 6>{3, 3, 6, 2, 1, 1}));
+    QCOMPARE(dump(), expected);
+    QCOMPARE(m_db->scalar("SELECT amount FROM transactions WHERE id = 'tx-big'").toLongLong(),
+             Q_INT64_C(9007199254740993));
+    QCOMPARE(m_db->scalar("SELECT name FROM accounts WHERE id = 'acc-2'").toString(),
+             QStringLiteral("Épargne \"joint\""));
+    QCOMPARE(m_db->scalar("SELECT deleted_at FROM accounts WHERE id = 'acc-3'").toString(),
+             QStringLiteral("2024-02-01T00:00:00Z"));
+}
+
+// Existing backups and whatever reads them rely on the layout: the same
+// entries in the same order, the same bytes in every row file, rows stored
+// and the manifest deflated.
+void tst_BackupService::exportKeepsTheEarlierFormat()
+{
+    QFile fixture(QFINDTESTDATA("../fixtures/backup-v1.zip"));
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    const Entries earlier = readArchive(fixture.readAll());
+    QCOMPARE(earlier.size(), 17);
+
+    buildFixture();
+    const QByteArray archive = m_service->exportBackup();
+    Entries now = readArchive(archive);
+    QCOMPARE(now.size(), earlier.size());
+    QCOMPARE(now.mid(0, 16), earlier.mid(0, 16));
+    QJsonObject manifest = QJsonDocument::fromJson(now.last().second).object();
+    QJsonObject earlierManifest = QJsonDocument::fromJson(earlier.last().second).object();
+    manifest.remove("exportedAt");
+    earlierManifest.remove("exportedAt");
+    QCOMPARE(manifest, earlierManifest);
+
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *source = zip_source_buffer_create(archive.constData(), zip_uint64_t(archive.size()), 0, &error);
+    zip_t *zip = zip_open_from_source(source, ZIP_RDONLY, &error);
+    QVERIFY(zip);
+    for (zip_int64_t i = 0; i < zip_get_num_entries(zip, 0); ++i) {
+        zip_stat_t stat;
+        zip_stat_index(zip, zip_uint64_t(i), 0, &stat);
+        QCOMPARE(stat.comp_method, zip_uint16_t(i + 1 == zip_get_num_entries(zip, 0) ? ZIP_CM_DEFLATE : ZIP_CM_STORE));
+    }
+    zip_discard(zip);
+    zip_error_fini(&error);
+}
+
+void tst_BackupService::rowFilesMatchQtJsonText_data()
+{
+    QTest::addColumn<QString>("column");   // of the transaction row
+    QTest::addColumn<QVariant>("value");
+
+    QTest::newRow("plain") << "memo" << QVariant("Weekly groceries");
+    QTest::newRow("null") << "memo" << QVariant();
+    QTest::newRow("empty") << "memo" << QVariant("");
+    QTest::newRow("quotesAndBackslashes") << "memo" << QVariant(R"(say "hi" \ C:\path\)");
+    QTest::newRow("controlCharacters") << "memo"
+                                       << QVariant(QString::fromUtf8("tab\there\nnew\rret\bbs\fff\x01\x1f end"));
+    QTest::newRow("nulCharacter") << "memo" << QVariant(QString(QChar(0)) + "after nul");
+    QTest::newRow("delete") << "memo" << QVariant(QString::fromUtf8("\x7f"));
+    QTest::newRow("accents") << "payee" << QVariant("Épargne à côté");
+    QTest::newRow("emoji") << "payee" << QVariant(QString::fromUtf8("coffee \xe2\x98\x95 \xf0\x9f\x8d\xa9"));
+    QTest::newRow("invalidUtf8Blob") << "memo" << QVariant(QByteArray("bad \xff\xfe bytes \xc3"));
+    QTest::newRow("smallestInteger") << "amount" << QVariant(std::numeric_limits<qint64>::min());
+    QTest::newRow("largestInteger") << "amount" << QVariant(std::numeric_limits<qint64>::max());
+    QTest::newRow("real") << "amount" << QVariant(0.1);
+    QTest::newRow("hugeReal") << "amount" << QVariant(1e300);
+    QTest::newRow("negativeReal") << "amount" << QVariant(-2.5e-7);
+    QTest::newRow("numberInTextColumn") << "memo" << QVariant(42.5);
+}
+
+// Each row file is exactly the text QJsonDocument makes of the row read
+// through Qt's SQL driver, as earlier versions wrote it.
+void tst_BackupService::rowFilesMatchQtJsonText()
+{
+    QFETCH(QString, column);
+    QFETCH(QVariant, value);
+    exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('acc', 'Acc', ?, ?)", {kStamp, kStamp});
+    exec("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
+         "VALUES ('tx', 'acc', '2024-01-01', 'Shop', 5, ?, ?)",
+         {kStamp, kStamp});
+    QSqlQuery update(m_db->database()->connection());
+    QVERIFY(update.prepare(QStringLiteral("UPDATE transactions SET %1 = %2 WHERE id = 'tx'")
+                               .arg(column, value.typeId() == QMetaType::QByteArray ? "CAST(? AS BLOB)" : "?")));
+    update.addBindValue(value);
+    QVERIFY(update.exec());
+
+    QSqlQuery query(m_db->database()->connection());
+    QVERIFY(query.exec("SELECT * FROM transactions WHERE id = 'tx'") && query.next());
+    QJsonObject object;
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i) {
+        const QVariant cell = query.value(i);
+        QJsonValue json;
+        if (cell.isNull())
+            json = QJsonValue(QJsonValue::Null);
+        else if (cell.typeId() == QMetaType::LongLong || cell.typeId() == QMetaType::Int)
+            json = QJsonValue(cell.toLongLong());
+        else if (cell.typeId() == QMetaType::Double)
+            json = QJsonValue(cell.toDouble());
+        else
+            json = QJsonValue(cell.toString());
+        object.insert(record.fieldName(i), json);
+    }
+    const QByteArray expected = QJsonDocument(object).toJson(QJsonDocument::Indented);
+
+    const Entries entries = readArchive(m_service->exportBackup());
+    QCOMPARE(QString::fromUtf8(entryData(entries, "transactions/tx.json")), QString::fromUtf8(expected));
+    QCOMPARE(entryData(entries, "transactions/tx.json"), expected);
+}
+
 void tst_BackupService::emptyDatabaseExportsOnlyManifest()
 {
-    const QByteArray archive = m_service->exportBackup();
-    QBuffer buffer;
-    buffer.setData(archive);
-    buffer.open(QIODevice::ReadOnly);
-    QZipReader reader(&buffer);
-    QCOMPARE(reader.count(), 1);
-    const QJsonObject manifest = QJsonDocument::fromJson(reader.fileData("manifest.json")).object();
+    const Entries entries = readArchive(m_service->exportBackup());
+    QCOMPARE(entries.size(), 1);
+    const QJsonObject manifest = QJsonDocument::fromJson(entryData(entries, "manifest.json")).object();
     QCOMPARE(manifest.keys(), (QStringList{"accountCount", "categoryCount", "exportedAt", "reconciliationCount",
                                            "recurringCount", "splitLineCount", "transactionCount", "version"}));
     for (const QString &key : manifest.keys()) {
@@ -302,7 +558,7 @@ void tst_BackupService::emptyDatabaseExportsOnlyManifest()
                 .match(manifest.value("exportedAt").toString())
                 .hasMatch());
 
-    const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::ReplaceAll);
+    const BackupImportResult result = m_service->importBackup(m_service->exportBackup(), BackupImportMode::ReplaceAll);
     QCOMPARE(result.errors, QStringList());
     QCOMPARE(result.totalImported() + result.totalSkipped(), 0);
 }
@@ -313,15 +569,41 @@ void tst_BackupService::failedExportQueryWritesTheRest()
     exec("PRAGMA foreign_keys = OFF");
     exec("DROP TABLE reconciliations");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^BackupService export query failed: "));
-    const QByteArray archive = m_service->exportBackup();
-    QBuffer buffer;
-    buffer.setData(archive);
-    buffer.open(QIODevice::ReadOnly);
-    QZipReader reader(&buffer);
-    const QJsonObject manifest = QJsonDocument::fromJson(reader.fileData("manifest.json")).object();
+    const Entries entries = readArchive(m_service->exportBackup());
+    const QJsonObject manifest = QJsonDocument::fromJson(entryData(entries, "manifest.json")).object();
     QCOMPARE(manifest.value("reconciliationCount").toInt(-1), 0);
     QCOMPARE(manifest.value("transactionCount").toInt(), 6);
-    QCOMPARE(reader.count(), 3 + 3 + 6 + 2 + 1 + 1);
+    QCOMPARE(entries.size(), 3 + 3 + 6 + 2 + 1 + 1);
+}
+
+void tst_BackupService::restoreAnnouncesOneChangeSet()
+{
+    buildFixture();
+    const QByteArray archive = m_service->exportBackup();
+    freshDatabase();
+    ChangeJournal *journal = m_db->database()->changes();
+    QVERIFY(journal);
+    QList<ChangeSet> committed;
+    connect(journal, &ChangeJournal::committed, this, [&committed](const ChangeSet &changes) { committed.append(changes); });
+
+    // A refused archive announces nothing.
+    QByteArray damaged = archive;
+    rename(damaged, "accounts/acc-1", "accounts/acc-9", Headers::Central);
+    QCOMPARE(m_service->importBackup(damaged, BackupImportMode::ReplaceAll).totalImported(), 0);
+    QCOMPARE(committed.count(), 0);
+
+    QCOMPARE(m_service->importBackup(archive, BackupImportMode::ReplaceAll).errors, QStringList());
+    QCOMPARE(committed.count(), 1);
+    const ChangeSet &changes = committed.first();
+    for (ChangeSet::Entity entity : {ChangeSet::Entity::Account, ChangeSet::Entity::Category,
+                                     ChangeSet::Entity::Transaction, ChangeSet::Entity::Recurring,
+                                     ChangeSet::Entity::Reconciliation})
+        QVERIFY(changes.contains(entity));
+    QVERIFY(changes.allRegisters());
+
+    // Restoring it again over the same rows writes nothing and says so.
+    QCOMPARE(m_service->importBackup(archive, BackupImportMode::SkipExisting).totalImported(), 0);
+    QCOMPARE(committed.count(), 1);
 }
 
 void tst_BackupService::modes_data()
@@ -380,33 +662,81 @@ void tst_BackupService::refusedArchives_data()
 
     const QByteArray good = makeArchive({{"accounts/a.json", json(accountRow("a", "A"))},
                                          {"accounts/b.json", json(accountRow("b", "B"))},
-                                         {"manifest.json", kManifest}});
+                                         {"manifest.json", manifest({2, 0, 0, 0, 0, 0})}});
     QByteArray random(4096, Qt::Uninitialized);
     QRandomGenerator generator(20240301);
     for (char &byte : random)
         byte = char(generator.bounded(256));
+    const QByteArray oneAccount = json(accountRow("a", "A"));
 
     const QString notZip = QStringLiteral("Failed to open ZIP archive");
+    const QString damagedDirectory = QStringLiteral(
+        "The backup is damaged: the archive's table of contents does not match its entries. Nothing was restored.");
     QTest::newRow("empty") << QByteArray() << notZip;
     QTest::newRow("randomBytes") << random << notZip;
+    QTest::newRow("text") << QByteArray("accounts/a.json,manifest.json\n") << notZip;
     QTest::newRow("truncatedHalf") << good.left(good.size() / 2) << notZip;
+    QTest::newRow("truncatedDirectory") << good.left(good.size() - 30) << notZip;
     QTest::newRow("lastByteMissing") << good.chopped(1) << notZip;
     QTest::newRow("missingManifest")
-        << makeArchive({{"accounts/a.json", json(accountRow("a", "A"))}})
-        << "Invalid backup: missing manifest.json";
-    QTest::newRow("emptyManifest") << makeArchive({{"accounts/a.json", json(accountRow("a", "A"))},
-                                                   {"manifest.json", {}}})
+        << makeArchive({{"accounts/a.json", oneAccount}}) << "Invalid backup: missing manifest.json";
+    QTest::newRow("emptyManifest") << makeArchive({{"accounts/a.json", oneAccount}, {"manifest.json", {}}})
                                    << "Invalid backup: missing manifest.json";
-    QTest::newRow("version2") << makeArchive({{"accounts/a.json", json(accountRow("a", "A"))},
-                                              {"manifest.json", R"({"version": 2})"}})
+    QTest::newRow("version2") << makeArchive({{"accounts/a.json", oneAccount},
+                                              {"manifest.json", manifest({1, 0, 0, 0, 0, 0}, 2)}})
                               << "Unsupported backup version: 2";
-    QTest::newRow("versionMissing") << makeArchive({{"accounts/a.json", json(accountRow("a", "A"))},
+    QTest::newRow("versionMissing") << makeArchive({{"accounts/a.json", oneAccount},
                                                     {"manifest.json", R"({"accountCount": 1})"}})
                                     << "Unsupported backup version: 0";
     QTest::newRow("versionText") << makeArchive({{"manifest.json", R"({"version": "1"})"}})
                                  << "Unsupported backup version: 0";
     QTest::newRow("manifestNotJson") << makeArchive({{"manifest.json", "version=1"}})
                                      << "Unsupported backup version: 0";
+
+    // The manifest's counts against the entries found per table.
+    QTest::newRow("countsMissing") << makeArchive({{"accounts/a.json", oneAccount},
+                                                   {"manifest.json", R"({"version": 1})"}})
+                                   << "Invalid backup: manifest.json gives no row count for \"accounts\"";
+    QTest::newRow("countAsText")
+        << makeArchive({{"accounts/a.json", oneAccount},
+                        {"manifest.json", R"({"version": 1, "accountCount": "1", "categoryCount": 0,
+                                             "transactionCount": 0, "splitLineCount": 0, "recurringCount": 0,
+                                             "reconciliationCount": 0})"}})
+        << "Invalid backup: manifest.json gives no row count for \"accounts\"";
+    QTest::newRow("rowMissing") << makeArchive({{"accounts/a.json", oneAccount},
+                                                {"manifest.json", manifest({2, 0, 0, 0, 0, 0})}})
+                                << "The backup is damaged: manifest.json lists 2 rows in \"accounts\" but the "
+                                   "archive holds 1. Nothing was restored.";
+    QTest::newRow("rowAdded") << makeArchive({{"accounts/a.json", oneAccount},
+                                              {"recurring/r.json", json({{"id", "r"}})},
+                                              {"manifest.json", manifest({1, 0, 0, 0, 0, 0})}})
+                              << "The backup is damaged: manifest.json lists 0 rows in \"recurring\" but the "
+                                 "archive holds 1. Nothing was restored.";
+
+    // A name damaged in the central directory only: libzip's comparison
+    // with the local header catches it, whatever the name became.
+    QByteArray movedOut = good;
+    rename(movedOut, "accounts/b", "xccounts/b", Headers::Central);
+    QTest::newRow("nameDamagedInDirectory") << movedOut << damagedDirectory;
+    QByteArray movedIn = good;
+    rename(movedIn, "accounts/b", "accounts/c", Headers::Central);
+    QTest::newRow("nameDamagedWithinFolder") << movedIn << damagedDirectory;
+    QByteArray localOnly = good;
+    rename(localOnly, "accounts/a", "accounts/z", Headers::Local);
+    QTest::newRow("nameDamagedInLocalHeader") << localOnly << damagedDirectory;
+    QByteArray duplicate = good;
+    rename(duplicate, "accounts/b", "accounts/a", Headers::Both);
+    QTest::newRow("twoEntriesOneName") << duplicate << damagedDirectory;
+    // Both headers agree on a name outside the folders: the manifest's
+    // count shows the row that would have been skipped.
+    QByteArray renamedBoth = good;
+    rename(renamedBoth, "accounts/b", "xccounts/b", Headers::Both);
+    QTest::newRow("rowMovedOutOfItsFolder") << renamedBoth
+                                            << "The backup is damaged: manifest.json lists 2 rows in \"accounts\" "
+                                               "but the archive holds 1. Nothing was restored.";
+    QByteArray sizeLies = good;
+    declareSize(sizeLies, "accounts/a", 10, Headers::Central);
+    QTest::newRow("sizeDamagedInDirectory") << sizeLies << damagedDirectory;
 }
 
 void tst_BackupService::refusedArchives()
@@ -416,9 +746,42 @@ void tst_BackupService::refusedArchives()
 
     buildFixture();
     const QStringList before = dump();
-    const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::ReplaceAll);
+    for (BackupImportMode mode :
+         {BackupImportMode::SkipExisting, BackupImportMode::ReplaceAll, BackupImportMode::KeepNewer}) {
+        const BackupImportResult result = m_service->importBackup(archive, mode);
+        QCOMPARE(result.errors, QStringList{error});
+        QCOMPARE(result.totalImported() + result.totalSkipped(), 0);
+        QCOMPARE(dump(), before);
+    }
+}
+
+void tst_BackupService::refusedArchiveFiles_data()
+{
+    QTest::addColumn<QByteArray>("contents");   // empty for a file that does not exist
+    QTest::addColumn<QString>("error");
+
+    const QByteArray good = makeArchive({{"accounts/a.json", json(accountRow("a", "A"))},
+                                         {"manifest.json", manifest({1, 0, 0, 0, 0, 0})}});
+    QTest::newRow("missing") << QByteArray() << "Failed to open ZIP archive";
+    QTest::newRow("truncated") << good.left(good.size() - 10) << "Failed to open ZIP archive";
+    QTest::newRow("notZip") << QByteArray("%PDF-1.7\n") << "Failed to open ZIP archive";
+}
+
+void tst_BackupService::refusedArchiveFiles()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, error);
+
+    const QString path = m_db->folder() + "/restore.zip";
+    if (!contents.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    buildFixture();
+    const QStringList before = dump();
+    const BackupImportResult result = m_service->importBackupFile(path, BackupImportMode::ReplaceAll);
     QCOMPARE(result.errors, QStringList{error});
-    QCOMPARE(result.totalImported() + result.totalSkipped(), 0);
     QCOMPARE(dump(), before);
 }
 
@@ -431,15 +794,14 @@ void tst_BackupService::damagedEntryRestoresNothing()
                                        json({{"id", "t"}, {"account_id", "a"}, {"date", "2024-01-01"},
                                              {"payee", "Corruptible"}, {"amount", 1}, {"created_at", kStamp},
                                              {"updated_at", kStamp}})},
-                                      {"manifest.json", kManifest}},
+                                      {"manifest.json", manifest({1, 0, 1, 0, 0, 0})}},
                                      false);
     const qsizetype at = archive.indexOf("Corruptible");
     QVERIFY(at > 0);
     archive[at] = 'X';
 
     const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::ReplaceAll);
-    QCOMPARE(result.errors.size(), 1);
-    QVERIFY2(result.errors.first().startsWith("transactions/t.json: damaged entry"), qPrintable(result.errors.first()));
+    QCOMPARE(result.errors, QStringList{"transactions/t.json: damaged entry (CRC error); nothing was restored"});
     QCOMPARE(result.totalImported(), 0);
     QCOMPARE(count("accounts"), 0);
     QCOMPARE(count("transactions"), 0);
@@ -504,7 +866,7 @@ void tst_BackupService::hostileRows()
     }
     const QByteArray archive = makeArchive({{"accounts/acc.json", json(accountRow("acc", "Acc"))},
                                             {"transactions/x.json", row},
-                                            {"manifest.json", kManifest}});
+                                            {"manifest.json", manifest({1, 0, 1, 0, 0, 0})}});
     const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::KeepNewer);
 
     QCOMPARE(result.errors, error.isEmpty() ? QStringList() : QStringList{error});
@@ -535,7 +897,7 @@ void tst_BackupService::foldersAndNames()
         {"Accounts/upper.json", json(accountRow("upper", "Wrong case"))},
         {"preferences/theme.json", json({{"key", "theme"}, {"value", "dark"}})},
         {"sqlite_master/x.json", json({{"id", "x"}})},
-        {"manifest.json", kManifest},
+        {"manifest.json", manifest({1, 0, 0, 0, 1, 0})},
     });
     const BackupImportResult result = m_service->importBackup(archive, BackupImportMode::SkipExisting);
     QCOMPARE(result.errors, QStringList());
@@ -553,8 +915,8 @@ void tst_BackupService::zipBombs_data()
 
     const QByteArray zeros(1 << 20, '\0');   // deflates to about a kilobyte
 
-    // Declares 100 MiB for one entry in the central directory.
-    QByteArray oneHuge = makeArchive({{"accounts/bomb.json", zeros}, {"manifest.json", kManifest}});
+    // Declares 100 MiB for one entry, in both its headers.
+    QByteArray oneHuge = makeArchive({{"accounts/bomb.json", zeros}, {"manifest.json", manifest({1, 0, 0, 0, 0, 0})}});
     declareSize(oneHuge, "accounts/", 100u << 20);
     QTest::newRow("entryOver64MiB") << oneHuge
                                     << "accounts/bomb.json is too large to restore (104857600 bytes uncompressed)";
@@ -563,13 +925,13 @@ void tst_BackupService::zipBombs_data()
     Entries many;
     for (int i = 0; i < 20; ++i)
         many.append({QStringLiteral("transactions/t%1.json").arg(i), zeros});
-    many.append({"manifest.json", kManifest});
+    many.append({"manifest.json", manifest({0, 0, 20, 0, 0, 0})});
     QByteArray totalHuge = makeArchive(many);
     declareSize(totalHuge, "transactions/", 60u << 20);
     QTest::newRow("totalOver1GiB")
         << totalHuge << "Backup is too large to restore (more than 1073741824 bytes uncompressed)";
 
-    QByteArray hugeManifest = makeArchive({{"manifest.json", kManifest}});
+    QByteArray hugeManifest = makeArchive({{"manifest.json", manifest({0, 0, 0, 0, 0, 0})}});
     declareSize(hugeManifest, "manifest", 0xFFFFFFF0u);
     QTest::newRow("manifestOver64MiB") << hugeManifest
                                        << "manifest.json is too large to restore (4294967280 bytes uncompressed)";
@@ -578,11 +940,19 @@ void tst_BackupService::zipBombs_data()
     // within the declared size, and the rows before it are rolled back.
     QByteArray lying = makeArchive({{"accounts/acc.json", json(accountRow("acc", "Acc"))},
                                     {"transactions/bomb.json", zeros},
-                                    {"manifest.json", kManifest}});
+                                    {"manifest.json", manifest({1, 0, 1, 0, 0, 0})}});
     declareSize(lying, "transactions/", 100);
     QTest::newRow("declaresLessThanItHolds")
         << lying << "transactions/bomb.json: damaged entry (entry data does not match its declared size); "
                     "nothing was restored";
+    // Declares more than it holds: the data ends early.
+    QByteArray short_ = makeArchive({{"accounts/acc.json", json(accountRow("acc", "Acc"))},
+                                     {"transactions/short.json", zeros},
+                                     {"manifest.json", manifest({1, 0, 1, 0, 0, 0})}});
+    declareSize(short_, "transactions/", (1 << 20) + 1);
+    QTest::newRow("declaresMoreThanItHolds")
+        << short_ << "transactions/short.json: damaged entry (entry data does not match its declared size); "
+                     "nothing was restored";
 }
 
 void tst_BackupService::zipBombs()
@@ -594,6 +964,29 @@ void tst_BackupService::zipBombs()
     QCOMPARE(result.errors, QStringList{error});
     QCOMPARE(result.totalImported(), 0);
     QCOMPARE(count("accounts"), 0);
+}
+
+void tst_BackupService::tooManyEntries()
+{
+    Entries entries;
+    for (int i = 0; i < 10; ++i)
+        entries.append({QStringLiteral("accounts/a%1.json").arg(i), json(accountRow(QStringLiteral("a%1").arg(i), "A"))});
+    entries.append({"manifest.json", manifest({10, 0, 0, 0, 0, 0})});
+    const QByteArray archive = makeArchive(entries);
+
+    BackupService::Limits limits;
+    limits.entries = 10;
+    m_service->setLimits(limits);
+    BackupImportResult result = m_service->importBackup(archive, BackupImportMode::ReplaceAll);
+    QCOMPARE(result.errors, QStringList{"Backup has too many entries (more than 10)"});
+    QCOMPARE(result.totalImported(), 0);
+    QCOMPARE(count("accounts"), 0);
+
+    limits.entries = 11;
+    m_service->setLimits(limits);
+    result = m_service->importBackup(archive, BackupImportMode::ReplaceAll);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(count("accounts"), 10);
 }
 
 void tst_BackupService::moreThan65535Entries()
