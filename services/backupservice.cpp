@@ -111,9 +111,23 @@ void appendJsonString(QByteArray &out, QByteArrayView utf8)
 // keys (sorted), so a row's file is the same text QJsonDocument made of it.
 struct TableExport
 {
+    struct Key
+    {
+        int column;
+        QByteArray text;   // `    "name": `
+        bool omitWhenNull;
+    };
     Statement row{nullptr, &sqlite3_finalize};
-    std::vector<std::pair<int, QByteArray>> keys;   // column, `    "name": `
+    std::vector<Key> keys;
 };
+
+// Columns added after the archive layout was fixed. They are written only
+// when they hold something, so the rows of a file that never used them stay
+// byte for byte what earlier versions wrote and earlier versions can read.
+bool isLaterColumn(const QByteArray &name)
+{
+    return name == "fitid";
+}
 
 bool prepareTableExport(sqlite3 *db, const BackupTable &table, TableExport *out)
 {
@@ -130,7 +144,7 @@ bool prepareTableExport(sqlite3 *db, const BackupTable &table, TableExport *out)
         QByteArray key("    ");
         appendJsonString(key, name);
         key.append(": ");
-        out->keys.emplace_back(column, key);
+        out->keys.push_back({column, key, isLaterColumn(name)});
     }
     return true;
 }
@@ -141,9 +155,15 @@ void appendRowJson(const TableExport &table, QByteArray *out)
 {
     sqlite3_stmt *row = table.row.get();
     out->append("{\n");
-    for (size_t i = 0; i < table.keys.size(); ++i) {
-        const auto &[column, key] = table.keys[i];
-        out->append(key);
+    bool first = true;
+    for (const TableExport::Key &key : table.keys) {
+        const int column = key.column;
+        if (key.omitWhenNull && sqlite3_column_type(row, column) == SQLITE_NULL)
+            continue;
+        if (!first)
+            out->append(",\n");
+        first = false;
+        out->append(key.text);
         switch (sqlite3_column_type(row, column)) {
         case SQLITE_NULL:
             out->append("null");
@@ -164,9 +184,8 @@ void appendRowJson(const TableExport &table, QByteArray *out)
             appendJsonString(*out, validUtf8(columnBytes(row, column)));
             break;
         }
-        out->append(i + 1 < table.keys.size() ? ",\n" : "\n");
     }
-    out->append("}\n");
+    out->append(first ? "}\n" : "\n}\n");
 }
 
 // Null, booleans, strings and numbers bind; integral numbers as 64-bit
