@@ -49,6 +49,9 @@ ApiServer::ApiServer(const ServerConfig &config)
     m_server->set_write_timeout(ReadTimeoutSeconds, 0);
     m_server->set_keep_alive_max_count(1000);
     m_server->set_keep_alive_timeout(10);
+    // Answers are small and clients keep the connection: without this, Nagle
+    // holds the last segment of each answer until the client's delayed ACK.
+    m_server->set_tcp_nodelay(true);
     installCommonHandlers();
 }
 
