@@ -4,6 +4,7 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "app/appstate.h"
+#include "app/onlinewiring.h"
 #include "data/accountrepository.h"
 #include "data/changejournal.h"
 #include "data/database.h"
@@ -146,6 +147,11 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
         for (OrlAccount::ApiClient *api : {client->authApi(), client->accountApi(), client->syncApi()})
             connect(api, &OrlAccount::ApiClient::authenticationRequired, this, &MainWindow::onAuthenticationRequired);
     }
+    if (OnlineWiring *wiring = m_state->onlineWiring()) {
+        wiring->setOwnerChangeChooser([this] { return askToUploadToAnotherAccount(); });
+        connect(wiring, &OnlineWiring::problem, this,
+                [this](const QString &text) { m_statusBar->showTimedMessage(text, 8000); });
+    }
     updateAuthUI();
     refreshAccountList();
 
@@ -256,6 +262,19 @@ void MainWindow::showReportsWindow()
 }
 
 MainWindow::~MainWindow() = default;
+
+bool MainWindow::askToUploadToAnotherAccount()
+{
+    // Keeping the file local loses nothing, so it is the default.
+    const auto answer = MessageBox::question(
+        this, tr("Different Account"),
+        tr("This file has been syncing with another Orlindo account. Upload its accounts and transactions to the "
+           "account you just signed in with?\n\nIf you keep it on this computer, nothing of it is synced while "
+           "you are signed in with this account."),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+        {{QMessageBox::Yes, tr("Upload to This Account")}, {QMessageBox::No, tr("Keep on This Computer")}});
+    return answer == QMessageBox::Yes;
+}
 
 MainWindow::Page MainWindow::currentPage() const
 {

@@ -87,6 +87,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Another account signed in than the one this file syncs with: true
+    // uploads the file there.
+    bool askToUploadToAnotherAccount();
     void setupMenuBar();
     void setupAccountList();
     void updateAuthUI();
