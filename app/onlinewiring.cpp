@@ -4,10 +4,12 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "app/synccontrol.h"
+#include "data/changejournal.h"
 #include "services/syncownership.h"
 
 #include <QDebug>
 #include <QSettings>
+#include <QSqlDatabase>
 
 OnlineWiring::OnlineWiring(OrlAccount::Client *client, SyncOwnership *ownership, SyncControl *sync, QObject *parent)
     : QObject(parent)
@@ -41,6 +43,22 @@ void OnlineWiring::onLoginSucceeded()
 {
     QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
     m_client->accountClient()->registerDevice();
+    settleOwnership();
+}
+
+void OnlineWiring::settleOwnership()
+{
+    // An import or restore has its transaction open and lets the event loop
+    // run: taking or handing over the file now would write into it, and its
+    // rollback would undo the hand-over. Wait until that work has ended.
+    if (ChangeJournal *journal = ChangeJournal::forConnection(QSqlDatabase::database());
+        journal && journal->isWriting()) {
+        journal->whenIdle(this, [this] {
+            if (m_client->isAuthenticated())
+                settleOwnership();
+        });
+        return;
+    }
     const QString userId = m_client->authClient()->userId();
     if (m_ownership->noteSignIn(userId) == SyncOwnership::SignIn::OtherOwner) {
         // Never merged silently into another person's account.

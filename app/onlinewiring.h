@@ -38,6 +38,8 @@ Q_SIGNALS:
 
 private:
     void onLoginSucceeded();
+    // Whose file this is, then syncing when it is the signed-in user's.
+    void settleOwnership();
     void onStartupRefresh(bool refreshed);
     void startSyncing();
 

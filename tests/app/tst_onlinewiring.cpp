@@ -5,6 +5,7 @@
 #include "app/synccontrol.h"
 #include "common/servicefixture.h"
 #include "data/preferencesrepository.h"
+#include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
 #include "data/accountrepository.h"
 #include "services/syncownership.h"
@@ -199,6 +200,35 @@ private Q_SLOTS:
             QCOMPARE(m_sync->started, 0);
             QVERIFY(!m_sync->canSync());
         }
+    }
+
+    // Signing in while an import holds its transaction open: nothing is
+    // asked or written into the import; the hand-over follows its commit.
+    void signInDuringAnImportWaitsForIt()
+    {
+        const QString account = m_fixture->addAccount(QStringLiteral("Checking"));
+        const Transaction spent = m_fixture->addTransaction(account, -500);
+        QCOMPARE(m_ownership->noteSignIn(m_ada), SyncOwnership::SignIn::Adopted);
+        QVERIFY(m_fixture->transactions()->markSynced(spent.id, QStringLiteral("srv-t")));
+        int asked = 0;
+        m_wiring->setOwnerChangeChooser([&] { return ++asked, true; });
+
+        auto import = std::make_unique<SqlTransaction>(m_fixture->db().database()->connection());
+        QVERIFY(import->isActive());
+        QVERIFY(signIn(QStringLiteral("grace@example.org"), QStringLiteral("battery staple")));
+        QCOMPARE(asked, 0);
+        QCOMPARE(m_ownership->ownerId(), m_ada);
+        QCOMPARE(m_sync->started, 0);
+        import->rollback();
+        import.reset();
+
+        QTRY_COMPARE(asked, 1);
+        QCOMPARE(m_ownership->ownerId(), m_grace);
+        QCOMPARE(m_fixture->db()
+                     .scalar(QStringLiteral("SELECT sync_status FROM transactions WHERE id = ?"), {spent.id})
+                     .toString(),
+                 QStringLiteral("pending"));
+        QCOMPARE(m_sync->started, 1);
     }
 
 private:
