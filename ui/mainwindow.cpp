@@ -20,12 +20,15 @@
 #include "ui/accountcard.h"
 #include "ui/accountformdialog.h"
 #include "ui/messagebox.h"
+#include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 #include "ui/statusbar.h"
 #include "ui/screens/reconciliationwindows.h"
 #include "ui/screens/importscreen.h"
 #include "ui/screens/recurringscreen.h"
 #include "ui/screens/reportsscreen.h"
+#include "ui/screens/searchscreen.h"
 #include "ui/thememanager.h"
 #include "ui/welcomescreen.h"
 
@@ -256,9 +259,51 @@ void MainWindow::showReportsWindow()
         // The service keeps no state: one for the screen's lifetime.
         m_reportsScreen = new ReportsScreen(m_state, new ReportService(m_state->database(), this));
         m_reportsScreen->followTheme(m_themeManager);
+        connect(m_reportsScreen, &ReportsScreen::transactionsRequested, this,
+                [this](const TransactionMatch &match, const QString &title) {
+                    showSearchWindow();
+                    searchScreen()->showReportMatch(match, title);
+                });
     }
     m_reportsScreen->refresh();
     showScreenWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
+}
+
+SearchScreen *MainWindow::searchScreen()
+{
+    auto *screen = findChild<SearchScreen *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!screen) {
+        screen = new SearchScreen(m_state);
+        connect(screen, &SearchScreen::editTransactionRequested, this, &MainWindow::showTransaction);
+    }
+    return screen;
+}
+
+void MainWindow::showSearchWindow()
+{
+    SearchScreen *screen = searchScreen();
+    screen->reloadFilterLists();
+    showScreenWindow(screen, tr("Search Transactions"), QSize(800, 550));
+    screen->focusSearchField();
+}
+
+void MainWindow::showTransaction(const QString &transactionId)
+{
+    const std::optional<Transaction> found = m_state->transactionRepository()->findById(transactionId);
+    if (!found || found->deletedAt) {
+        m_statusBar->showMessage(tr("That transaction no longer exists"), 3000);
+        return;
+    }
+    selectAccount(found->accountId);
+    const int row = m_registerScreen->model()->rowForId(transactionId);
+    if (row >= 0) {
+        const QModelIndex index = m_registerScreen->model()->index(row, RegisterModel::Payee);
+        m_registerScreen->view()->setCurrentIndex(index);
+        m_registerScreen->view()->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    }
+    raise();
+    activateWindow();
+    m_registerScreen->view()->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
@@ -406,7 +451,9 @@ void MainWindow::setupMenuBar()
     connect(m_state->undoHistory(), &UndoHistory::changed, this, &MainWindow::updateUndoActions);
     updateUndoActions();
     edit->addSeparator();
-    addPendingEntry(edit, tr("&Find..."), tr("Opens the transaction search"))->setShortcut(QKeySequence::Find);
+    QAction *find = edit->addAction(tr("&Find..."));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
     edit->addSeparator();
     addPendingEntry(edit, tr("&Preferences..."), tr("Opens the preferences"))
         ->setMenuRole(QAction::PreferencesRole);

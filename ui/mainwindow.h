@@ -21,6 +21,7 @@ class QStackedWidget;
 class ReconciliationWindows;
 class RecurringScreen;
 class ReportsScreen;
+class SearchScreen;
 class RegisterScreen;
 class StatusBar;
 class ThemeManager;
@@ -74,6 +75,10 @@ public Q_SLOTS:
     void refreshAccountList();
     void showReportsWindow();
     void showRecurringWindow();
+    // The one search window, reloaded and focused on its search field.
+    void showSearchWindow();
+    // Opens the transaction's account and makes its row current.
+    void showTransaction(const QString &transactionId);
     // Signed in: the account screen at the tab, fetched anew. Signed out:
     // the sign-in in the browser.
     void showOrlindoAccountScreen(OrlAccount::AccountScreen::Tab tab = OrlAccount::AccountScreen::ProfileTab);
@@ -113,6 +118,7 @@ private:
     // Undoes (or redoes) the newest step; a failure shows in the status bar.
     void runUndoStep(bool undo);
     void updateRecurringDue();
+    SearchScreen *searchScreen();
     void showScreenWindow(QWidget *screen, const QString &title, QSize defaultSize);
     void applySidebarStyle();
     void showKeyboardShortcuts();
