@@ -19,7 +19,11 @@
 #                                   preview), qif and ofx (the account mapping),
 #                                   summary, progress (a long import under way),
 #                                   refused (a cut-off OFX file) and failed
-#   bash scripts/screenshots.sh [output-folder] [all|account|import]   (default: /tmp/quillby-shots all)
+#   search-<step>-<theme>-<size>.png  Edit > Find (Ctrl+F) over the generated data set:
+#                                   list (no text: the newest rows), text (a two-word
+#                                   prefix search with the date range on) and none
+#                                   (text that matches nothing)
+#   bash scripts/screenshots.sh [output-folder] [all|account|import|search]   (default: /tmp/quillby-shots all)
 # The main window is sized to fill the screen; when its minimum size is
 # larger than the screen the window stays wider and the shot shows it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -412,6 +416,27 @@ for size in 1280x900 1024x700; do
         click_import
         sleep 2
         shoot "$out/import-failed-$theme-$size.png"
+        stop_session
+    done
+done
+fi
+
+if [ "$which_shots" = all ] || [ "$which_shots" = search ]; then
+for size in 1280x900 1024x700; do
+    for theme in light dark; do
+        start_session "$size" "$(data_folder "$theme" "$work/seed.db")"
+        xdotool key ctrl+f
+        sleep 2
+        shoot "$out/search-list-$theme-$size.png"
+        xdotool type --delay 60 "corner gro"
+        # Tab past the two lists to the date range box and turn it on.
+        xdotool key Tab Tab Tab space
+        sleep 1
+        shoot "$out/search-text-$theme-$size.png"
+        xdotool key shift+Tab shift+Tab shift+Tab ctrl+a
+        xdotool type --delay 40 "zzz (NEAR \"payee:"
+        sleep 1
+        shoot "$out/search-none-$theme-$size.png"
         stop_session
     done
 done

@@ -85,13 +85,13 @@ void SearchScreen::buildLayout()
     auto *accountLabel = new QLabel(tr("Account:"), this);
     m_accountCombo = new QComboBox(this);
     m_accountCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_accountCombo->setMinimumContentsLength(5);
+    m_accountCombo->setMinimumContentsLength(14);
     m_accountCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     accountLabel->setBuddy(m_accountCombo);
     auto *categoryLabel = new QLabel(tr("Category:"), this);
     m_categoryCombo = new QComboBox(this);
     m_categoryCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_categoryCombo->setMinimumContentsLength(5);
+    m_categoryCombo->setMinimumContentsLength(14);
     m_categoryCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     categoryLabel->setBuddy(m_categoryCombo);
     m_dateRangeCheck = new QCheckBox(tr("Date range:"), this);
@@ -105,19 +105,24 @@ void SearchScreen::buildLayout()
     }
     auto *toLabel = new QLabel(tr("to"), this);
     m_clearedOnlyCheck = new QCheckBox(tr("Cleared only"), this);
+    // Two lines, so that at the window's first width of 800 pixels the
+    // lists show their names whole beside the dates.
     filters->addWidget(accountLabel);
     filters->addWidget(m_accountCombo, 1);
-    filters->addSpacing(4);
+    filters->addSpacing(12);
     filters->addWidget(categoryLabel);
     filters->addWidget(m_categoryCombo, 1);
-    filters->addSpacing(4);
-    filters->addWidget(m_dateRangeCheck);
-    filters->addWidget(m_fromEdit);
-    filters->addWidget(toLabel);
-    filters->addWidget(m_toEdit);
-    filters->addSpacing(4);
-    filters->addWidget(m_clearedOnlyCheck);
     root->addLayout(filters);
+    auto *dates = new QHBoxLayout;
+    dates->setSpacing(6);
+    dates->addWidget(m_dateRangeCheck);
+    dates->addWidget(m_fromEdit);
+    dates->addWidget(toLabel);
+    dates->addWidget(m_toEdit);
+    dates->addSpacing(12);
+    dates->addWidget(m_clearedOnlyCheck);
+    dates->addStretch(1);
+    root->addLayout(dates);
 
     auto runUnlessFilling = [this] {
         if (!m_settingFilters)
