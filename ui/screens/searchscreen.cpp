@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,6 +79,7 @@ void SearchScreen::buildLayout()
             m_typingTimer->start();
     });
     connect(m_searchField, &QLineEdit::returnPressed, this, &SearchScreen::performSearch);
+    m_searchField->installEventFilter(this);
     root->addWidget(m_searchField);
 
     auto *filters = new QHBoxLayout;
@@ -296,6 +298,21 @@ void SearchScreen::showEvent(QShowEvent *event)
         reloadFilterLists();
     if (m_stale)
         performSearch();
+}
+
+bool SearchScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_searchField && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && m_model->rowCount() > 0) {
+        // What was typed but not yet searched for is searched first.
+        if (m_typingTimer->isActive())
+            performSearch();
+        if (!m_view->currentIndex().isValid())
+            m_view->setCurrentIndex(m_model->index(0, SearchResultsModel::Payee));
+        m_view->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SearchScreen::onResultsMayHaveChanged()

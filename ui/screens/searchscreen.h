@@ -67,6 +67,8 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Down in the search field moves into the results.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildLayout();

@@ -387,6 +387,19 @@ void tst_SearchScreen::activatingAResultAsksForIt()
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(requests.size(), 2);
     QCOMPARE(requests.at(1).at(0).toString(), m_screen->model()->resultAt(4)->row.id);
+
+    // From the search field: type, Down into the results (searching what was
+    // typed first), Return opens the row.
+    m_screen->activateWindow();
+    m_screen->searchField()->setFocus();
+    view->setCurrentIndex(QModelIndex());
+    QTest::keyClicks(m_screen->searchField(), "fuel");
+    QTest::keyClick(m_screen->searchField(), Qt::Key_Down);
+    QVERIFY(view->hasFocus());
+    QCOMPARE(memos(), QStringList{"c"});
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(requests.size(), 3);
+    QCOMPARE(requests.at(2).at(0).toString(), m_screen->model()->resultAt(0)->row.id);
 }
 
 void tst_SearchScreen::reportFigureNarrowsUntilCleared()
