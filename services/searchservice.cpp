@@ -16,8 +16,7 @@ SearchService::SearchService(Database *database, QObject *parent)
     , m_database(database)
     , m_transactions(new TransactionRepository(database, this))
 {
-    if (ChangeJournal *journal = database ? database->changes() : nullptr)
-        connect(journal, &ChangeJournal::committed, this, &SearchService::onChangesCommitted);
+    connect(database->changes(), &ChangeJournal::committed, this, &SearchService::onChangesCommitted);
 }
 
 SearchService::~SearchService() = default;
