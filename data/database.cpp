@@ -65,6 +65,7 @@ const QList<Database::Migration> &Database::migrations()
         {3, QStringLiteral("recurring_lead_days"),
          QStringLiteral(":/sql/sql/migrations/003_recurring_lead_days.sql")},
         {4, QStringLiteral("import_fitid"), QStringLiteral(":/sql/sql/migrations/004_import_fitid.sql")},
+        {5, QStringLiteral("account_date_index"), QStringLiteral(":/sql/sql/migrations/005_account_date_index.sql")},
     };
     return list;
 }

@@ -187,7 +187,7 @@ QList<Transaction> TransactionRepository::findByAccount(const QString &accountId
     QSqlQuery query = Sql::prepare(
         m_database->connection(),
         withColumns(QLatin1String("SELECT %1 FROM transactions t WHERE t.account_id = ? AND "
-                                  "t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC")),
+                                  "t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC")),
         {accountId});
     return readTransactions(query);
 }
@@ -214,7 +214,7 @@ QList<Transaction> TransactionRepository::findUnreconciled(const QString &accoun
         m_database->connection(),
         withColumns(QLatin1String("SELECT %1 FROM transactions t WHERE t.account_id = ? AND "
                                   "t.deleted_at IS NULL AND t.reconciled = 0 ORDER BY t.date ASC, "
-                                  "t.created_at ASC")),
+                                  "t.created_at ASC, t.rowid ASC")),
         {accountId});
     return readTransactions(query);
 }
@@ -225,7 +225,7 @@ std::optional<Transaction> TransactionRepository::findLastByPayee(const QString 
     QSqlQuery query = Sql::prepare(
         m_database->connection(),
         withColumns(QLatin1String("SELECT %1 FROM transactions t WHERE t.payee = ? AND t.account_id = ? "
-                                  "AND t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC "
+                                  "AND t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC "
                                   "LIMIT 1")),
         {payee, accountId});
     return readOneTransaction(query);
@@ -249,7 +249,7 @@ QList<RegisterRow> TransactionRepository::findRegisterRows(const QString &accoun
     static const QString sql = withColumns(QLatin1String(
         QUILLBY_CATEGORY_NAME_SELECT
         "LEFT JOIN categories c ON t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL "
-        "ORDER BY t.date ASC, t.created_at ASC"));
+        "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC"));
 
     const QSqlDatabase db = m_database->connection();
     QList<RegisterRow> rows;
@@ -391,7 +391,7 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Sear
         sql += QLatin1String(" AND t.cleared = ?");
         binds.append(flag(*filter.cleared));
     }
-    sql += QLatin1String(" ORDER BY t.date DESC, t.created_at DESC LIMIT 200");
+    sql += QLatin1String(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT 200");
 
     QList<RegisterRow> rows;
     QSqlQuery query = Sql::prepare(m_database->connection(), sql, binds);

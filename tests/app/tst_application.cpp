@@ -153,7 +153,7 @@ void tst_Application::initializeCreatesDatabase()
         QSignalSpy ready(&state, &AppState::databaseReady);
         QVERIFY(state.initialize());
         QCOMPARE(ready.size(), 1);
-        QCOMPARE(state.database()->schemaVersion(), 4);
+        QCOMPARE(state.database()->schemaVersion(), 5);
     }
     QVERIFY(QFile::exists(dir.filePath("fresh/quillby.db")));
 }

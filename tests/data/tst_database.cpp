@@ -80,11 +80,12 @@ void tst_Database::newFileReachesCurrentVersion()
     QSignalSpy errors(fixture.database(), &Database::migrationError);
     QVERIFY(fixture.database()->runMigrations());
 
-    QCOMPARE(applied.size(), 4);
+    QCOMPARE(applied.size(), 5);
     QCOMPARE(applied.at(0), (QVariantList{1, QStringLiteral("initial")}));
     QCOMPARE(applied.at(1), (QVariantList{2, QStringLiteral("recon_sync")}));
     QCOMPARE(applied.at(2), (QVariantList{3, QStringLiteral("recurring_lead_days")}));
     QCOMPARE(applied.at(3), (QVariantList{4, QStringLiteral("import_fitid")}));
+    QCOMPARE(applied.at(4), (QVariantList{5, QStringLiteral("account_date_index")}));
     QCOMPARE(errors.size(), 0);
 
     QSqlQuery q(fixture.database()->connection());
@@ -92,8 +93,8 @@ void tst_Database::newFileReachesCurrentVersion()
     QStringList rows;
     while (q.next())
         rows << q.value(0).toString() + ":" + q.value(1).toString();
-    QCOMPARE(rows, (QStringList{"1:initial", "2:recon_sync", "3:recurring_lead_days", "4:import_fitid"}));
-    QCOMPARE(fixture.database()->schemaVersion(), 4);
+    QCOMPARE(rows, (QStringList{"1:initial", "2:recon_sync", "3:recurring_lead_days", "4:import_fitid", "5:account_date_index"}));
+    QCOMPARE(fixture.database()->schemaVersion(), 5);
 }
 
 void tst_Database::schemaObjectsExist()
@@ -112,7 +113,7 @@ void tst_Database::schemaObjectsExist()
     for (const char *index : {"idx_transactions_account_id", "idx_transactions_date",
                               "idx_transactions_category_id", "idx_transactions_transfer_link_id",
                               "idx_transactions_sync_status", "idx_split_lines_transaction_id",
-                              "idx_transactions_fitid"}) {
+                              "idx_transactions_fitid", "idx_transactions_account_date"}) {
         QVERIFY2(indexes.contains(index), index);
     }
     QVERIFY(columnsOf(db, "recurring_transactions").contains("lead_days"));
@@ -126,7 +127,7 @@ void tst_Database::secondRunAppliesNothing()
     QSignalSpy applied(fixture.database(), &Database::migrationApplied);
     QVERIFY(fixture.database()->runMigrations());
     QCOMPARE(applied.size(), 0);
-    QCOMPARE(fixture.scalar("SELECT COUNT(*) FROM schema_version").toInt(), 4);
+    QCOMPARE(fixture.scalar("SELECT COUNT(*) FROM schema_version").toInt(), 5);
 }
 
 void tst_Database::upgradeFromVersionOne()
@@ -143,7 +144,7 @@ void tst_Database::upgradeFromVersionOne()
 
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.size(), 3);
+    QCOMPARE(applied.size(), 4);
     QCOMPARE(applied.at(0).at(0).toInt(), 2);
 
     QVERIFY(q.exec("SELECT id, created_at, updated_at, completed_at, sync_status, version "
@@ -173,7 +174,7 @@ void tst_Database::upgradeFromVersionTwo()
 
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.size(), 2);
+    QCOMPARE(applied.size(), 3);
     QCOMPARE(applied.at(0), (QVariantList{3, QStringLiteral("recurring_lead_days")}));
     QVERIFY(q.exec("SELECT lead_days FROM recurring_transactions WHERE id = 't'"));
     QVERIFY(q.next());
@@ -193,7 +194,7 @@ void tst_Database::upgradeFromVersionThree()
 
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.size(), 1);
+    QCOMPARE(applied.size(), 2);
     QCOMPARE(applied.at(0), (QVariantList{4, QStringLiteral("import_fitid")}));
     QVERIFY(q.exec("SELECT fitid IS NULL FROM transactions WHERE id = 't'"));
     QVERIFY(q.next());
@@ -234,7 +235,7 @@ void tst_Database::failingStatementRollsBackWholeMigration()
 
     // The next start retries from the last committed version.
     QVERIFY(db.runMigrations());
-    QCOMPARE(db.schemaVersion(), 4);
+    QCOMPARE(db.schemaVersion(), 5);
 }
 
 void tst_Database::foreignKeysAreEnforced()

@@ -374,7 +374,7 @@ void tst_DataGenerator::generateFileCreatesAndRefusesExisting()
     {
         Database database;
         QVERIFY(database.open(path));
-        QCOMPARE(database.schemaVersion(), 4);
+        QCOMPARE(database.schemaVersion(), 5);
         QSqlQuery query(database.connection());
         QVERIFY(query.exec("SELECT COUNT(*) FROM transactions") && query.next());
         QCOMPARE(query.value(0).toLongLong(), qint64(500));

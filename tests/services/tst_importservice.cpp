@@ -255,9 +255,10 @@ int tst_ImportService::transactionCount() const
 
 QList<Transaction> tst_ImportService::rows(const QString &account) const
 {
+    // Newest first, and among rows of one date and creation time the last
+    // stored first: reversed, the order they were stored in.
     QList<Transaction> list = m_transactions->findByAccount(account);
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Transaction &a, const Transaction &b) { return a.date < b.date; });
+    std::reverse(list.begin(), list.end());
     return list;
 }
 

@@ -582,7 +582,7 @@ bool RegisterModel::updateRows(const QSet<QString> &changedIds, QList<RegisterRo
             return earlierInRegister(r, rowOf(e));
         });
         // Rows of the same date and creation time come in the database's
-        // own order, which only a reload can tell.
+        // storing order, which only a reload can tell.
         if (first != last)
             return false;
         firstChanged = std::min(firstChanged, size_t(first - order.begin()));
