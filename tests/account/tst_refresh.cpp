@@ -1,3 +1,4 @@
+#include "common/memorytokenstore.h"
 #include "account/apiclient.h"
 #include "account/authclient.h"
 #include "account/client.h"
@@ -17,33 +18,6 @@ using namespace OrlAccount;
 
 namespace {
 
-class MemoryTokenStore : public TokenStore
-{
-public:
-    MemoryTokenStore() = default;
-    MemoryTokenStore(const QString &access, const QString &refresh)
-    {
-        m_values.insert(QString::fromLatin1(AccessTokenKey), access);
-        m_values.insert(QString::fromLatin1(RefreshTokenKey), refresh);
-    }
-    std::optional<QString> load(const QString &key) override
-    {
-        return m_values.contains(key) ? std::optional<QString>(m_values.value(key)) : std::nullopt;
-    }
-    bool save(const QString &key, const QString &value) override
-    {
-        m_values.insert(key, value);
-        return true;
-    }
-    bool remove(const QString &key) override
-    {
-        m_values.remove(key);
-        return true;
-    }
-
-private:
-    QHash<QString, QString> m_values;
-};
 
 // An access token the client reads as expiring at `exp`; its signature is
 // not the server's, so the server refuses it.

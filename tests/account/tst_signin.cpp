@@ -1,3 +1,4 @@
+#include "common/memorytokenstore.h"
 #include "account/apiclient.h"
 #include "account/authclient.h"
 #include "account/client.h"
@@ -12,59 +13,9 @@
 #include <QTest>
 #include <QUrlQuery>
 
-#include <httplib.h>
-
-#include <QDeadlineTimer>
-
-#include <atomic>
-#include <map>
-#include <thread>
-
 using namespace OrlAccount;
 
 namespace {
-
-class MemoryTokenStore : public TokenStore
-{
-public:
-    std::optional<QString> load(const QString &key) override
-    {
-        const auto it = values->find(key);
-        return it == values->end() ? std::nullopt : std::optional<QString>(it->second);
-    }
-    bool save(const QString &key, const QString &value) override
-    {
-        (*values)[key] = value;
-        return true;
-    }
-    bool remove(const QString &key) override
-    {
-        values->erase(key);
-        return true;
-    }
-    std::shared_ptr<std::map<QString, QString>> values = std::make_shared<std::map<QString, QString>>();
-};
-
-// A raw GET on the loopback listener from another thread, so the listener
-// (on this thread's event loop) can answer.
-int getFromListener(const QUrl &url)
-{
-    std::atomic_int status{0};
-    std::atomic_bool finished{false};
-    std::thread browser([&] {
-        httplib::Client client("127.0.0.1", url.port());
-        client.set_read_timeout(10, 0);
-        const std::string target = url.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::FullyEncoded).toStdString();
-        if (const auto result = client.Get(target))
-            status = result->status;
-        finished = true;
-    });
-    const QDeadlineTimer deadline(15000);
-    while (!finished && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    browser.join();
-    return status;
-}
 
 } // namespace
 
@@ -158,7 +109,7 @@ private Q_SLOTS:
         const QUrl redirect(query.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
         const QString state = query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
         QUrl stray(QStringLiteral("http://127.0.0.1:%1").arg(redirect.port()) + QString(pathAndQuery).replace(QLatin1String("%STATE%"), state));
-        QCOMPARE(getFromListener(stray), 404);
+        QCOMPARE(getFromLoopbackListener(stray), 404);
         QCOMPARE(failed.count(), 0);
         // The real answer still gets through.
         QVERIFY(playBrowser(m_lastLoginUrl, QStringLiteral("ada@example.org"), QStringLiteral("correct horse")));
@@ -174,7 +125,7 @@ private Q_SLOTS:
         const QUrl redirect(query.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
         QUrl callback = redirect;
         callback.setQuery(QStringLiteral("access_token=abc&state=") + query.queryItemValue(QStringLiteral("state")));
-        QCOMPARE(getFromListener(callback), 200);
+        QCOMPARE(getFromLoopbackListener(callback), 200);
         QTRY_COMPARE(failed.count(), 1);
         QCOMPARE(failed.first().at(0).toString(), QStringLiteral("No tokens received"));
         QCOMPARE(m_client->authClient()->state(), AuthState::SignedOut);
@@ -222,7 +173,7 @@ private:
                                                query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded));
         if (signIn.status != 303)
             return false;
-        return getFromListener(QUrl(signIn.location)) == 200;
+        return getFromLoopbackListener(QUrl(signIn.location)) == 200;
     }
 
     ServerProcess m_server;

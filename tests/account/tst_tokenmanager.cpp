@@ -1,3 +1,4 @@
+#include "common/memorytokenstore.h"
 #include "account/jwt.h"
 #include "account/tokenmanager.h"
 
@@ -10,26 +11,6 @@ using namespace OrlAccount;
 
 namespace {
 
-class MemoryTokenStore : public TokenStore
-{
-public:
-    std::optional<QString> load(const QString &key) override
-    {
-        const auto it = values.find(key);
-        return it == values.end() ? std::nullopt : std::optional<QString>(it->second);
-    }
-    bool save(const QString &key, const QString &value) override
-    {
-        values[key] = value;
-        return true;
-    }
-    bool remove(const QString &key) override
-    {
-        values.erase(key);
-        return true;
-    }
-    std::map<QString, QString> values;
-};
 
 QString tokenExpiringIn(qint64 seconds, const QString &subject = QStringLiteral("u"))
 {
@@ -117,7 +98,7 @@ private Q_SLOTS:
         script.onTokens(fresh, QStringLiteral("new-refresh"));
         QCOMPARE(order, QList<int>({0, 1, 2}));
         QCOMPARE(manager.accessToken(), fresh);
-        QCOMPARE(stored->values[QStringLiteral("orlindo_refresh_token")], QStringLiteral("new-refresh"));
+        QCOMPARE((*stored->values)[QStringLiteral("orlindo_refresh_token")], QStringLiteral("new-refresh"));
         // A later refresh starts anew.
         manager.refresh({});
         QCOMPARE(script.calls, 2);
@@ -185,7 +166,7 @@ private Q_SLOTS:
         QCOMPARE(result, RefreshResult::Rejected);
         QVERIFY(manager.accessToken().isEmpty());
         QVERIFY(manager.storedRefreshToken().isEmpty());
-        QVERIFY(stored->values.empty());
+        QVERIFY(stored->values->empty());
     }
 
     void aRefreshEndingAfterANewSignInKeepsTheNewTokens()
@@ -208,7 +189,7 @@ private Q_SLOTS:
     {
         auto store = std::make_unique<MemoryTokenStore>();
         const QString access = tokenExpiringIn(900);
-        store->values[QStringLiteral("orlindo_access_token")] = access;
+        (*store->values)[QStringLiteral("orlindo_access_token")] = access;
         TokenManager manager(std::move(store));
         manager.loadTokens();
         QCOMPARE(manager.accessToken(), access);

@@ -1,3 +1,4 @@
+#include "common/memorytokenstore.h"
 #include "account/authclient.h"
 #include "account/client.h"
 #include "account/tokenstore.h"
@@ -18,38 +19,9 @@
 #include <QTest>
 #include <QUrlQuery>
 
-#include <httplib.h>
-
-#include <QDeadlineTimer>
-
-#include <atomic>
-#include <map>
-#include <thread>
-
 using namespace OrlAccount;
 
 namespace {
-
-class MemoryTokenStore : public TokenStore
-{
-public:
-    std::optional<QString> load(const QString &key) override
-    {
-        const auto it = values.find(key);
-        return it == values.end() ? std::nullopt : std::optional<QString>(it->second);
-    }
-    bool save(const QString &key, const QString &value) override
-    {
-        values[key] = value;
-        return true;
-    }
-    bool remove(const QString &key) override
-    {
-        values.erase(key);
-        return true;
-    }
-    std::map<QString, QString> values;
-};
 
 // Records what the wiring asks of the sync engine.
 class RecordingSync : public SyncControl
@@ -65,27 +37,6 @@ public:
     int scheduled = 0;
     int stopped = 0;
 };
-
-// A raw GET on the program's loopback listener from another thread, so the
-// listener (on this thread's event loop) can answer.
-int getFromListener(const QUrl &url)
-{
-    std::atomic_int status{0};
-    std::atomic_bool finished{false};
-    std::thread browser([&] {
-        httplib::Client client("127.0.0.1", url.port());
-        client.set_read_timeout(10, 0);
-        const std::string target = url.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::FullyEncoded).toStdString();
-        if (const auto result = client.Get(target))
-            status = result->status;
-        finished = true;
-    });
-    const QDeadlineTimer deadline(15000);
-    while (!finished && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    browser.join();
-    return status;
-}
 
 } // namespace
 
@@ -243,7 +194,7 @@ private:
         const auto browser = BrowserSignIn::run(m_loginUrl.port(), email, password,
                                                 query.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded),
                                                 query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded));
-        if (browser.status != 303 || getFromListener(QUrl(browser.location)) != 200)
+        if (browser.status != 303 || getFromLoopbackListener(QUrl(browser.location)) != 200)
             return false;
         return succeeded.count() == 1 || succeeded.wait(10000);
     }

@@ -1,10 +1,15 @@
 #include "apitestclient.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QUrl>
 
 #include <httplib.h>
+
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -133,4 +138,24 @@ BrowserSignIn BrowserSignIn::run(int port, const QString &email, const QString &
     outcome.refreshToken = redirect.queryItemValue(QStringLiteral("refresh_token"), QUrl::FullyDecoded);
     outcome.state = redirect.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
     return outcome;
+}
+
+int getFromLoopbackListener(const QUrl &url)
+{
+    std::atomic_int status{0};
+    std::atomic_bool finished{false};
+    std::thread browser([&] {
+        httplib::Client client("127.0.0.1", url.port());
+        client.set_read_timeout(10, 0);
+        const std::string target =
+            url.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::FullyEncoded).toStdString();
+        if (const auto result = client.Get(target))
+            status = result->status;
+        finished = true;
+    });
+    const QDeadlineTimer deadline(15000);
+    while (!finished && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    browser.join();
+    return status;
 }

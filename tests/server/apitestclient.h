@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
+#include <QUrl>
 #include <QUrlQuery>
 
 #include <map>
@@ -58,3 +59,8 @@ struct BrowserSignIn
                              const QString &state = QStringLiteral("state-0123456789abcdef"),
                              const QString &realm = QStringLiteral("orlindo"));
 };
+
+// A browser's GET on the program's loopback listener, made from another
+// thread while this one runs its event loop so the listener can answer.
+// The status, or 0 when there was no answer within 15 s.
+int getFromLoopbackListener(const QUrl &url);

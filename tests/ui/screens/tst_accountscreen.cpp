@@ -1,3 +1,4 @@
+#include "common/memorytokenstore.h"
 #include "account/accountclient.h"
 #include "account/apiclient.h"
 #include "account/authclient.h"
@@ -40,12 +41,6 @@
 #include <QTimer>
 #include <QUrlQuery>
 
-#include <httplib.h>
-
-#include <atomic>
-#include <map>
-#include <thread>
-
 using namespace OrlAccount;
 
 Q_DECLARE_METATYPE(std::optional<QString>)
@@ -56,50 +51,6 @@ namespace {
 const QString Realm = QStringLiteral("/api/v1/realms/orlindo");
 const QString Password = QStringLiteral("correct horse battery");
 
-class MemoryTokenStore : public TokenStore
-{
-public:
-    std::optional<QString> load(const QString &key) override
-    {
-        const auto it = m_values.find(key);
-        return it == m_values.end() ? std::nullopt : std::optional<QString>(it->second);
-    }
-    bool save(const QString &key, const QString &value) override
-    {
-        m_values[key] = value;
-        return true;
-    }
-    bool remove(const QString &key) override
-    {
-        m_values.erase(key);
-        return true;
-    }
-
-private:
-    std::map<QString, QString> m_values;
-};
-
-// A GET on the program's loopback listener from another thread, so the
-// listener (on this thread's event loop) can answer.
-int getFromListener(const QUrl &url)
-{
-    std::atomic_int status{0};
-    std::atomic_bool finished{false};
-    std::thread browser([&] {
-        httplib::Client client("127.0.0.1", url.port());
-        client.set_read_timeout(10, 0);
-        const std::string target = url.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::FullyEncoded).toStdString();
-        if (const auto result = client.Get(target))
-            status = result->status;
-        finished = true;
-    });
-    const QDeadlineTimer deadline(15000);
-    while (!finished && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    browser.join();
-    return status;
-}
-
 // What a browser does with the login address: the server's form, then the
 // redirect to the program's listener.
 bool playBrowser(const QUrl &loginUrl, const QString &email, const QString &password)
@@ -108,7 +59,7 @@ bool playBrowser(const QUrl &loginUrl, const QString &email, const QString &pass
     const BrowserSignIn signIn = BrowserSignIn::run(loginUrl.port(), email, password,
                                                     query.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded),
                                                     query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded));
-    return signIn.status == 303 && getFromListener(QUrl(signIn.location)) == 200;
+    return signIn.status == 303 && getFromLoopbackListener(QUrl(signIn.location)) == 200;
 }
 
 // A redirect to the listener that carries an access token but no refresh token.
@@ -117,7 +68,7 @@ bool playBrokenBrowser(const QUrl &loginUrl)
     const QUrlQuery query(loginUrl);
     QUrl callback(query.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
     callback.setQuery(QStringLiteral("access_token=abc&state=") + query.queryItemValue(QStringLiteral("state")));
-    return getFromListener(callback) == 200;
+    return getFromLoopbackListener(callback) == 200;
 }
 
 QPushButton *findButton(QWidget *root, const QString &text)
