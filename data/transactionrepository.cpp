@@ -462,6 +462,35 @@ bool TransactionRepository::update(const Transaction &t)
     return true;
 }
 
+QList<TransactionRepository::PayeeUse> TransactionRepository::findByPayees(const QStringList &payees) const
+{
+    QList<PayeeUse> uses;
+    QSqlQuery query = Sql::prepare(m_database->connection(),
+                                   QStringLiteral("SELECT id, account_id FROM transactions WHERE payee = ? AND "
+                                                  "deleted_at IS NULL ORDER BY rowid"));
+    for (const QString &payee : payees) {
+        query.bindValue(0, payee);
+        if (!Sql::exec(query, "TransactionRepository::findByPayees"))
+            return {};
+        while (query.next())
+            uses.append({query.value(0).toString(), query.value(1).toString(), payee});
+    }
+    return uses;
+}
+
+bool TransactionRepository::setPayee(const QString &id, const QString &accountId, const QString &payee)
+{
+    QSqlQuery query = Sql::prepare(
+        m_database->connection(),
+        QLatin1String("UPDATE transactions SET payee = ?, ") + RowStamp::sqlAssignments()
+            + QLatin1String(" WHERE id = ? AND deleted_at IS NULL"),
+        {payee, nowTimestamp(), id});
+    if (!Sql::exec(query, "TransactionRepository::setPayee") || query.numRowsAffected() != 1)
+        return false;
+    m_database->changes()->recordTransaction(id, accountId, qint64(0));
+    return true;
+}
+
 bool TransactionRepository::softDelete(const QString &id)
 {
     const std::optional<Transaction> existing = findById(id);

@@ -31,6 +31,14 @@ public:
     QList<Transaction> findUnreconciled(const QString &accountId) const;
     std::optional<Transaction> findLastByPayee(const QString &payee, const QString &accountId) const;
     QStringList distinctPayees() const;
+    // The live transactions whose payee is exactly one of `payees`.
+    struct PayeeUse
+    {
+        QString id;
+        QString accountId;
+        QString payee;
+    };
+    QList<PayeeUse> findByPayees(const QStringList &payees) const;
 
     // Opening row first when the starting balance is not 0, then the live
     // transactions oldest to newest, each with the balance after it.
@@ -47,6 +55,8 @@ public:
     bool insert(const Transaction &t);
     bool update(const Transaction &t);
     bool softDelete(const QString &id);
+    // Sets the payee of one live transaction, stamped as a local change.
+    bool setPayee(const QString &id, const QString &accountId, const QString &payee);
     // Brings back one soft-deleted transaction (undo of a delete).
     bool restore(const QString &id);
     // The bulk writes return the number of rows changed, -1 when the
