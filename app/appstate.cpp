@@ -16,6 +16,7 @@
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
 #include "services/categoryservice.h"
+#include "services/payeeservice.h"
 #include "services/recurringservice.h"
 #include "services/syncownership.h"
 #include "services/transactionservice.h"
@@ -53,6 +54,8 @@ bool AppState::initialize()
     m_undoHistory = new UndoHistory(this);
     m_transactionService = new TransactionService(m_accounts, m_transactions, m_splitLines, m_categories, this);
     m_transactionService->setUndoHistory(m_undoHistory);
+    m_payeeService = new PayeeService(m_transactions, this);
+    m_payeeService->setUndoHistory(m_undoHistory);
     m_accountService = new AccountService(m_accounts, m_transactions, m_recurring, m_reconciliations, this);
     m_accountService->setUndoHistory(m_undoHistory);
 

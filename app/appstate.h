@@ -18,6 +18,7 @@ class RecurringRepository;
 class RecurringService;
 class SplitLineRepository;
 class TransactionRepository;
+class PayeeService;
 class TransactionService;
 class OnlineWiring;
 class SyncOwnership;
@@ -54,6 +55,7 @@ public:
     TransactionService *transactionService() const { return m_transactionService; }
     AccountService *accountService() const { return m_accountService; }
     UndoHistory *undoHistory() const { return m_undoHistory; }
+    PayeeService *payeeService() const { return m_payeeService; }
     // The online account: sign-in state, tokens and the service clients.
     OrlAccount::Client *client() const { return m_client; }
     // Sign-in's consequences: device registration, whose data set this file is, sync.
@@ -80,6 +82,7 @@ private:
     RecurringService *m_recurringService = nullptr;
     UndoHistory *m_undoHistory = nullptr;
     TransactionService *m_transactionService = nullptr;
+    PayeeService *m_payeeService = nullptr;
     AccountService *m_accountService = nullptr;
     OrlAccount::Client *m_client = nullptr;
     SyncOwnership *m_syncOwnership = nullptr;

@@ -26,6 +26,7 @@
 #include "ui/statusbar.h"
 #include "ui/screens/reconciliationwindows.h"
 #include "ui/screens/importscreen.h"
+#include "ui/screens/payeescreen.h"
 #include "ui/screens/recurringscreen.h"
 #include "ui/screens/reportsscreen.h"
 #include "ui/screens/searchscreen.h"
@@ -216,6 +217,17 @@ void MainWindow::showScreenWindow(QWidget *screen, const QString &title, QSize d
         screen->show();
     screen->raise();
     screen->activateWindow();
+}
+
+void MainWindow::showPayeesWindow()
+{
+    // What it renames reaches the register through the change notices of
+    // its commit, so nothing here reloads by hand.
+    auto *screen = findChild<PayeeScreen *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!screen)
+        screen = new PayeeScreen(m_state);
+    screen->reload();
+    showScreenWindow(screen, tr("Payee Management"), QSize(550, 500));
 }
 
 void MainWindow::showRecurringWindow()
@@ -466,7 +478,7 @@ void MainWindow::setupMenuBar()
     connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
     connect(account->addAction(tr("Reconciliation &History...")), &QAction::triggered, this,
             &MainWindow::showReconciliationHistoryWindow);
-    addPendingEntry(account, tr("Rename &Payees..."), tr("Opens the payee management"));
+    connect(account->addAction(tr("Rename &Payees...")), &QAction::triggered, this, &MainWindow::showPayeesWindow);
     account->addSeparator();
     addPendingEntry(account, tr("&Share..."), tr("Opens the sharing of this account"));
     account->addSeparator();
@@ -952,7 +964,10 @@ void MainWindow::onAccountContextMenu(const QPoint &pos)
             selectAccount(id);
             showReconciliationHistoryWindow();
         });
-        addPendingEntry(&menu, tr("Rename Payees..."), tr("Opens the payee management"));
+        connect(menu.addAction(tr("Rename Payees...")), &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showPayeesWindow();
+        });
         menu.addSeparator();
         addPendingEntry(&menu, tr("Share..."), tr("Opens the sharing of this account"));
         menu.addSeparator();

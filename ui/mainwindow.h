@@ -75,6 +75,7 @@ public Q_SLOTS:
     void refreshAccountList();
     void showReportsWindow();
     void showRecurringWindow();
+    void showPayeesWindow();
     // The one search window, reloaded and focused on its search field.
     void showSearchWindow();
     // Opens the transaction's account and makes its row current.
