@@ -441,3 +441,21 @@ for size in 1280x900 1024x700; do
     done
 done
 fi
+
+# Account › Rename Payees..., with two payees selected and a new name typed.
+if [ "$which_shots" = all ] || [ "$which_shots" = payees ]; then
+for size in 1280x900 1024x700; do
+    for theme in light dark; do
+        start_session "$size" "$(data_folder "$theme" "$work/seed.db")"
+        xdotool key alt+a
+        sleep 0.5
+        xdotool key p
+        sleep 2
+        xdotool key Down shift+Down Tab
+        xdotool type --delay 40 "Corner Grocer"
+        sleep 1
+        shoot "$out/payees-$theme-$size.png"
+        stop_session
+    done
+done
+fi
