@@ -15,6 +15,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
+#include "services/categoryremoval.h"
 #include "services/categoryservice.h"
 #include "services/payeeservice.h"
 #include "services/recurringservice.h"
@@ -56,6 +57,8 @@ bool AppState::initialize()
     m_transactionService->setUndoHistory(m_undoHistory);
     m_payeeService = new PayeeService(m_transactions, this);
     m_payeeService->setUndoHistory(m_undoHistory);
+    m_categoryRemoval = new CategoryRemoval(m_database, m_categories, this);
+    m_categoryRemoval->setUndoHistory(m_undoHistory);
     m_accountService = new AccountService(m_accounts, m_transactions, m_recurring, m_reconciliations, this);
     m_accountService->setUndoHistory(m_undoHistory);
 

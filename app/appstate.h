@@ -18,6 +18,7 @@ class RecurringRepository;
 class RecurringService;
 class SplitLineRepository;
 class TransactionRepository;
+class CategoryRemoval;
 class PayeeService;
 class TransactionService;
 class OnlineWiring;
@@ -56,6 +57,7 @@ public:
     AccountService *accountService() const { return m_accountService; }
     UndoHistory *undoHistory() const { return m_undoHistory; }
     PayeeService *payeeService() const { return m_payeeService; }
+    CategoryRemoval *categoryRemoval() const { return m_categoryRemoval; }
     // The online account: sign-in state, tokens and the service clients.
     OrlAccount::Client *client() const { return m_client; }
     // Sign-in's consequences: device registration, whose data set this file is, sync.
@@ -83,6 +85,7 @@ private:
     UndoHistory *m_undoHistory = nullptr;
     TransactionService *m_transactionService = nullptr;
     PayeeService *m_payeeService = nullptr;
+    CategoryRemoval *m_categoryRemoval = nullptr;
     AccountService *m_accountService = nullptr;
     OrlAccount::Client *m_client = nullptr;
     SyncOwnership *m_syncOwnership = nullptr;
