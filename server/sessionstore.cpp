@@ -1,6 +1,7 @@
 #include "sessionstore.h"
 
 #include "storage.h"
+#include "syncsql.h"
 #include "writetransaction.h"
 
 #include <QSqlQuery>
@@ -38,19 +39,23 @@ std::optional<TokenPair> SessionStore::start(const QString &userId, const QStrin
 
 bool SessionStore::isLive(const QString &sessionId, const QString &userId)
 {
+    // Every authenticated request asks this, so the statements are kept
+    // prepared on the thread's connection rather than prepared each time.
     const qint64 now = Storage::now();
-    QSqlDatabase db = m_storage.connection();
-    QSqlQuery query(db);
-    if (!Storage::run(query,
-                      QStringLiteral("SELECT s.last_active_at FROM sessions s JOIN users u ON u.id = s.user_id "
-                                     "WHERE s.id = ? AND s.user_id = ? AND s.revoked_at IS NULL AND s.expires_at > ? AND u.status <> 'deleted'"),
-                      {sessionId, userId, now})
-        || !query.next())
+    SyncSql &sql = SyncSql::forRequest(m_storage.connection());
+    QSqlQuery *query = sql.exec(QStringLiteral("SELECT s.last_active_at FROM sessions s JOIN users u ON u.id = s.user_id "
+                                               "WHERE s.id = ? AND s.user_id = ? AND s.revoked_at IS NULL AND s.expires_at > ? AND u.status <> 'deleted'"),
+                                {sessionId, userId, now});
+    if (!query)
         return false;
-    const qint64 lastActive = query.value(0).toLongLong();
-    query.finish();
+    if (!query->next()) {
+        query->finish();
+        return false;
+    }
+    const qint64 lastActive = query->value(0).toLongLong();
+    query->finish();
     if (now - lastActive >= 60)
-        Storage::run(query, QStringLiteral("UPDATE sessions SET last_active_at = ? WHERE id = ?"), {now, sessionId});
+        sql.exec(QStringLiteral("UPDATE sessions SET last_active_at = ? WHERE id = ?"), {now, sessionId});
     return true;
 }
 

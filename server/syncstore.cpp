@@ -14,6 +14,15 @@ namespace {
 // The owner is known from the query's parameters and not read back.
 const QString Columns = QStringLiteral("entity_type, client_id, server_id, account_id, category_refs, version, seq, deleted, payload");
 
+// The entity type goes into the statement text rather than being bound:
+// SQLite matches a bound value against the WHERE of the partial index on
+// categories, which makes it prepare the statement again whenever the
+// value is bound again, that is on every run. Type names are fixed words.
+QString typeCondition(SyncEntity entity)
+{
+    return QStringLiteral("entity_type = '") + ChangeValidator::typeName(entity) + QLatin1Char('\'');
+}
+
 // Ids hold only A-Z a-z 0-9 _ -, of which "_" is a LIKE wildcard.
 QString likePatternFor(const QString &id)
 {
@@ -137,8 +146,8 @@ bool SyncStore::restamp(const QString &ownerId, SyncEntity entity, const QString
 {
     const qint64 seq = takeSeq(ownerId);
     return seq != 0
-        && m_sql.exec(QStringLiteral("UPDATE sync_rows SET seq = ? WHERE owner_id = ? AND entity_type = ? AND client_id = ?"),
-                      {seq, ownerId, ChangeValidator::typeName(entity), clientId});
+        && m_sql.exec(QStringLiteral("UPDATE sync_rows SET seq = ? WHERE owner_id = ? AND ") + typeCondition(entity) + QStringLiteral(" AND client_id = ?"),
+                      {seq, ownerId, clientId});
 }
 
 QList<SyncRow> SyncStore::rowsReferring(const QString &ownerId, const QString &categoryId)
@@ -200,14 +209,19 @@ bool SyncStore::markAccountShared(const QString &ownerId, const QString &account
 
 bool SyncStore::touchDevice(const QString &sessionId, qint64 now)
 {
-    return m_sql.exec(QStringLiteral("UPDATE devices SET last_sync_at = ? WHERE id = (SELECT device_id FROM sessions WHERE id = ?)"), {now, sessionId});
+    // Pages pulled within the same second leave the row as it is, so most
+    // pages of a long pull write nothing.
+    return m_sql.exec(QStringLiteral("UPDATE devices SET last_sync_at = ? WHERE id = (SELECT device_id FROM sessions WHERE id = ?) "
+                                     "AND (last_sync_at IS NULL OR last_sync_at <> ?)"),
+                      {now, sessionId, now});
 }
 
 std::optional<SyncRow> SyncStore::find(const QString &ownerId, SyncEntity entity, const QString &clientId)
 {
     const QList<SyncRow> rows = readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
-                                                        + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND entity_type = ? AND client_id = ?"),
-                                                    {ownerId, ChangeValidator::typeName(entity), clientId}),
+                                                        + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND ") + typeCondition(entity)
+                                                        + QStringLiteral(" AND client_id = ?"),
+                                                    {ownerId, clientId}),
                                          ownerId);
     if (rows.isEmpty())
         return std::nullopt;
@@ -223,10 +237,11 @@ QList<SyncRow> SyncStore::findMany(const QString &ownerId, SyncEntity entity, co
     while (start < clientIds.size()) {
         const qsizetype left = clientIds.size() - start;
         const qsizetype size = left <= 1 ? 1 : left <= 8 ? 8 : left <= 32 ? 32 : 128;
-        QVariantList values{ownerId, ChangeValidator::typeName(entity)};
+        QVariantList values{ownerId};
         for (qsizetype i = 0; i < size; ++i)
             values << clientIds.at(start + std::min(i, left - 1));
-        rows += readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND entity_type = ? AND client_id IN (")
+        rows += readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND ") + typeCondition(entity)
+                                        + QStringLiteral(" AND client_id IN (")
                                         + SyncSql::placeholders(size) + QStringLiteral(")"),
                                     values),
                          ownerId);
