@@ -1,6 +1,7 @@
 #include "syncstore.h"
 
 #include "httpjson.h"
+#include "sqlrow.h"
 #include "storage.h"
 
 #include <QJsonDocument>
@@ -44,29 +45,45 @@ QString SyncStore::refsText(const QStringList &ids)
     return ids.isEmpty() ? QString(QLatin1String("")) : QLatin1Char(' ') + ids.join(QLatin1Char(' ')) + QLatin1Char(' ');
 }
 
-QList<SyncRow> SyncStore::readRows(QSqlQuery *query, const QString &ownerId)
+QList<SyncRow> SyncStore::readRows(const QString &sql, const QVariantList &values, const QString &ownerId)
 {
+    static const QByteArray typeNames[] = {
+        ChangeValidator::typeName(SyncEntity::Account).toLatin1(),   ChangeValidator::typeName(SyncEntity::Category).toLatin1(),
+        ChangeValidator::typeName(SyncEntity::Recurring).toLatin1(), ChangeValidator::typeName(SyncEntity::Transaction).toLatin1(),
+        ChangeValidator::typeName(SyncEntity::Reconciliation).toLatin1()};
+    static constexpr SyncEntity entities[] = {SyncEntity::Account, SyncEntity::Category, SyncEntity::Recurring, SyncEntity::Transaction,
+                                              SyncEntity::Reconciliation};
     QList<SyncRow> rows;
-    if (!query)
-        return rows;
-    while (query->next()) {
+    m_sql.select(sql, values, [&](const SqlRow &record) {
         SyncRow row;
         row.ownerId = ownerId;
-        row.entity = ChangeValidator::entityFromName(query->value(0).toString()).value_or(SyncEntity::Account);
-        row.clientId = query->value(1).toString();
-        row.serverId = query->value(2).toString();
-        row.accountId = query->value(3).toString();
-        const QString refs = query->value(4).toString();
-        if (!refs.isEmpty())
-            row.categoryRefs = refs.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        row.version = query->value(5).toLongLong();
-        row.seq = query->value(6).toLongLong();
-        row.deleted = query->value(7).toInt() != 0;
-        const QVariant payload = query->value(8);
-        row.payload = payload.typeId() == QMetaType::QByteArray ? payload.toByteArray() : payload.toString().toUtf8();
+        const QByteArrayView type = record.bytes(0);
+        for (size_t i = 0; i < std::size(entities); ++i) {
+            if (type == typeNames[i]) {
+                row.entity = entities[i];
+                break;
+            }
+        }
+        row.clientId = record.text(1);
+        row.serverId = record.text(2);
+        row.accountId = record.text(3);
+        // ' id1 id2 ': split on the spaces, empty parts skipped.
+        const QByteArrayView refs = record.bytes(4);
+        qsizetype start = 0;
+        while (start < refs.size()) {
+            qsizetype end = refs.indexOf(' ', start);
+            if (end < 0)
+                end = refs.size();
+            if (end > start)
+                row.categoryRefs.append(QString::fromUtf8(refs.sliced(start, end - start)));
+            start = end + 1;
+        }
+        row.version = record.integer(5);
+        row.seq = record.integer(6);
+        row.deleted = record.integer(7) != 0;
+        row.payload = record.bytes(8).toByteArray();
         rows.append(std::move(row));
-    }
-    query->finish();
+    });
     return rows;
 }
 
@@ -156,17 +173,15 @@ QList<SyncRow> SyncStore::rowsReferring(const QString &ownerId, const QString &c
     // whose notes show the category: only those can refer to it, so the
     // owner's other rows are not read.
     const QString pattern = likePatternFor(categoryId);
-    QList<SyncRow> rows = readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
-                                                  + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND entity_type = 'category' "
-                                                                   "AND category_refs LIKE ? ESCAPE '\\'"),
-                                              {ownerId, pattern}),
-                                   ownerId);
+    QList<SyncRow> rows = readRows(QStringLiteral("SELECT ") + Columns
+                                   + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND entity_type = 'category' "
+                                                    "AND category_refs LIKE ? ESCAPE '\\'"),
+                                   {ownerId, pattern}, ownerId);
     for (const QString &account : accountsReferring(ownerId, categoryId)) {
-        rows += readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
-                                        + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND account_id = ? AND entity_type <> 'category' "
-                                                         "AND category_refs LIKE ? ESCAPE '\\'"),
-                                    {ownerId, account, pattern}),
-                         ownerId);
+        rows += readRows(QStringLiteral("SELECT ") + Columns
+                         + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND account_id = ? AND entity_type <> 'category' "
+                                          "AND category_refs LIKE ? ESCAPE '\\'"),
+                         {ownerId, account, pattern}, ownerId);
     }
     std::sort(rows.begin(), rows.end(), [](const SyncRow &a, const SyncRow &b) { return a.seq < b.seq; });
     return rows;
@@ -218,10 +233,10 @@ bool SyncStore::touchDevice(const QString &sessionId, qint64 now)
 
 std::optional<SyncRow> SyncStore::find(const QString &ownerId, SyncEntity entity, const QString &clientId)
 {
-    const QList<SyncRow> rows = readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
-                                                        + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND ") + typeCondition(entity)
-                                                        + QStringLiteral(" AND client_id = ?"),
-                                                    {ownerId, clientId}),
+    const QList<SyncRow> rows = readRows(QStringLiteral("SELECT ") + Columns
+                                         + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND ") + typeCondition(entity)
+                                         + QStringLiteral(" AND client_id = ?"),
+                                         {ownerId, clientId},
                                          ownerId);
     if (rows.isEmpty())
         return std::nullopt;
@@ -240,11 +255,9 @@ QList<SyncRow> SyncStore::findMany(const QString &ownerId, SyncEntity entity, co
         QVariantList values{ownerId};
         for (qsizetype i = 0; i < size; ++i)
             values << clientIds.at(start + std::min(i, left - 1));
-        rows += readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND ") + typeCondition(entity)
-                                        + QStringLiteral(" AND client_id IN (")
-                                        + SyncSql::placeholders(size) + QStringLiteral(")"),
-                                    values),
-                         ownerId);
+        rows += readRows(QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND ") + typeCondition(entity)
+                             + QStringLiteral(" AND client_id IN (") + SyncSql::placeholders(size) + QStringLiteral(")"),
+                         values, ownerId);
         start += std::min(size, left);
     }
     return rows;
@@ -263,17 +276,17 @@ qint64 SyncStore::lastSeq(const QString &ownerId)
 
 QList<SyncRow> SyncStore::rowsAfter(const QString &ownerId, qint64 after, qint64 upTo, int limit)
 {
-    return readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
-                                   + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND seq > ? AND seq <= ? ORDER BY seq LIMIT ?"),
-                               {ownerId, after, upTo, limit}),
+    return readRows(QStringLiteral("SELECT ") + Columns
+                    + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND seq > ? AND seq <= ? ORDER BY seq LIMIT ?"),
+                    {ownerId, after, upTo, limit},
                     ownerId);
 }
 
 QList<SyncRow> SyncStore::accountRowsAfter(const QString &ownerId, const QString &accountId, qint64 after, qint64 upTo, int limit)
 {
-    return readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
-                                   + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND account_id = ? AND seq > ? AND seq <= ? ORDER BY seq LIMIT ?"),
-                               {ownerId, accountId, after, upTo, limit}),
+    return readRows(QStringLiteral("SELECT ") + Columns
+                    + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND account_id = ? AND seq > ? AND seq <= ? ORDER BY seq LIMIT ?"),
+                    {ownerId, accountId, after, upTo, limit},
                     ownerId);
 }
 
@@ -281,11 +294,11 @@ QList<SyncRow> SyncStore::referencedCategoriesAfter(const QString &ownerId, cons
 {
     // Walks the owner's category changes after the position (few, on their
     // own index) and keeps those the account shows.
-    return readRows(m_sql.exec(QStringLiteral("SELECT ") + Columns
-                                   + QStringLiteral(" FROM sync_rows r WHERE r.owner_id = ? AND r.entity_type = 'category' AND r.seq > ? AND r.seq <= ? "
-                                                    "AND EXISTS (SELECT 1 FROM sync_account_refs f WHERE f.owner_id = r.owner_id AND f.account_id = ? "
-                                                    "AND f.category_id = r.client_id) ORDER BY r.seq LIMIT ?"),
-                               {ownerId, after, upTo, accountId, limit}),
+    return readRows(QStringLiteral("SELECT ") + Columns
+                    + QStringLiteral(" FROM sync_rows r WHERE r.owner_id = ? AND r.entity_type = 'category' AND r.seq > ? AND r.seq <= ? "
+                    "AND EXISTS (SELECT 1 FROM sync_account_refs f WHERE f.owner_id = r.owner_id AND f.account_id = ? "
+                    "AND f.category_id = r.client_id) ORDER BY r.seq LIMIT ?"),
+                    {ownerId, after, upTo, accountId, limit},
                     ownerId);
 }
 

@@ -90,7 +90,7 @@ public:
     static QString refsText(const QStringList &ids);
 
 private:
-    QList<SyncRow> readRows(QSqlQuery *query, const QString &ownerId);
+    QList<SyncRow> readRows(const QString &sql, const QVariantList &values, const QString &ownerId);
     QVariant payloadValue(const QByteArray &payload) const;
 
     Storage &m_storage;
