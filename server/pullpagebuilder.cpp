@@ -4,20 +4,12 @@
 #include "storage.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
 constexpr int MaxCategoryDepth = 32;
 
-QString pageKey(const QString &owner, SyncEntity entity, const QString &clientId)
-{
-    return owner + QLatin1Char(' ') + ChangeValidator::typeName(entity) + QLatin1Char(' ') + clientId;
-}
-
-QString pageKey(const SyncRow &row)
-{
-    return pageKey(row.ownerId, row.entity, row.clientId);
-}
 
 // Two oldest-first lists of one stream as one, each row once.
 QList<SyncRow> merged(const QList<SyncRow> &a, const QList<SyncRow> &b)
@@ -49,7 +41,7 @@ qint64 PullPageBuilder::take(QList<SyncRow> rows, qint64 from, qint64 last, bool
     const qsizetype n = std::min<qsizetype>(m_budget, rows.size());
     const qint64 lastTaken = n > 0 ? rows.at(n - 1).seq : from;
     for (qsizetype i = 0; i < n; ++i) {
-        const QString key = pageKey(rows.at(i));
+        const RowKey key{rows.at(i).ownerId, rows.at(i).entity, rows.at(i).clientId};
         if (m_onPage.contains(key))
             continue;
         m_onPage.insert(key);
@@ -83,7 +75,7 @@ std::optional<QByteArray> PullPageBuilder::build(const PullCursor &cursor, int l
         qint64 from = cursor.shared.value(share.streamId, 0);
         if (from > last)
             from = 0;
-        m_accountStreamFrom.insert(share.ownerId + QLatin1Char(' ') + share.accountId, from);
+        m_accountStreamFrom.insert({share.ownerId, share.accountId}, from);
         const QList<SyncRow> rows = merged(m_store.accountRowsAfter(share.ownerId, share.accountId, from, last, m_budget + 1),
                                            m_store.referencedCategoriesAfter(share.ownerId, share.accountId, from, last, m_budget + 1));
         next.shared.insert(share.streamId, take(rows, from, last, false, share.accountId));
@@ -131,7 +123,7 @@ void PullPageBuilder::dropSharedCategoriesTheUserOwns()
     m_entries.removeIf([&](const Entry &entry) {
         const bool drop = entry.row.entity == SyncEntity::Category && entry.row.ownerId != m_userId && owned.contains(entry.row.clientId);
         if (drop)
-            m_onPage.remove(pageKey(entry.row));
+            m_onPage.remove({entry.row.ownerId, entry.row.entity, entry.row.clientId});
         return drop;
     });
 }
@@ -146,7 +138,7 @@ void PullPageBuilder::addReferencedRows()
     const auto alreadySent = [this](const SyncRow &row, const QString &streamAccount) {
         if (row.ownerId == m_userId)
             return row.seq <= m_ownFrom;
-        const auto it = m_accountStreamFrom.constFind(row.ownerId + QLatin1Char(' ') + streamAccount);
+        const auto it = m_accountStreamFrom.constFind({row.ownerId, streamAccount});
         return it != m_accountStreamFrom.constEnd() && row.seq <= it.value();
     };
 
@@ -165,31 +157,31 @@ void PullPageBuilder::addReferencedRows()
         // id), then in the data set of the row that refers to them.
         QHash<QString, QStringList> accountsByOwner;
         QHash<QString, QStringList> categoriesByOwner;
-        QHash<QString, QString> streamOf; // "owner id" -> stream account of the first row referring to it
+        QHash<OwnerAndId, QString> streamOf; // (owner, id) -> stream account of the first row referring to it
         QStringList allCategories;
         for (const Entry *entry : std::as_const(pending)) {
             const SyncRow &row = entry->row;
             if (row.entity == SyncEntity::Transaction || row.entity == SyncEntity::Recurring || row.entity == SyncEntity::Reconciliation) {
                 accountsByOwner[row.ownerId] << row.accountId;
-                streamOf.insert(row.ownerId + QLatin1Char(' ') + row.accountId, entry->streamAccount);
+                streamOf.insert({row.ownerId, row.accountId}, entry->streamAccount);
             }
             categoriesByOwner[row.ownerId] += row.categoryRefs;
             allCategories += row.categoryRefs;
             for (const QString &category : row.categoryRefs) {
-                const QString key = row.ownerId + QLatin1Char(' ') + category;
+                OwnerAndId key{row.ownerId, category};
                 if (!streamOf.contains(key))
-                    streamOf.insert(key, entry->streamAccount);
+                    streamOf.insert(std::move(key), entry->streamAccount);
             }
         }
         QList<SyncRow> found;
         for (auto it = accountsByOwner.begin(); it != accountsByOwner.end(); ++it) {
             QStringList &ids = it.value();
             ids.removeDuplicates();
-            ids.removeIf([&](const QString &id) { return m_onPage.contains(pageKey(it.key(), SyncEntity::Account, id)); });
+            ids.removeIf([&](const QString &id) { return m_onPage.contains(RowKey{it.key(), SyncEntity::Account, id}); });
             found += m_store.findMany(it.key(), SyncEntity::Account, ids);
         }
         allCategories.removeDuplicates();
-        allCategories.removeIf([&](const QString &id) { return m_onPage.contains(pageKey(m_userId, SyncEntity::Category, id)); });
+        allCategories.removeIf([&](const QString &id) { return m_onPage.contains(RowKey{m_userId, SyncEntity::Category, id}); });
         QSet<QString> ownIds;
         for (SyncRow &row : m_store.findMany(m_userId, SyncEntity::Category, allCategories)) {
             ownIds.insert(row.clientId);
@@ -201,16 +193,25 @@ void PullPageBuilder::addReferencedRows()
             QStringList &ids = it.value();
             ids.removeDuplicates();
             ids.removeIf([&](const QString &id) {
-                return ownIds.contains(id) || m_onPage.contains(pageKey(m_userId, SyncEntity::Category, id))
-                    || m_onPage.contains(pageKey(it.key(), SyncEntity::Category, id));
+                return ownIds.contains(id) || m_onPage.contains(RowKey{m_userId, SyncEntity::Category, id})
+                    || m_onPage.contains(RowKey{it.key(), SyncEntity::Category, id});
             });
-            found += m_store.findMany(it.key(), SyncEntity::Category, ids);
+            // Rows the installation has already are skipped below. Asking
+            // only for those after the lowest stream position they could be
+            // measured against leaves them unread: on a long pull every page
+            // refers to the same categories, long since delivered.
+            qint64 newerThan = std::numeric_limits<qint64>::max();
+            for (const QString &id : std::as_const(ids)) {
+                const auto from = m_accountStreamFrom.constFind({it.key(), streamOf.value({it.key(), id})});
+                newerThan = std::min(newerThan, from == m_accountStreamFrom.constEnd() ? qint64(-1) : from.value());
+            }
+            found += m_store.findMany(it.key(), SyncEntity::Category, ids, newerThan);
         }
 
         const qsizetype firstNew = added.size();
         for (SyncRow &row : found) {
-            const QString key = pageKey(row);
-            const QString stream = row.ownerId == m_userId ? QString() : streamOf.value(row.ownerId + QLatin1Char(' ') + row.clientId);
+            const RowKey key{row.ownerId, row.entity, row.clientId};
+            const QString stream = row.ownerId == m_userId ? QString() : streamOf.value({row.ownerId, row.clientId});
             if (m_onPage.contains(key) || alreadySent(row, stream))
                 continue;
             m_onPage.insert(key);

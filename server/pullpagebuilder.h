@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 // One page of a pull: the changes after the cursor in the user's streams
 // (their own data set first, then each account shared with them, then the
@@ -33,6 +34,18 @@ public:
     std::optional<QByteArray> build(const PullCursor &cursor, int limit);
 
 private:
+    // A row's identity on the page: owner, type and client id.
+    struct RowKey
+    {
+        QString ownerId;
+        SyncEntity entity = SyncEntity::Account;
+        QString clientId;
+
+        friend bool operator==(const RowKey &a, const RowKey &b) = default;
+        friend size_t qHash(const RowKey &key, size_t seed = 0) { return qHashMulti(seed, key.ownerId, int(key.entity), key.clientId); }
+    };
+    using OwnerAndId = std::pair<QString, QString>;
+
     struct Entry
     {
         SyncRow row;
@@ -53,7 +66,7 @@ private:
     int m_budget = 0;
     bool m_more = false;
     QList<Entry> m_entries;
-    QSet<QString> m_onPage; // "owner type client"
+    QSet<RowKey> m_onPage;
     qint64 m_ownFrom = 0;
-    QHash<QString, qint64> m_accountStreamFrom; // "owner account" -> position before this page
+    QHash<OwnerAndId, qint64> m_accountStreamFrom; // (owner, account) -> position before this page
 };

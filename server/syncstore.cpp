@@ -243,20 +243,25 @@ std::optional<SyncRow> SyncStore::find(const QString &ownerId, SyncEntity entity
     return rows.first();
 }
 
-QList<SyncRow> SyncStore::findMany(const QString &ownerId, SyncEntity entity, const QStringList &clientIds)
+QList<SyncRow> SyncStore::findMany(const QString &ownerId, SyncEntity entity, const QStringList &clientIds, qint64 newerThan)
 {
     // A few fixed list sizes, the last id repeated to fill one, so only a
     // few statement texts exist and a page's look-ups take one or two.
     QList<SyncRow> rows;
+    const QString after = newerThan >= 0 ? QStringLiteral(" AND seq > ?") : QString();
     qsizetype start = 0;
     while (start < clientIds.size()) {
         const qsizetype left = clientIds.size() - start;
         const qsizetype size = left <= 1 ? 1 : left <= 8 ? 8 : left <= 32 ? 32 : 128;
-        QVariantList values{ownerId};
+        QVariantList values;
+        values.reserve(size + 2);
+        values << ownerId;
         for (qsizetype i = 0; i < size; ++i)
             values << clientIds.at(start + std::min(i, left - 1));
+        if (newerThan >= 0)
+            values << newerThan;
         rows += readRows(QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM sync_rows WHERE owner_id = ? AND ") + typeCondition(entity)
-                             + QStringLiteral(" AND client_id IN (") + SyncSql::placeholders(size) + QStringLiteral(")"),
+                             + QStringLiteral(" AND client_id IN (") + SyncSql::placeholders(size) + QLatin1Char(')') + after,
                          values, ownerId);
         start += std::min(size, left);
     }

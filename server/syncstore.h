@@ -76,7 +76,8 @@ public:
 
     // Reading.
     std::optional<SyncRow> find(const QString &ownerId, SyncEntity entity, const QString &clientId);
-    QList<SyncRow> findMany(const QString &ownerId, SyncEntity entity, const QStringList &clientIds);
+    // Only rows with seq > newerThan when it is 0 or more.
+    QList<SyncRow> findMany(const QString &ownerId, SyncEntity entity, const QStringList &clientIds, qint64 newerThan = -1);
     qint64 lastSeq(const QString &ownerId);
     // Rows with after < seq <= upTo, oldest first, at most `limit`.
     QList<SyncRow> rowsAfter(const QString &ownerId, qint64 after, qint64 upTo, int limit);
