@@ -4,6 +4,8 @@
 #include "storage.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -25,6 +27,24 @@ QList<SyncRow> merged(const QList<SyncRow> &a, const QList<SyncRow> &b)
             out.append(next);
     }
     return out;
+}
+
+// Appends text as Latin-1, as QString::toLatin1() would, without the
+// intermediate array (two of these per row of a page).
+void appendLatin1(QByteArray &body, const QString &text)
+{
+    const qsizetype at = body.size();
+    body.resize(at + text.size());
+    char *out = body.data() + at;
+    for (const QChar c : text)
+        *out++ = c.unicode() < 0x100 ? char(c.unicode()) : '?';
+}
+
+void appendNumber(QByteArray &body, qint64 value)
+{
+    char digits[24];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    body.append(digits, end - digits);
 }
 
 } // namespace
@@ -231,11 +251,11 @@ void PullPageBuilder::appendObject(QByteArray &body, const Entry &entry)
     const SyncRow &row = entry.row;
     // Ids hold only A-Z a-z 0-9 _ -: nothing to escape.
     body += "{\"id\":\"";
-    body += row.serverId.toLatin1();
+    appendLatin1(body, row.serverId);
     body += "\",\"client_id\":\"";
-    body += row.clientId.toLatin1();
+    appendLatin1(body, row.clientId);
     body += "\",\"version\":";
-    body += QByteArray::number(row.version);
+    appendNumber(body, row.version);
     // The stored payload is a compact JSON object made by this server.
     if (row.payload.size() > 2) {
         body += ',';
