@@ -4,6 +4,8 @@
 #include "account/client.h"
 #include "common/memorytokenstore.h"
 #include "common/testappstate.h"
+#include "services/accountservice.h"
+#include "ui/mainwindow.h"
 #include "ui/messagebox.h"
 #include "ui/sharemembersdialog.h"
 #include "ui/sharepersonrow.h"
@@ -13,7 +15,12 @@
 #include "serverprocess.h"
 #include "syncchanges.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
@@ -83,6 +90,7 @@ private Q_SLOTS:
     void answersAfterCloseDoNothing();
     void answersAfterDestructionDoNothing();
     void hostileIdStaysInItsSegment();
+    void windowSharesTheCurrentAccount();
 
 private:
     Person newPerson(const QString &name);
@@ -583,6 +591,77 @@ void tst_ShareMembersDialog::hostileIdStaysInItsSegment()
     QVERIFY(!listed);
     QCOMPARE(m_paths.size(), 1);
     QVERIFY2(!m_paths.at(0).contains(QLatin1String("/../")), qPrintable(m_paths.at(0)));
+}
+
+void tst_ShareMembersDialog::windowSharesTheCurrentAccount()
+{
+    m_owner = newPerson(QStringLiteral("Ada Lovelace"));
+    qputenv("AUTH_BASE_URL", m_server.baseUrl().toUtf8());
+    qputenv("ACCOUNT_API_URL", (m_server.baseUrl() + QStringLiteral("/account/v1")).toUtf8());
+    qputenv("SYNC_API_URL", (m_server.baseUrl() + QStringLiteral("/quillby/v1")).toUtf8());
+    TestAppState state;
+    QVERIFY(state.initialize());
+    Account joint;
+    joint.name = QStringLiteral("Joint");
+    const Result<Account> created = state.accountService()->create(joint);
+    QVERIFY(created);
+    int loginPages = 0;
+    const QString email = m_owner.email;
+    state.client()->authClient()->setUrlOpener([this, &loginPages, email](const QUrl &url) {
+        ++loginPages;
+        QTimer::singleShot(0, this, [url, email] { playBrowser(url, email); });
+        return true;
+    });
+    MainWindow window(&state);
+    window.show();
+    window.selectAccount(created->id);
+    QAction *share = nullptr;
+    const QList<QAction *> menus = window.menuBar()->actions();
+    for (QAction *menu : menus) {
+        if (menu->text() != QLatin1String("&Account"))
+            continue;
+        const QList<QAction *> entries = menu->menu()->actions();
+        for (QAction *entry : entries)
+            share = entry->text() == QLatin1String("&Share...") ? entry : share;
+    }
+    QVERIFY(share);
+    QVERIFY(share->isEnabled());
+
+    // Signed out: sharing needs the online account; Cancel leaves it at that.
+    m_answers << QMessageBox::Cancel;
+    share->trigger();
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.at(0).title, QStringLiteral("Sign In Required"));
+    QCOMPARE(m_boxes.at(0).text, QStringLiteral("Sharing requires a Orlindo account."));
+    QCOMPARE(m_boxes.at(0).buttonTexts.value(QMessageBox::Ok), QStringLiteral("Learn More"));
+    QCOMPARE(m_boxes.at(0).defaultButton, QMessageBox::Ok);
+    QCOMPARE(loginPages, 0);
+    // Learn More goes on to the sign-in.
+    m_answers << QMessageBox::Ok;
+    share->trigger();
+    QCOMPARE(loginPages, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(state.client()->isAuthenticated(), 20000);
+
+    // Signed in: the dialog for the current account, which has not reached
+    // the service yet.
+    QString title;
+    QString heading;
+    bool onServer = true;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<ShareMembersDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        title = dialog->windowTitle();
+        const QList<QLabel *> labels = dialog->findChildren<QLabel *>(QStringLiteral("shareHeading"));
+        heading = labels.isEmpty() ? QString() : labels.first()->text();
+        onServer = dialog->isAccountOnServer();
+        dialog->reject();
+    });
+    share->trigger();
+    QCOMPARE(title, QStringLiteral("Share Account"));
+    QCOMPARE(heading, QStringLiteral("Sharing: Joint"));
+    QVERIFY(!onServer);
+    QCOMPARE(m_boxes.size(), 2);
 }
 
 QTEST_MAIN(tst_ShareMembersDialog)
