@@ -1,11 +1,9 @@
 #include "ui/settingsdatapage.h"
 
-#include "account/client.h"
 #include "app/appstate.h"
 #include "services/undohistory.h"
 #include "ui/messagebox.h"
 #include "ui/settingsdeletedaccounts.h"
-#include "ui/settingssyncsection.h"
 
 #include <QDate>
 #include <QDir>
@@ -19,17 +17,16 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-SettingsDataPage::SettingsDataPage(AppState *state, SyncEngine *engine, const ReplyGuard *guard, QWidget *parent)
+SettingsDataPage::SettingsDataPage(AppState *state, QWidget *syncSection, QWidget *parent)
     : SettingsPage(tr("Data & Sync"), parent)
     , m_state(state)
-    , m_sync(new SettingsSyncSection(state->client() ? state->client()->authClient() : nullptr, engine,
-                                     state->preferencesRepository(), guard))
     , m_export(new QPushButton(tr("Export Backup")))
     , m_import(new QPushButton(tr("Import Backup")))
     , m_deleted(new SettingsDeletedAccounts(state->accountRepository(), state->accountService()))
 {
     addSectionHeader(tr("Sync"), tr("Keep your quillby in sync across all your devices."));
-    pageLayout()->addWidget(m_sync);
+    if (syncSection)
+        pageLayout()->addWidget(syncSection);
     addSeparator();
 
     addSectionHeader(tr("Backup & Restore"), tr("Save or restore your data to a portable backup file."));
@@ -60,7 +57,6 @@ void SettingsDataPage::refresh()
 {
     m_deleted->reload();
     showDeletedAccounts();
-    m_sync->refresh();
 }
 
 void SettingsDataPage::showDeletedAccounts()

@@ -10,13 +10,11 @@
 class AppState;
 class QFrame;
 class QPushButton;
-class ReplyGuard;
 class SettingsDeletedAccounts;
-class SettingsSyncSection;
-class SyncEngine;
 
-// The Data & Sync page of the preferences: the sync section, the backup
-// export and restore, and the deleted accounts. An export is made in full
+// The Data & Sync page of the preferences: the sync section (made by the
+// screen, which knows the sync engine), the backup export and restore, and
+// the deleted accounts. An export is made in full
 // and then written through a save file, so a failed or short write leaves
 // any earlier file untouched and says so. A restore that the backup
 // service refuses as a whole says why; one that went through reports its
@@ -27,9 +25,9 @@ class SettingsDataPage : public SettingsPage
     Q_OBJECT
 
 public:
-    SettingsDataPage(AppState *state, SyncEngine *engine, const ReplyGuard *guard, QWidget *parent = nullptr);
+    SettingsDataPage(AppState *state, QWidget *syncSection, QWidget *parent = nullptr);
 
-    // The deleted accounts, and the sign-in and sync state.
+    // The deleted accounts.
     void refresh();
 
     // What the buttons do once a file (and a mode) was chosen.
@@ -43,7 +41,6 @@ public:
     // The file name proposed for an export made on `today`.
     static QString proposedBackupName(const QDate &today);
 
-    SettingsSyncSection *syncSection() const { return m_sync; }
     SettingsDeletedAccounts *deletedAccounts() const { return m_deleted; }
     QPushButton *exportButton() const { return m_export; }
     QPushButton *importButton() const { return m_import; }
@@ -61,7 +58,6 @@ private:
     void showDeletedAccounts();
 
     AppState *m_state;
-    SettingsSyncSection *m_sync;
     QPushButton *m_export;
     QPushButton *m_import;
     QFrame *m_deletedSeparator = nullptr;

@@ -1,10 +1,12 @@
 #include "ui/settingsscreen.h"
 
+#include "account/client.h"
 #include "app/appstate.h"
 #include "ui/settingsaboutpage.h"
 #include "ui/settingsdatapage.h"
 #include "ui/settingsgeneralpage.h"
 #include "ui/settingsregisterpage.h"
+#include "ui/settingssyncsection.h"
 #include "ui/thememanager.h"
 
 #include <QEvent>
@@ -51,7 +53,9 @@ SettingsScreen::SettingsScreen(AppState *state, ThemeManager *themeManager, Sync
     , m_pages(new QStackedWidget)
     , m_general(new SettingsGeneralPage(state->preferencesRepository(), themeManager))
     , m_register(new SettingsRegisterPage(state->preferencesRepository()))
-    , m_data(new SettingsDataPage(state, engine, &m_guard))
+    , m_sync(new SettingsSyncSection(state->client() ? state->client()->authClient() : nullptr, engine,
+                                     state->preferencesRepository(), &m_guard))
+    , m_data(new SettingsDataPage(state, m_sync))
     , m_about(new SettingsAboutPage)
 {
     m_navigation->setObjectName(QStringLiteral("settingsNavigation"));
@@ -95,6 +99,7 @@ void SettingsScreen::refresh()
 {
     applyNavigationStyle();
     m_data->refresh();
+    m_sync->refresh();
 }
 
 void SettingsScreen::selectPage(Page page)

@@ -11,6 +11,7 @@ class SettingsAboutPage;
 class SettingsDataPage;
 class SettingsGeneralPage;
 class SettingsRegisterPage;
+class SettingsSyncSection;
 class SyncEngine;
 class ThemeManager;
 
@@ -39,6 +40,7 @@ public:
     SettingsGeneralPage *generalPage() const { return m_general; }
     SettingsRegisterPage *registerPage() const { return m_register; }
     SettingsDataPage *dataPage() const { return m_data; }
+    SettingsSyncSection *syncSection() const { return m_sync; }
     SettingsAboutPage *aboutPage() const { return m_about; }
 
     // The navigation list's style sheet for the palette in use.
@@ -64,6 +66,7 @@ private:
     QStackedWidget *m_pages;
     SettingsGeneralPage *m_general;
     SettingsRegisterPage *m_register;
+    SettingsSyncSection *m_sync;
     SettingsDataPage *m_data;
     SettingsAboutPage *m_about;
     bool m_styling = false;
