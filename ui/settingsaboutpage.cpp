@@ -3,6 +3,7 @@
 #include "ui/thememanager.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -16,6 +17,7 @@ const QString MobileApps = QStringLiteral("https://orlindo.com/quillby/mobile");
 SettingsAboutPage::SettingsAboutPage(QWidget *parent)
     : SettingsPage(tr("About"), parent)
     , m_version(new QLabel(tr("Version %1").arg(QCoreApplication::applicationVersion())))
+    , m_links(new QLabel)
 {
     auto *name = new QLabel(tr("Orlindo Quillby"));
     applyFontRole(name, FontRole::LargeTitle);
@@ -33,14 +35,12 @@ SettingsAboutPage::SettingsAboutPage(QWidget *parent)
     auto *linksTitle = new QLabel(tr("Links"));
     applyFontRole(linksTitle, FontRole::SectionTitle);
     pageLayout()->addWidget(linksTitle);
-    auto *links = new QLabel(tr("<a href=\"%1\">Orlindo Quillby on the web</a><br>"
-                                "<a href=\"%2\">Orlindo Quillby for your phone</a>")
-                                 .arg(ProductSite, MobileApps));
-    links->setObjectName(QStringLiteral("linksLabel"));
-    links->setTextFormat(Qt::RichText);
-    links->setOpenExternalLinks(true);
-    links->setContentsMargins(12, 0, 0, 0);
-    pageLayout()->addWidget(links);
+    m_links->setObjectName(QStringLiteral("linksLabel"));
+    m_links->setTextFormat(Qt::RichText);
+    m_links->setOpenExternalLinks(true);
+    m_links->setContentsMargins(12, 0, 0, 0);
+    showLinks();
+    pageLayout()->addWidget(m_links);
     pageLayout()->addStretch(1);
 
     // Qt Charts is licensed under the GPL, and so is the program.
@@ -49,6 +49,21 @@ SettingsAboutPage::SettingsAboutPage(QWidget *parent)
     notice->setObjectName(QStringLiteral("licenceNotice"));
     notice->setWordWrap(true);
     applyFontRole(notice, FontRole::Caption);
-    notice->setEnabled(false);
+    notice->setStyleSheet(mutedStyle());
     pageLayout()->addWidget(notice);
+}
+
+void SettingsAboutPage::showLinks()
+{
+    const QString colour = isDarkPalette() ? QStringLiteral("#4DB6AC") : QStringLiteral("#00796B");
+    m_links->setText(tr("<a href=\"%1\" style=\"color:%3\">Orlindo Quillby on the web</a><br>"
+                        "<a href=\"%2\" style=\"color:%3\">Orlindo Quillby for your phone</a>")
+                         .arg(ProductSite, MobileApps, colour));
+}
+
+void SettingsAboutPage::changeEvent(QEvent *event)
+{
+    SettingsPage::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        showLinks();
 }

@@ -15,7 +15,15 @@ public:
     explicit SettingsAboutPage(QWidget *parent = nullptr);
 
     QLabel *versionLabel() const { return m_version; }
+    QLabel *linksLabel() const { return m_links; }
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    // The link colour the palette lacks, readable in either theme.
+    void showLinks();
+
     QLabel *m_version;
+    QLabel *m_links;
 };

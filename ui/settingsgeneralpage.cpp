@@ -7,6 +7,8 @@
 #include "ui/uisettings.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QLabel>
 #include <QFormLayout>
 #include <QLocale>
 #include <QSignalBlocker>
@@ -71,12 +73,39 @@ SettingsGeneralPage::SettingsGeneralPage(PreferencesRepository *preferences, The
     regional->addRow(tr("Week starts on"), m_weekStart);
     regional->addRow(tr("Language"), m_language);
     finish();
+    m_forms = {appearance, regional};
+    alignForms();
 
     loadChoices();
     connect(m_theme, &QComboBox::currentIndexChanged, this, &SettingsGeneralPage::onThemeChanged);
     connect(m_fontSize, &QComboBox::currentIndexChanged, this, &SettingsGeneralPage::onFontScaleChanged);
     connect(m_weekStart, &QComboBox::currentIndexChanged, this, &SettingsGeneralPage::onWeekStartChanged);
     connect(m_language, &QComboBox::currentIndexChanged, this, &SettingsGeneralPage::onLanguageChanged);
+}
+
+void SettingsGeneralPage::alignForms()
+{
+    QList<QLabel *> labels;
+    for (QFormLayout *form : std::as_const(m_forms)) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            if (auto *label = qobject_cast<QLabel *>(form->itemAt(row, QFormLayout::LabelRole)->widget()))
+                labels << label;
+        }
+    }
+    int width = 0;
+    for (QLabel *label : std::as_const(labels)) {
+        label->setMinimumWidth(0);
+        width = qMax(width, label->sizeHint().width());
+    }
+    for (QLabel *label : std::as_const(labels))
+        label->setMinimumWidth(width);
+}
+
+void SettingsGeneralPage::changeEvent(QEvent *event)
+{
+    SettingsPage::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::ApplicationFontChange)
+        alignForms();
 }
 
 void SettingsGeneralPage::loadChoices()

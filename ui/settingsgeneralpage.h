@@ -4,6 +4,7 @@
 
 class PreferencesRepository;
 class QComboBox;
+class QFormLayout;
 class ThemeManager;
 
 // The General page of the preferences: theme and font size (handed to the
@@ -28,8 +29,13 @@ public Q_SLOTS:
     void onWeekStartChanged(int index);
     void onLanguageChanged(int index);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void loadChoices();
+    // Both forms' fields start at the same place.
+    void alignForms();
 
     PreferencesRepository *m_preferences;
     ThemeManager *m_themeManager;
@@ -37,4 +43,5 @@ private:
     QComboBox *m_fontSize;
     QComboBox *m_weekStart;
     QComboBox *m_language;
+    QList<QFormLayout *> m_forms;
 };
