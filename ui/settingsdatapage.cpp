@@ -108,6 +108,8 @@ void SettingsDataPage::exportBackupTo(const QString &path)
 {
     m_export->setEnabled(false);
     m_export->setText(tr("Exporting..."));
+    // The work below keeps the event loop waiting: show the state now.
+    m_export->repaint();
     const auto finish = [this] {
         m_export->setEnabled(true);
         m_export->setText(tr("Export Backup"));
@@ -177,6 +179,7 @@ void SettingsDataPage::importBackupFrom(const QString &path, BackupImportMode mo
     }
     m_import->setEnabled(false);
     m_import->setText(tr("Importing..."));
+    m_import->repaint();
     BackupService service(m_state->database());
     const BackupImportResult result = service.importBackupFile(path, mode);
     m_import->setEnabled(true);
