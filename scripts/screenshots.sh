@@ -23,7 +23,11 @@
 #                                   list (no text: the newest rows), text (a two-word
 #                                   prefix search with the date range on) and none
 #                                   (text that matches nothing)
-#   bash scripts/screenshots.sh [output-folder] [all|account|import|search]   (default: /tmp/quillby-shots all)
+#   settings-<page>-<theme>-<size>.png  Edit > Preferences, page by page (general, register,
+#                                   data, about), signed in against a local quillby-server
+#   share-<theme>-<size>.png        Account > Share... for an account on that server that one
+#                                   member of the family group sees and another could
+#   bash scripts/screenshots.sh [output-folder] [all|account|import|search|payees|settings]   (default: /tmp/quillby-shots all)
 # The main window is sized to fill the screen; when its minimum size is
 # larger than the screen the window stays wider and the shot shows it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -458,4 +462,150 @@ for size in 1280x900 1024x700; do
         stop_session
     done
 done
+fi
+
+# Edit › Preferences... page by page, and Account › Share... for the first
+# account, which is on a quillby-server on loopback and shared with one of
+# the two other members of the signed-in user's family group.
+if [ "$which_shots" = all ] || [ "$which_shots" = settings ]; then
+server_bin="${QUILLBY_SERVER:-$QUILLBY_BUILD/server/quillby-server}"
+password="correct horse battery"
+share_data="$work/share-server"
+mkdir -p "$share_data"
+for user in ada@example.org grace@example.org alan@example.org; do
+    printf '%s\n' "$password" | "$server_bin" --data-dir "$share_data" --add-user "$user" >/dev/null
+done
+stop_server
+"$server_bin" --data-dir "$share_data" --listen 127.0.0.1 --port 0 >"$work/share-server.out" 2>/dev/null &
+server_pid=$!
+for _ in $(seq 100); do grep -q "listening on" "$work/share-server.out" 2>/dev/null && break; sleep 0.1; done
+port=$(grep -o "listening on [^ ]*" "$work/share-server.out" | sed 's/.*://')
+[ -n "$port" ] || { echo "quillby-server did not start"; exit 1; }
+
+cat >"$work/sharing.py" <<'PY'
+import http.client, json, re, sqlite3, sys, urllib.parse
+
+port, password, mode = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+REALM = "/api/v1/realms/orlindo"
+
+def call(method, path, body=None, token=None, headers=None, form=False):
+    conn = http.client.HTTPConnection("127.0.0.1", port, timeout=30)
+    headers = dict(headers or {})
+    data = None
+    if body is not None:
+        data = urllib.parse.urlencode(body) if form else json.dumps(body)
+        headers["Content-Type"] = "application/x-www-form-urlencoded" if form else "application/json"
+    if token:
+        headers["Authorization"] = "Bearer " + token
+    conn.request(method, path, body=data, headers=headers)
+    reply = conn.getresponse()
+    raw = reply.read()
+    try:
+        payload = json.loads(raw) if raw else {}
+    except ValueError:
+        payload = {}
+    return reply.status, payload, reply
+
+def sign_in(email):
+    query = urllib.parse.urlencode({"client_id": "0123456789abcdef0123456789abcdef",
+                                    "redirect_uri": "http://127.0.0.1:19876/callback",
+                                    "state": "screenshot-state-0123456789"})
+    conn = http.client.HTTPConnection("127.0.0.1", port, timeout=30)
+    conn.request("GET", "/orlindo/account/login?" + query)
+    page = conn.getresponse()
+    html = page.read().decode()
+    cookie = (page.getheader("Set-Cookie") or "").split(";")[0]
+    form = dict(urllib.parse.parse_qsl(query))
+    form.update({"form_token": re.search(r'name="form_token" value="([^"]+)"', html).group(1),
+                 "email": email, "password": password})
+    _, _, reply = call("POST", "/orlindo/account/login", form, headers={"Cookie": cookie}, form=True)
+    tokens = dict(urllib.parse.parse_qsl(urllib.parse.urlsplit(reply.getheader("Location")).query))
+    return tokens["access_token"], tokens["refresh_token"]
+
+def first_account(db):
+    return db.execute("SELECT id, name FROM accounts WHERE deleted_at IS NULL ORDER BY sort_order, name LIMIT 1").fetchone()
+
+if mode == "setup":
+    # The family, and the first account of the data set on the server, shared with Grace.
+    db = sqlite3.connect(sys.argv[4])
+    account_id, name = first_account(db)
+    ada, _ = sign_in("ada@example.org")
+    call("PATCH", REALM + "/users/me", {"display_name": "Ada Lovelace"}, ada)
+    members = []
+    for email, shown in (("grace@example.org", "Grace Hopper"), ("alan@example.org", "Alan Turing")):
+        token, _ = sign_in(email)
+        call("PATCH", REALM + "/users/me", {"display_name": shown}, token)
+        status, invitation, _ = call("POST", "/account/v1/group/invite", {}, ada)
+        if status < 300:
+            call("POST", "/account/v1/group/join/" + invitation["invite_code"], {}, token)
+        _, me, _ = call("GET", REALM + "/users/me", token=token)
+        members.append(me.get("id", ""))
+    stamp = "2026-03-01T09:30:00Z"
+    change = {"entity_type": "account", "entity_id": account_id, "action": "upsert", "version": 1,
+              "payload": {"client_id": account_id, "name": name, "account_type": "checking", "currency": "USD",
+                          "is_shared": False, "institution": "", "account_number_last4": "",
+                          "starting_balance": 0, "sort_order": 0, "version": 1,
+                          "created_at": stamp, "updated_at": stamp}}
+    _, pushed, _ = call("POST", "/quillby/v1/sync/push", {"changes": [change]}, ada)
+    call("POST", "/quillby/v1/accounts/%s/share" % account_id, {"user_id": members[0], "role": "member"}, ada)
+    print(pushed["results"][0]["server_id"])
+elif mode == "server-id":
+    # This data folder's copy of the account knows its place on the server.
+    db = sqlite3.connect(sys.argv[4])
+    account_id, _ = first_account(db)
+    db.execute("UPDATE accounts SET server_id = ?, sync_status = 'synced' WHERE id = ?", (sys.argv[5], account_id))
+    db.commit()
+else:
+    access, refresh = sign_in("ada@example.org")
+    with open(mode, "w") as out:
+        json.dump({"org.orlindo.quillby": {"orlindo_access_token": access, "orlindo_refresh_token": refresh}}, out)
+PY
+server_id=$(python3 "$work/sharing.py" "$port" "$password" setup "$work/seed.db")
+
+server_url="http://127.0.0.1:$port"
+app_env=(-u DBUS_SESSION_BUS_ADDRESS AUTH_BASE_URL="$server_url" ACCOUNT_API_URL="$server_url/account/v1"
+         SYNC_API_URL="$server_url/quillby/v1")
+wait_for_window() {   # title; prints the window id, or nothing after 10 s
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep . && return 0
+        sleep 0.2
+    done
+    return 0
+}
+for size in 1280x900 1024x700; do
+    for theme in light dark; do
+        dir="$(data_folder "$theme" "$work/seed.db")"
+        python3 "$work/sharing.py" "$port" "$password" server-id "$dir/quillby.db" "$server_id"
+        python3 "$work/sharing.py" "$port" "$password" "$dir/tokens.json"
+        start_session "$size" "$dir"
+        xdotool key ctrl+comma
+        prefs=$(wait_for_window "^Preferences$")
+        if [ -n "$prefs" ]; then
+            sleep 1.5
+            row=0
+            for page in general register data about; do
+                # The navigation rows, 40 px apart from 32 px below the window's top.
+                xdotool mousemove --window "$prefs" 90 $((32 + 40 * row)) click 1
+                sleep 0.7
+                shoot "$out/settings-$page-$theme-$size.png"
+                row=$((row + 1))
+            done
+            xdotool key alt+F4
+            sleep 0.5
+        else
+            echo "  no Preferences window"
+        fi
+        xdotool key alt+a
+        sleep 0.5
+        xdotool key s
+        if [ -n "$(wait_for_window "^Share Account$")" ]; then
+            sleep 2
+            shoot "$out/share-$theme-$size.png"
+        else
+            echo "  no share dialog"
+        fi
+        stop_session
+    done
+done
+stop_server
 fi

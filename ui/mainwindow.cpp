@@ -23,6 +23,7 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
+#include "ui/shareaccountlauncher.h"
 #include "ui/statusbar.h"
 #include "ui/screens/reconciliationwindows.h"
 #include "ui/screens/importscreen.h"
@@ -402,6 +403,19 @@ void MainWindow::showOrlindoAccountScreen(OrlAccount::AccountScreen::Tab tab)
     showScreenWindow(m_accountScreen, tr("Orlindo Account"), QSize(600, 550));
 }
 
+void MainWindow::showShareAccountDialog()
+{
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
+        m_statusBar->showMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    if (!m_shareLauncher)
+        m_shareLauncher = new ShareAccountLauncher(m_state, this);
+    if (m_shareLauncher->open(this, id) == ShareAccountLauncher::Outcome::SignInWanted)
+        showOrlindoAccountScreen();
+}
+
 QAction *MainWindow::addPendingEntry(QMenu *menu, const QString &text, const QString &opens)
 {
     QAction *action = menu->addAction(text);
@@ -480,7 +494,7 @@ void MainWindow::setupMenuBar()
             &MainWindow::showReconciliationHistoryWindow);
     connect(account->addAction(tr("Rename &Payees...")), &QAction::triggered, this, &MainWindow::showPayeesWindow);
     account->addSeparator();
-    addPendingEntry(account, tr("&Share..."), tr("Opens the sharing of this account"));
+    connect(account->addAction(tr("&Share...")), &QAction::triggered, this, &MainWindow::showShareAccountDialog);
     account->addSeparator();
     connect(account->addAction(tr("&Delete")), &QAction::triggered, this, &MainWindow::deleteCurrentAccount);
 
@@ -969,7 +983,10 @@ void MainWindow::onAccountContextMenu(const QPoint &pos)
             showPayeesWindow();
         });
         menu.addSeparator();
-        addPendingEntry(&menu, tr("Share..."), tr("Opens the sharing of this account"));
+        connect(menu.addAction(tr("Share...")), &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showShareAccountDialog();
+        });
         menu.addSeparator();
         connect(menu.addAction(tr("Delete \"%1\"").arg(account->name)), &QAction::triggered, this,
                 [this, id] { deleteAccount(id); });

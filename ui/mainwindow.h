@@ -23,6 +23,7 @@ class RecurringScreen;
 class ReportsScreen;
 class SearchScreen;
 class RegisterScreen;
+class ShareAccountLauncher;
 class StatusBar;
 class ThemeManager;
 class WelcomeScreen;
@@ -88,6 +89,7 @@ public Q_SLOTS:
     // Both act on the current account.
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
+    void showShareAccountDialog();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -155,5 +157,6 @@ private:
     bool m_shownSignedIn = false;
     ReconciliationWindows *m_reconciliationWindows = nullptr;
     ReportsScreen *m_reportsScreen = nullptr;
+    ShareAccountLauncher *m_shareLauncher = nullptr;
     bool m_rebuilding = false;
 };
