@@ -77,6 +77,8 @@ public Q_SLOTS:
     void showReportsWindow();
     void showRecurringWindow();
     void showPayeesWindow();
+    // The one categories window, its tree rebuilt on each showing.
+    void showCategoriesWindow();
     // The one search window, reloaded and focused on its search field.
     void showSearchWindow();
     // Opens the transaction's account and makes its row current.
