@@ -80,6 +80,9 @@ void CategoriesScreen::buildLayout()
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Double-click opens the category for editing; the arrows expand.
     m_view->setExpandsOnDoubleClick(false);
+    // Rows as roomy as the other lists of the program; the rest of the
+    // look stays the theme's.
+    m_view->setStyleSheet(QStringLiteral("QTreeView::item { padding: 3px 6px 3px 2px; }"));
     m_view->setSortingEnabled(true);
     m_view->sortByColumn(CategoryTreeModel::NameColumn, Qt::AscendingOrder);
     QHeaderView *columns = m_view->header();
