@@ -161,17 +161,19 @@ bool CategoryService::createDefault(const QString &name, CategoryType type, cons
     return m_repository->insert(category);
 }
 
-Result<void> CategoryService::normalize(Category &category) const
+Result<void> CategoryService::normalize(Category &category, const Category *stored) const
 {
     category.name = category.name.trimmed();
     if (category.name.isEmpty())
         return Result<void>::failure(tr("Enter a name for the category."));
-    if (category.name.size() > kMaxNameLength)
+    // A longer name or code that came in by sync stays editable as long as
+    // it is kept as it is.
+    if (category.name.size() > kMaxNameLength && !(stored && stored->name == category.name))
         return Result<void>::failure(tr("The name is too long: at most %n characters.", nullptr, kMaxNameLength));
     if (hasControlCharacter(category.name))
         return Result<void>::failure(tr("The name cannot contain line breaks or other control characters."));
     category.taxCategory = category.isTaxRelevant ? category.taxCategory.trimmed() : QString();
-    if (category.taxCategory.size() > kMaxTaxCodeLength)
+    if (category.taxCategory.size() > kMaxTaxCodeLength && !(stored && stored->taxCategory == category.taxCategory))
         return Result<void>::failure(tr("The tax code is too long: at most %n characters.", nullptr, kMaxTaxCodeLength));
     if (hasControlCharacter(category.taxCategory))
         return Result<void>::failure(tr("The tax code cannot contain line breaks or other control characters."));
@@ -249,7 +251,7 @@ Result<Category> CategoryService::edit(const Category &category)
     changed.taxCategory = category.taxCategory;
     changed.icon = category.icon;
     changed.color = category.color;
-    if (const Result<void> checked = normalize(changed); !checked)
+    if (const Result<void> checked = normalize(changed, &*existing); !checked)
         return Result<Category>::failure(checked.error());
     if (changed.name == existing->name && changed.type == existing->type && changed.parentId == existing->parentId
         && changed.isTaxRelevant == existing->isTaxRelevant && changed.taxCategory == existing->taxCategory

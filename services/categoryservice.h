@@ -60,8 +60,9 @@ public:
 
 private:
     // Trims and checks the fields that create and edit take; on success
-    // `category` holds what is to be stored.
-    Result<void> normalize(Category &category) const;
+    // `category` holds what is to be stored. Against the stored row, a
+    // field kept unchanged passes the length limits.
+    Result<void> normalize(Category &category, const Category *stored = nullptr) const;
     // Checks the place in the tree: a live top-level parent, no children
     // when becoming a subcategory, no sibling of the same name.
     Result<void> checkPlace(const Category &category, bool checkName) const;

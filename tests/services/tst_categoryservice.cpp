@@ -37,6 +37,7 @@ private Q_SLOTS:
     void editRefuses();
     void editKeepingAnExistingDuplicateName();
     void unchangedEditStoresNothing();
+    void longSyncedNameStaysEditable();
     void undoAndRedoCreate();
     void undoAndRedoEdit();
     void undoOfACreateInUseIsRefused();
@@ -558,6 +559,26 @@ void tst_CategoryService::editKeepingAnExistingDuplicateName()
     const Result<Category> saved = m_service->edit(twin);
     QVERIFY2(saved.ok(), qPrintable(saved.error()));
     QCOMPARE(m_repo->findById(twin.id)->taxCategory, QStringLiteral("gifts"));
+}
+
+// Another device may have stored a longer name than this one takes; the
+// category stays editable while the name is kept, and only a new name must
+// keep to the limit.
+void tst_CategoryService::longSyncedNameStaysEditable()
+{
+    const QString longName(CategoryService::kMaxNameLength + 50, QLatin1Char('n'));
+    Category synced = stored(longName);
+    synced.isTaxRelevant = true;
+    synced.taxCategory = QStringLiteral("code");
+    QVERIFY2(m_service->edit(synced).ok(), "keeping the name");
+    QCOMPARE(m_repo->findById(synced.id)->name, longName);
+    QCOMPARE(m_repo->findById(synced.id)->taxCategory, QStringLiteral("code"));
+
+    synced.name = longName + QLatin1Char('x');
+    const Result<Category> renamed = m_service->edit(synced);
+    QVERIFY(!renamed.ok());
+    QVERIFY(renamed.error().contains(QStringLiteral("too long")));
+    QCOMPARE(m_repo->findById(synced.id)->name, longName);
 }
 
 void tst_CategoryService::unchangedEditStoresNothing()

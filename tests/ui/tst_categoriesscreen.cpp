@@ -691,6 +691,11 @@ void tst_CategoriesScreen::formBuildsTheCategory()
     QCOMPARE(edited.createdAt, existing.createdAt);
     QCOMPARE(edited.parentId, existing.parentId);
     QCOMPARE(edited.icon, existing.icon);
+
+    // A name longer than a new one may be (from another device) is kept whole.
+    existing.name = QString(CategoryService::kMaxNameLength + 20, QLatin1Char('n'));
+    CategoryFormDialog longName(existing, QString());
+    QCOMPARE(longName.category().name, existing.name);
 }
 
 void tst_CategoriesScreen::menuEntryOpensOneWindow()

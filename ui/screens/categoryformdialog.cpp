@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 CategoryFormDialog::CategoryFormDialog(const QString &parentId, const QString &parentName, QWidget *parent)
     : QDialog(parent)
     , m_parentId(parentId)
@@ -82,6 +84,9 @@ void CategoryFormDialog::buildUi(const QString &parentName)
 
 void CategoryFormDialog::load(const Category &category)
 {
+    // A longer name from elsewhere is shown whole, never cut on saving.
+    m_name->setMaxLength(std::max<int>(CategoryService::kMaxNameLength, int(category.name.size())));
+    m_taxCode->setMaxLength(std::max<int>(CategoryService::kMaxTaxCodeLength, int(category.taxCategory.size())));
     m_name->setText(category.name);
     const QString key = categoryTypeToString(category.type);
     int typeIndex = m_type->findData(key);
