@@ -555,20 +555,30 @@ void tst_CategoriesScreen::undoAndRedoReachTheTree()
 void tst_CategoriesScreen::deleteAsksFirst_data()
 {
     QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("byKey");
     QTest::addColumn<bool>("deleted");
-    QTest::newRow("yes") << int(QMessageBox::Yes) << true;
-    QTest::newRow("no") << int(QMessageBox::No) << false;
+    QTest::newRow("yes") << int(QMessageBox::Yes) << false << true;
+    QTest::newRow("no") << int(QMessageBox::No) << false << false;
+    QTest::newRow("deleteKeyInTheTree") << int(QMessageBox::Yes) << true << true;
 }
 
 void tst_CategoriesScreen::deleteAsksFirst()
 {
     QFETCH(int, answer);
+    QFETCH(bool, byKey);
     QFETCH(bool, deleted);
     m_answer = QMessageBox::StandardButton(answer);
     const QString utilities = idOf(QStringLiteral("Utilities"));
     const QString gas = idOf(QStringLiteral("Gas"), QStringLiteral("Utilities"));
     QVERIFY(m_screen->selectCategory(utilities));
-    m_screen->onDeleteCategory();
+    if (byKey) {
+        QApplication::setActiveWindow(m_screen.get());
+        m_screen->view()->setFocus();
+        QTRY_VERIFY(m_screen->view()->hasFocus());
+        QTest::keyClick(m_screen->view(), Qt::Key_Delete);
+    } else {
+        m_screen->onDeleteCategory();
+    }
 
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes.constFirst().icon, QMessageBox::Question);
