@@ -54,6 +54,7 @@ bool AppState::initialize()
     m_categoryService = new CategoryService(m_categories, this);
     m_recurringService = new RecurringService(m_recurring, m_transactions, m_accounts, this);
     m_undoHistory = new UndoHistory(this);
+    m_categoryService->setUndoHistory(m_undoHistory);
     m_transactionService = new TransactionService(m_accounts, m_transactions, m_splitLines, m_categories, this);
     m_transactionService->setUndoHistory(m_undoHistory);
     m_payeeService = new PayeeService(m_transactions, this);

@@ -104,6 +104,21 @@ QList<Category> CategoryRepository::findPendingSync() const
     return categories;
 }
 
+int CategoryRepository::usageCount(const QString &id) const
+{
+    QSqlQuery query = Sql::prepare(
+        m_database->connection(),
+        QStringLiteral("SELECT (SELECT COUNT(*) FROM transactions WHERE category_id = ? AND deleted_at IS NULL) + "
+                       "(SELECT COUNT(*) FROM split_lines s JOIN transactions t ON t.id = s.transaction_id "
+                       "WHERE s.category_id = ? AND t.deleted_at IS NULL) + "
+                       "(SELECT COUNT(*) FROM categories WHERE parent_id = ? AND deleted_at IS NULL) + "
+                       "(SELECT COUNT(*) FROM recurring_transactions WHERE category_id = ? AND deleted_at IS NULL)"),
+        {id, id, id, id});
+    if (!Sql::exec(query, "CategoryRepository::usageCount") || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}
+
 bool CategoryRepository::insert(const Category &c)
 {
     QSqlQuery query = Sql::prepare(
@@ -146,6 +161,19 @@ bool CategoryRepository::softDelete(const QString &id)
             + QLatin1String(" WHERE id = ?"),
         {now, now, id});
     if (!Sql::exec(query, "CategoryRepository::softDelete"))
+        return false;
+    m_database->changes()->record(ChangeSet::Entity::Category, id);
+    return true;
+}
+
+bool CategoryRepository::restore(const QString &id)
+{
+    QSqlQuery query = Sql::prepare(
+        m_database->connection(),
+        QLatin1String("UPDATE categories SET deleted_at = NULL, ") + RowStamp::sqlAssignments()
+            + QLatin1String(" WHERE id = ?"),
+        {nowTimestamp(), id});
+    if (!Sql::exec(query, "CategoryRepository::restore"))
         return false;
     m_database->changes()->record(ChangeSet::Entity::Category, id);
     return true;

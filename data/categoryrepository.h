@@ -32,10 +32,16 @@ public:
     // Exact, case-sensitive match among live rows; the first one SQLite yields.
     std::optional<Category> findByName(const QString &name) const;
     QList<Category> findPendingSync() const;
+    // How many live rows name the category: transactions, split lines of
+    // live transactions, subcategories and recurring templates; -1 when the
+    // count fails.
+    int usageCount(const QString &id) const;
 
     bool insert(const Category &c);
     bool update(const Category &c);
     bool softDelete(const QString &id);
+    // Brings a soft-deleted row back, stamped as a change of its own.
+    bool restore(const QString &id);
     int markAllPendingForResync();
     bool markSynced(const QString &id, const QString &serverId);
 

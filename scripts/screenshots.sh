@@ -27,7 +27,10 @@
 #                                   data, about), signed in against a local quillby-server
 #   share-<theme>-<size>.png        Account > Share... for an account on that server that one
 #                                   member of the family group sees and another could
-#   bash scripts/screenshots.sh [output-folder] [all|account|import|search|payees|settings]   (default: /tmp/quillby-shots all)
+#   categories-<step>-<theme>-<size>.png  View > Categories (Ctrl+4): list (the tree as it
+#                                   opens), search (a search that expands the matching rows)
+#                                   and form (the edit form of a tax-relevant subcategory)
+#   bash scripts/screenshots.sh [output-folder] [all|account|import|search|payees|categories|settings]   (default: /tmp/quillby-shots all)
 # The main window is sized to fill the screen; when its minimum size is
 # larger than the screen the window stays wider and the shot shows it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -459,6 +462,29 @@ for size in 1280x900 1024x700; do
         xdotool type --delay 40 "Corner Grocer"
         sleep 1
         shoot "$out/payees-$theme-$size.png"
+        stop_session
+    done
+done
+fi
+
+# View › Categories: the tree, a search, and the edit form of a subcategory
+# (focus goes from the search field over "+ New Category" into the tree).
+if [ "$which_shots" = all ] || [ "$which_shots" = categories ]; then
+for size in 1280x900 1024x700; do
+    for theme in light dark; do
+        start_session "$size" "$(data_folder "$theme" "$work/seed.db")"
+        xdotool key ctrl+4
+        sleep 2
+        shoot "$out/categories-list-$theme-$size.png"
+        xdotool type --delay 40 "in"
+        sleep 1
+        shoot "$out/categories-search-$theme-$size.png"
+        xdotool key ctrl+a
+        xdotool type --delay 40 "home office"
+        sleep 0.5
+        xdotool key Tab Tab Down Down Return
+        sleep 1.5
+        shoot "$out/categories-form-$theme-$size.png"
         stop_session
     done
 done

@@ -16,15 +16,18 @@
 namespace {
 
 // Undo puts the rows back; redo deletes the category again, finding its
-// rows anew (some may have changed in between).
+// rows anew (some may have changed in between), and the undo after it puts
+// back what that redo changed rather than what the first deletion did.
 class RemovalStep : public UndoStep
 {
 public:
-    RemovalStep(CategoryRemoval *removal, QString text, CategoryRemoval::Snapshot snapshot,
-                std::function<Result<void>(const CategoryRemoval::Snapshot &)> putBack)
-        : m_removal(removal)
-        , m_text(std::move(text))
+    using Again = std::function<Result<CategoryRemoval::Snapshot>(const QString &)>;
+    using PutBack = std::function<Result<void>(const CategoryRemoval::Snapshot &)>;
+
+    RemovalStep(QString text, CategoryRemoval::Snapshot snapshot, Again again, PutBack putBack)
+        : m_text(std::move(text))
         , m_snapshot(std::move(snapshot))
+        , m_again(std::move(again))
         , m_putBack(std::move(putBack))
     {
     }
@@ -32,15 +35,18 @@ public:
     Result<void> undo() override { return m_putBack(m_snapshot); }
     Result<void> redo() override
     {
-        const auto removed = m_removal->remove(m_snapshot.categoryId);
-        return removed ? Result<void>() : Result<void>::failure(removed.error());
+        Result<CategoryRemoval::Snapshot> removed = m_again(m_snapshot.categoryId);
+        if (!removed)
+            return Result<void>::failure(removed.error());
+        m_snapshot = std::move(removed.value());
+        return {};
     }
 
 private:
-    CategoryRemoval *m_removal;
     QString m_text;
     CategoryRemoval::Snapshot m_snapshot;
-    std::function<Result<void>(const CategoryRemoval::Snapshot &)> m_putBack;
+    Again m_again;
+    PutBack m_putBack;
 };
 
 } // namespace
@@ -115,12 +121,30 @@ QString CategoryRemoval::splitLineHome(const QString &parentId, bool *made, bool
 
 Result<CategoryRemoval::Outcome> CategoryRemoval::remove(const QString &categoryId)
 {
+    Result<Removed> removed = removeRows(categoryId);
+    if (!removed)
+        return Result<Outcome>::failure(removed.error());
+    if (m_undo && !m_undo->isReplaying())
+        m_undo->push(std::make_unique<RemovalStep>(
+            tr("Delete Category"), removed->before,
+            [this](const QString &id) -> Result<Snapshot> {
+                Result<Removed> again = removeRows(id);
+                if (!again)
+                    return Result<Snapshot>::failure(again.error());
+                return again->before;
+            },
+            [this](const Snapshot &s) { return putBack(s); }));
+    return removed->outcome;
+}
+
+Result<CategoryRemoval::Removed> CategoryRemoval::removeRows(const QString &categoryId)
+{
     const auto failed = [] {
-        return Result<Outcome>::failure(tr("Could not delete the category. Nothing was changed."));
+        return Result<Removed>::failure(tr("Could not delete the category. Nothing was changed."));
     };
     const std::optional<Category> category = m_categories->findById(categoryId);
     if (!category || category->deletedAt)
-        return Result<Outcome>::failure(tr("This category no longer exists."));
+        return Result<Removed>::failure(tr("This category no longer exists."));
 
     SqlTransaction work(m_database->connection());
     if (!work.isActive())
@@ -203,10 +227,7 @@ Result<CategoryRemoval::Outcome> CategoryRemoval::remove(const QString &category
 
     if (!m_categories->softDelete(categoryId) || !work.commit())
         return failed();
-    if (m_undo && !m_undo->isReplaying())
-        m_undo->push(std::make_unique<RemovalStep>(this, tr("Delete Category"),
-                                                   before, [this](const Snapshot &s) { return putBack(s); }));
-    return outcome;
+    return Removed{outcome, before};
 }
 
 Result<void> CategoryRemoval::putBack(const Snapshot &snapshot)

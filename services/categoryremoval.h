@@ -51,6 +51,13 @@ public:
     };
 
 private:
+    struct Removed
+    {
+        Outcome outcome;
+        Snapshot before;
+    };
+    // The deletion itself, recording nothing in the undo history.
+    Result<Removed> removeRows(const QString &categoryId);
     Result<void> putBack(const Snapshot &snapshot);
     QString splitLineHome(const QString &parentId, bool *made, bool *ok);
     QList<QPair<QString, QString>> pairs(const QString &sql, const QString &bind, bool *ok) const;

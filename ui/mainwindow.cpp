@@ -29,6 +29,7 @@
 #include "ui/statusbar.h"
 #include "ui/screens/reconciliationwindows.h"
 #include "ui/screens/importscreen.h"
+#include "ui/screens/categoriesscreen.h"
 #include "ui/screens/payeescreen.h"
 #include "ui/screens/recurringscreen.h"
 #include "ui/screens/reportsscreen.h"
@@ -249,6 +250,17 @@ void MainWindow::showPayeesWindow()
         screen = new PayeeScreen(m_state);
     screen->reload();
     showScreenWindow(screen, tr("Payee Management"), QSize(550, 500));
+}
+
+void MainWindow::showCategoriesWindow()
+{
+    // It follows committed category changes by itself; showing it again
+    // rebuilds the tree all the same.
+    auto *screen = findChild<CategoriesScreen *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!screen)
+        screen = new CategoriesScreen(m_state);
+    screen->reload();
+    showScreenWindow(screen, tr("Categories"), QSize(600, 500));
 }
 
 void MainWindow::showRecurringWindow()
@@ -528,8 +540,9 @@ void MainWindow::setupMenuBar()
     QAction *recurring = view->addAction(tr("Re&curring Transactions"));
     recurring->setShortcut(QKeySequence(QStringLiteral("Ctrl+3")));
     connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
-    addPendingEntry(view, tr("C&ategories"), tr("Opens the categories"))
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+4")));
+    QAction *categories = view->addAction(tr("C&ategories"));
+    categories->setShortcut(QKeySequence(QStringLiteral("Ctrl+4")));
+    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setToolTipsVisible(true);

@@ -78,6 +78,8 @@ public Q_SLOTS:
     void showRecurringWindow();
     void showPayeesWindow();
     void showSettingsWindow();
+    // The one categories window, its tree rebuilt on each showing.
+    void showCategoriesWindow();
     // The one search window, reloaded and focused on its search field.
     void showSearchWindow();
     // Opens the transaction's account and makes its row current.

@@ -115,6 +115,33 @@ private Q_SLOTS:
         QCOMPARE(dump(), deleted);
     }
 
+    // Rows given the category between an undo and the redo are taken off it
+    // by the redo, and the next undo gives them the category back with the
+    // rest.
+    void undoAfterRedoPutsBackWhatTheRedoChanged()
+    {
+        QVERIFY(m_removal->remove(m_food).ok());
+        QVERIFY(m_undo->undo().ok());
+        const QString later = addWithCategory(-900, m_food);
+        const QString child = m_fixture->addCategory(QStringLiteral("Takeaway"));
+        QVERIFY(exec("UPDATE categories SET parent_id = ? WHERE id = ?", {m_food, child}));
+        QVERIFY(exec("UPDATE split_lines SET category_id = ? WHERE id = 'line-other'", {m_food}));
+        const QStringList restored = dump();
+
+        QVERIFY(m_undo->redo().ok());
+        QVERIFY(column("transactions", later, "category_id").isNull());
+        QVERIFY(column("categories", child, "parent_id").isNull());
+        QVERIFY(column("split_lines", "line-other", "category_id").toString() != m_food);
+
+        QVERIFY(m_undo->undo().ok());
+        QCOMPARE(dump(), restored);
+        QCOMPARE(column("transactions", later, "category_id").toString(), m_food);
+        QCOMPARE(column("categories", child, "parent_id").toString(), m_food);
+        QCOMPARE(column("split_lines", "line-other", "category_id").toString(), m_food);
+        QCOMPARE(m_fixture->db().scalar("SELECT COUNT(*) FROM categories WHERE name = 'Uncategorized' AND "
+                                        "deleted_at IS NULL").toInt(), 0);
+    }
+
     // A statement refused half-way leaves every row as it was.
     void failureChangesNothing()
     {
