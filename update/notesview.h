@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QTextBrowser>
+
+namespace OrlUpdate {
+
+// Shows release notes from the network as Markdown. A clicked link opens in
+// the browser only when it is an http or https address; nothing the notes
+// name (images, local files) is ever loaded, so hostile notes cannot read
+// files of this machine or stall the window.
+class NotesView : public QTextBrowser
+{
+    Q_OBJECT
+
+public:
+    explicit NotesView(QWidget *parent = nullptr);
+
+    QVariant loadResource(int type, const QUrl &name) override;
+
+private:
+    void onAnchorClicked(const QUrl &url);
+};
+
+} // namespace OrlUpdate
