@@ -37,6 +37,8 @@ QUrl ReleaseNotesFetcher::notesUrlForVersion(const QUrl &manifestBaseUrl, const 
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     if (slash >= 0)
         path.truncate(slash + 1);
+    else
+        path = QStringLiteral("/");
     QUrl url = manifestBaseUrl;
     url.setPath(path + version + QStringLiteral("/release-notes.md"), QUrl::DecodedMode);
     return url;
