@@ -93,7 +93,7 @@ void UpdateWiring::runUpdateCheck()
         m_client = new OrlUpdate::Client(m_config, this);
         connect(m_client, &OrlUpdate::Client::updateAvailable, this, &UpdateWiring::onUpdateAvailable);
         connect(m_client, &OrlUpdate::Client::checkFailed, this,
-                [](const QString &reason) { qCWarning(lcUpdateWiring) << "update check failed:" << reason; });
+                [](const QString &reason) { qCWarning(lcUpdateWiring).noquote() << "update check failed:" << reason; });
     }
     m_client->check();
 }

@@ -72,13 +72,13 @@ void UpdateDialog::onDownloadClicked()
 void UpdateDialog::onNotesReady(const QString &markdown)
 {
     if (m_notesView)
-        m_notesView->setMarkdown(markdown);
+        m_notesView->showMarkdown(markdown);
 }
 
 void UpdateDialog::onNotesUnavailable()
 {
     if (m_notesView)
-        m_notesView->setMarkdown(tr("*Release notes are not available for this version.*"));
+        m_notesView->showMarkdown(tr("*Release notes are not available for this version.*"));
 }
 
 } // namespace OrlUpdate

@@ -2,12 +2,12 @@
 
 #include "update/artifact.h"
 
+#include "update/notesview.h"
+
 #include <QDialog>
 #include <QUrl>
 
 class QDialogButtonBox;
-class QTextBrowser;
-
 namespace OrlUpdate {
 
 // Offers a newer build: which version runs and which is current, the
@@ -31,7 +31,7 @@ private:
     void onNotesUnavailable();
 
     QUrl m_downloadUrl;
-    QTextBrowser *m_notesView = nullptr;
+    NotesView *m_notesView = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
 };
 

@@ -36,7 +36,7 @@ WhatsNewDialog::WhatsNewDialog(const QString &markdown, const QString &version, 
     heading->setWordWrap(true);
     layout->addWidget(heading);
 
-    m_notesView->setMarkdown(markdown);
+    m_notesView->showMarkdown(markdown);
     layout->addWidget(m_notesView, 1);
 
     auto *bottom = new QHBoxLayout;

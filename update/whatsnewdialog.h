@@ -1,12 +1,12 @@
 #pragma once
 
+#include "update/notesview.h"
+
 #include <QDialog>
 #include <QUrl>
 
 class QDialogButtonBox;
 class QLabel;
-class QTextBrowser;
-
 namespace OrlUpdate {
 
 // Shows the release notes of one version, with the running version below
@@ -28,7 +28,7 @@ private:
     void onDownloadClicked();
 
     QUrl m_downloadUrl;
-    QTextBrowser *m_notesView;
+    NotesView *m_notesView;
     QLabel *m_running;
     QDialogButtonBox *m_buttons;
 };

@@ -64,6 +64,8 @@ private Q_SLOTS:
     void linksInTheNotes_data();
     void linksInTheNotes();
     void theNotesLoadNothingTheyName();
+    void linksReadOnEitherBackground_data();
+    void linksReadOnEitherBackground();
 
 private:
     ReleaseServer m_server;
@@ -260,6 +262,45 @@ void tst_UpdateDialog::theNotesLoadNothingTheyName()
     QCOMPARE(view.loadResource(QTextDocument::StyleSheetResource, QUrl(QStringLiteral("https://example.org/a.css"))), QVariant());
     view.setMarkdown(QStringLiteral("![picture](file:///dev/zero)\n\nText after the picture."));
     QVERIFY(view.toPlainText().contains(QStringLiteral("Text after the picture.")));
+}
+
+void tst_UpdateDialog::linksReadOnEitherBackground_data()
+{
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("link");
+    QTest::addColumn<bool>("darkBackground");
+    QTest::newRow("light background, dark link") << QColor(Qt::white) << QColor(0, 0, 255) << false;
+    QTest::newRow("dark background, dark link") << QColor(0x1c, 0x26, 0x22) << QColor(0, 0, 255) << true;
+    QTest::newRow("dark background, light link") << QColor(0x1c, 0x26, 0x22) << QColor(0x80, 0xcb, 0xc4) << true;
+    QTest::newRow("light background, light link") << QColor(Qt::white) << QColor(0x80, 0xcb, 0xc4) << false;
+}
+
+void tst_UpdateDialog::linksReadOnEitherBackground()
+{
+    QFETCH(QColor, base);
+    QFETCH(QColor, link);
+    QFETCH(bool, darkBackground);
+    NotesView view;
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Link, link);
+    view.setPalette(palette);
+    view.showMarkdown(QStringLiteral("Read [the list](https://example.org/changes) of changes."));
+    QTextCursor cursor(view.document());
+    cursor.setPosition(QStringLiteral("Read t").size());
+    const QTextCharFormat format = cursor.charFormat();
+    QVERIFY(format.isAnchor());
+    const int lightness = format.foreground().color().lightness();
+    // Far enough from the background's lightness to read.
+    QVERIFY2(darkBackground ? lightness > 140 : lightness < 140, qPrintable(QString::number(lightness)));
+
+    // A theme switch while the notes are shown recolours them.
+    palette.setColor(QPalette::Base, darkBackground ? QColor(Qt::white) : QColor(0x1c, 0x26, 0x22));
+    view.setPalette(palette);
+    QTextCursor again(view.document());
+    again.setPosition(QStringLiteral("Read t").size());
+    const int switched = again.charFormat().foreground().color().lightness();
+    QVERIFY2(darkBackground ? switched < 140 : switched > 140, qPrintable(QString::number(switched)));
 }
 
 QTEST_MAIN(tst_UpdateDialog)
