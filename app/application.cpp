@@ -5,6 +5,7 @@
 #include "app/appstate.h"
 #include "app/datadirectory.h"
 #include "app/quietloghandler.h"
+#include "app/updatewiring.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
 
@@ -102,5 +103,10 @@ int Application::run()
 
     m_mainWindow = new MainWindow(m_state);
     m_mainWindow->show();
+
+    // Belongs to the state, whose preferences it writes.
+    auto *updates = new UpdateWiring(UpdateWiring::config(), m_state->preferencesRepository(), m_mainWindow, m_state);
+    updates->runWhatsNewCheck();
+    updates->scheduleUpdateCheck();
     return exec();
 }

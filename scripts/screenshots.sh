@@ -30,7 +30,10 @@
 #   categories-<step>-<theme>-<size>.png  View > Categories (Ctrl+4): list (the tree as it
 #                                   opens), search (a search that expands the matching rows)
 #                                   and form (the edit form of a tax-relevant subcategory)
-#   bash scripts/screenshots.sh [output-folder] [all|account|import|search|payees|categories|settings]   (default: /tmp/quillby-shots all)
+#   update-<theme>-<size>.png       the start-up check's update dialog for 1.2.0 with its
+#                                   release notes, published by a local quillby-server
+#   whatsnew-<theme>-<size>.png     the what's-new dialog of a first start (the notes of 1.1.2)
+#   bash scripts/screenshots.sh [output-folder] [all|account|import|search|payees|categories|settings|update]   (default: /tmp/quillby-shots all)
 # The main window is sized to fill the screen; when its minimum size is
 # larger than the screen the window stays wider and the shot shows it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -633,5 +636,83 @@ for size in 1280x900 1024x700; do
         stop_session
     done
 done
+stop_server
+fi
+
+# The update dialog that the start-up check shows for a newer build, and the
+# what's-new dialog of a first start, from a quillby-server on loopback that
+# publishes 1.2.0 with its release notes.
+if [ "$which_shots" = all ] || [ "$which_shots" = update ]; then
+server_bin="${QUILLBY_SERVER:-$QUILLBY_BUILD/server/quillby-server}"
+releases="$work/releases"
+mkdir -p "$work/update-server" "$releases/stable" "$releases/1.1.2" "$releases/1.2.0"
+stop_server
+"$server_bin" --data-dir "$work/update-server" --release-dir "$releases" --listen 127.0.0.1 --port 0 \
+    >"$work/update-server.out" 2>/dev/null &
+server_pid=$!
+for _ in $(seq 100); do grep -q "listening on" "$work/update-server.out" 2>/dev/null && break; sleep 0.1; done
+port=$(grep -o "listening on [^ ]*" "$work/update-server.out" | sed 's/.*://')
+[ -n "$port" ] || { echo "quillby-server did not start"; exit 1; }
+server_url="http://127.0.0.1:$port"
+# The server reads its files on every request, so they can follow its start.
+python3 - "$releases" "$server_url" <<'PY'
+import json, sys
+folder, base = sys.argv[1], sys.argv[2]
+artifact = {"version": "1.2.0", "released_at": "2026-12-01T10:00:00Z",
+            "url": "https://downloads.orlindo.com/quillby/1.2.0/quillby_1.2.0_amd64.deb",
+            "size": 18874368, "sha256": "9f" * 32,
+            "release_notes_url": base + "/quillby/1.2.0/release-notes.md"}
+manifest = {"schema": 1, "app": "quillby", "channel": "stable",
+            "artifacts": {"linux-x64": artifact, "linux-arm64": artifact}}
+with open(folder + "/stable/latest.json", "w") as out:
+    json.dump(manifest, out)
+with open(folder + "/1.2.0/release-notes.md", "w") as out:
+    out.write("## Budgets\n\nSet a monthly amount for any category and see what is left "
+              "in the sidebar.\n\n## Faster register\n\n- Opening an account with 50,000 "
+              "transactions takes half the time.\n- Search finds payees as you type.\n\n"
+              "## Fixes\n\n- Transfers between accounts in different currencies keep their "
+              "exchange rate when edited.\n- The reconciliation window remembers its size.\n\n"
+              "[Full list of changes](https://orlindo.com/quillby/changes/1.2.0)\n")
+with open(folder + "/1.1.2/release-notes.md", "w") as out:
+    out.write("## Steadier sync\n\nChanges made on two computers at once are merged row by "
+              "row, and a sign-in that ended is offered again from the status bar.\n\n"
+              "## Smaller things\n\n- Preferences line their fields up.\n"
+              "- Backups show their progress before the work starts.\n")
+PY
+wait_for_window() {   # title; prints the window id, or nothing after 10 s
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep . && return 0
+        sleep 0.2
+    done
+    return 0
+}
+for size in 1280x900 1024x700; do
+    for theme in light dark; do
+        # Notes of this version already shown: only the update dialog comes.
+        dir="$(data_folder "$theme" "$work/seed.db")"
+        mkdir -p "$dir/config/Orlindo"
+        printf '[whatsNew]\nlastShownVersion=1.1.2\n' >"$dir/config/Orlindo/Quillby.conf"
+        app_env=(UPDATE_BASE_URL="$server_url/quillby/stable/")
+        start_session "$size" "$dir"
+        if [ -n "$(wait_for_window "^Update available$")" ]; then
+            sleep 1.5
+            shoot "$out/update-$theme-$size.png"
+        else
+            echo "  no update dialog"
+        fi
+        stop_session
+        # A first start on a channel with nothing newer: the notes of 1.1.2.
+        app_env=(UPDATE_BASE_URL="$server_url/quillby/quiet/")
+        start_session "$size" "$(data_folder "$theme" "$work/seed.db")"
+        if [ -n "$(wait_for_window "^What's New in")" ]; then
+            sleep 1
+            shoot "$out/whatsnew-$theme-$size.png"
+        else
+            echo "  no what's-new dialog"
+        fi
+        stop_session
+    done
+done
+app_env=()
 stop_server
 fi

@@ -6,6 +6,7 @@
 #include "account/client.h"
 #include "app/appstate.h"
 #include "app/onlinewiring.h"
+#include "app/updatewiring.h"
 #include "data/accountrepository.h"
 #include "data/changejournal.h"
 #include "data/database.h"
@@ -36,6 +37,7 @@
 #include "ui/screens/searchscreen.h"
 #include "ui/thememanager.h"
 #include "ui/welcomescreen.h"
+#include "update/updateflows.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -549,8 +551,17 @@ void MainWindow::setupMenuBar()
     QAction *about = help->addAction(tr("&About Orlindo Quillby"));
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-    addPendingEntry(help, tr("What's &New..."), tr("Opens the release notes"));
-    addPendingEntry(help, tr("Check for &Updates..."), tr("Checks for a newer version"));
+    QAction *whatsNew = help->addAction(tr("What's &New..."));
+    whatsNew->setStatusTip(tr("Opens the release notes"));
+    connect(whatsNew, &QAction::triggered, this, [this] {
+        OrlUpdate::showWhatsNew(UpdateWiring::config(), UpdateWiring::appName(), this, UpdateWiring::statusCallbacks(m_statusBar));
+    });
+    QAction *checkUpdates = help->addAction(tr("Check for &Updates..."));
+    checkUpdates->setStatusTip(tr("Checks for a newer version"));
+    connect(checkUpdates, &QAction::triggered, this, [this] {
+        OrlUpdate::checkForUpdatesInteractive(UpdateWiring::config(), UpdateWiring::appName(), this,
+                                              UpdateWiring::statusCallbacks(m_statusBar));
+    });
     connect(help->addAction(tr("Send &Feedback...")), &QAction::triggered, this, &MainWindow::sendFeedback);
     help->addSeparator();
     connect(help->addAction(tr("&Keyboard Shortcuts")), &QAction::triggered, this,
@@ -1096,7 +1107,11 @@ void MainWindow::showAbout()
 
 void MainWindow::sendFeedback()
 {
-    QUrl url(kFeedbackUrl);
+    // FEEDBACK_URL points a household at its own feedback page.
+    const QString configured = qEnvironmentVariable("FEEDBACK_URL").trimmed();
+    QUrl url(configured.isEmpty() ? kFeedbackUrl : configured);
+    if (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http"))
+        url = QUrl(kFeedbackUrl);
     if (!url.path().endsWith(QLatin1Char('/')))
         url.setPath(url.path() + QLatin1Char('/'));
     QUrlQuery query;
