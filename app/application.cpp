@@ -4,18 +4,24 @@
 #include "account/client.h"
 #include "app/appstate.h"
 #include "app/datadirectory.h"
+#include "app/instancechannel.h"
 #include "app/quietloghandler.h"
 #include "app/updatewiring.h"
+#include "app/startupoptions.h"
+#include "ui/importfileopener.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
+
+#include <cstdio>
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -28,6 +34,9 @@ Application::Application(int &argc, char **argv)
     setApplicationName(QStringLiteral("Quillby"));
     setApplicationVersion(QStringLiteral("1.1.2"));
     setApplicationDisplayName(QStringLiteral("Orlindo Quillby"));
+    // The installed desktop entry's name: the desktop ties the windows to
+    // its icon and menu entry by it.
+    setDesktopFileName(QStringLiteral("com.orlindo.Quillby"));
 
     installTranslators();
 
@@ -85,6 +94,40 @@ QStringList Application::supportedLanguages()
 
 int Application::run()
 {
+    return run(StartupOptions::parse(arguments(), QDir::currentPath()));
+}
+
+int Application::run(const StartupOptions &options)
+{
+    if (options.action == StartupOptions::Action::PrintAndExit) {
+        std::fputs(options.message.toLocal8Bit().constData(), options.exitCode == 0 ? stdout : stderr);
+        if (!options.message.endsWith(QLatin1Char('\n')))
+            std::fputc('\n', options.exitCode == 0 ? stdout : stderr);
+        return options.exitCode;
+    }
+    const bool checkOnly = options.action == StartupOptions::Action::CheckStart;
+
+    // A file that cannot be opened is said at once; the program then starts
+    // (or shows the running copy) as it would without it.
+    QString file = options.file;
+    if (!file.isEmpty()) {
+        if (const QString problem = StartupOptions::fileProblem(file); !problem.isEmpty()) {
+            ImportFileOpener::showProblem(nullptr, problem);
+            file.clear();
+        }
+    }
+
+    // A second run() (the tests) starts from a clean slate.
+    delete m_opener;
+    m_opener = nullptr;
+    delete m_channel;
+    m_channel = nullptr;
+    if (!checkOnly) {
+        m_channel = new InstanceChannel(InstanceChannel::nameFor(dataDirectory()), this);
+        if (m_channel->handOver(file))
+            return 0;
+    }
+
     m_state = new AppState(this);
     if (!m_state->initialize()) {
         MessageBox::critical(nullptr, tr("Database Error"),
@@ -102,7 +145,22 @@ int Application::run()
     m_state->client()->authClient()->setUrlOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); });
 
     m_mainWindow = new MainWindow(m_state);
+    if (checkOnly) {
+        // Everything a start builds is built; only the window stays hidden
+        // and the event loop never runs.
+        std::printf("Database ready: %s\n", databasePath().toLocal8Bit().constData());
+        std::fflush(stdout);
+        return 0;
+    }
     m_mainWindow->show();
+
+    m_opener = new ImportFileOpener(m_mainWindow, this);
+    if (m_channel->listen()) {
+        connect(m_channel, &InstanceChannel::fileReceived, m_opener, &ImportFileOpener::open);
+        connect(m_channel, &InstanceChannel::activationRequested, m_opener, &ImportFileOpener::raiseWindow);
+    }
+    if (!file.isEmpty())
+        m_opener->open(file);
 
     // Belongs to the state, whose preferences it writes.
     auto *updates = new UpdateWiring(UpdateWiring::config(), m_state->preferencesRepository(), m_mainWindow, m_state);

@@ -1,14 +1,19 @@
 #include "app/application.h"
 #include "app/appstate.h"
 #include "app/datadirectory.h"
+#include "app/instancechannel.h"
+#include "app/startupoptions.h"
 #include "data/database.h"
 #include "ui/mainwindow.h"
+#include "ui/importfileopener.h"
 #include "ui/messagebox.h"
+#include "ui/screens/importscreen.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -38,8 +43,17 @@ private Q_SLOTS:
     void runShowsMainWindow();
     void corruptDatabaseShowsErrorAndKeepsFile();
     void unwritableLocationShowsError();
+    void secondStartHandsOverAndEnds_data();
+    void secondStartHandsOverAndEnds();
+    void runningCopyTakesAFileFromAnotherProcess();
+    void fileThatCannotBeOpenedIsToldAndStartGoesOn_data();
+    void fileThatCannotBeOpenedIsToldAndStartGoesOn();
+    void checkStartCreatesDatabaseWithoutShowing();
+    void wrongCommandLineEndsWithStatusTwo();
 
 private:
+    static StartupOptions options(const QStringList &arguments);
+    static QString writeCsv(const QTemporaryDir &dir);
     QTemporaryDir m_settingsDir;
     QList<MessageBox::Request> m_boxes;
 };
@@ -224,6 +238,152 @@ void tst_Application::unwritableLocationShowsError()
     QCOMPARE(static_cast<Application *>(qApp)->run(), 1);
     QCOMPARE(m_boxes.size(), 1);
     QVERIFY(m_boxes.at(0).text.contains(target));
+}
+
+StartupOptions tst_Application::options(const QStringList &arguments)
+{
+    return StartupOptions::parse(QStringList{QStringLiteral("quillby")} + arguments, QDir::currentPath());
+}
+
+QString tst_Application::writeCsv(const QTemporaryDir &dir)
+{
+    QFile file(dir.filePath("statement.csv"));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write("Date,Payee,Amount\n2024-01-05,Shop,-1.50\n");
+    return file.fileName();
+}
+
+void tst_Application::secondStartHandsOverAndEnds_data()
+{
+    QTest::addColumn<bool>("withFile");
+    QTest::newRow("file") << true;
+    QTest::newRow("noFile") << false;
+}
+
+void tst_Application::secondStartHandsOverAndEnds()
+{
+    QFETCH(bool, withFile);
+    QTemporaryDir data;
+    QTemporaryDir files;
+    qputenv("QUILLBY_DATA_DIR", data.path().toUtf8());
+    // The copy already running over the same data directory.
+    InstanceChannel running(InstanceChannel::nameFor(data.path()));
+    QVERIFY(running.listen());
+    QSignalSpy received(&running, &InstanceChannel::fileReceived);
+    QSignalSpy shown(&running, &InstanceChannel::activationRequested);
+
+    const QString file = withFile ? writeCsv(files) : QString();
+    auto *app = static_cast<Application *>(qApp);
+    QCOMPARE(app->run(options(withFile ? QStringList{file} : QStringList{})), 0);
+    QCOMPARE(received.size(), withFile ? 1 : 0);
+    if (withFile)
+        QCOMPARE(received.at(0).at(0).toString(), file);
+    QCOMPARE(shown.size(), withFile ? 0 : 1);
+    // It ended before touching the data.
+    QVERIFY(!QFile::exists(data.filePath("quillby.db")));
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void tst_Application::runningCopyTakesAFileFromAnotherProcess()
+{
+    QTemporaryDir data;
+    QTemporaryDir files;
+    const QString file = writeCsv(files);
+    qputenv("QUILLBY_DATA_DIR", data.path().toUtf8());
+    auto *app = static_cast<Application *>(qApp);
+
+    // Once this copy runs, the real program starts a second time with the file.
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    second.setProcessEnvironment(environment);
+    int secondStatus = -1;
+    connect(&second, &QProcess::finished, app, [&](int status, QProcess::ExitStatus how) {
+        secondStatus = how == QProcess::NormalExit ? status : -2;
+    });
+    QStringList opened;
+    QTimer::singleShot(0, app, [&] {
+        QVERIFY(app->importFileOpener());
+        connect(app->importFileOpener(), &ImportFileOpener::opened, app, [&](const QString &path) {
+            opened.append(path);
+            QCoreApplication::exit(0);
+        });
+        second.start(QStringLiteral(QUILLBY_PROGRAM), {file});
+    });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    connect(&giveUp, &QTimer::timeout, app, [] { QCoreApplication::exit(3); });
+    giveUp.start(30000);
+    QCOMPARE(app->run(options({})), 0);
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(secondStatus, 0);
+    QCOMPARE(opened, QStringList{file});
+    auto *screen = app->mainWindow()->findChild<ImportScreen *>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(screen);
+    QVERIFY(screen->isVisible());
+    QCOMPARE(screen->format(), ImportScreen::Format::Csv);
+    QVERIFY(m_boxes.isEmpty());
+    app->mainWindow()->close();
+    delete app->appState();
+}
+
+void tst_Application::fileThatCannotBeOpenedIsToldAndStartGoesOn_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("folder") << "folder";
+}
+
+void tst_Application::fileThatCannotBeOpenedIsToldAndStartGoesOn()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir data;
+    QTemporaryDir files;
+    qputenv("QUILLBY_DATA_DIR", data.path().toUtf8());
+    const QString path = kind == "missing" ? files.filePath("gone.csv") : files.path();
+    auto *app = static_cast<Application *>(qApp);
+    QTimer::singleShot(200, app, [] { QCoreApplication::exit(0); });
+    QCOMPARE(app->run(options({path})), 0);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.at(0).title, QStringLiteral("Cannot Open File"));
+    QVERIFY(m_boxes.at(0).text.contains(path.toHtmlEscaped()));
+    QVERIFY(app->mainWindow()->isVisible());
+    QVERIFY(!app->mainWindow()->findChild<ImportScreen *>(QString(), Qt::FindDirectChildrenOnly));
+    QVERIFY(QFile::exists(data.filePath("quillby.db")));
+    app->mainWindow()->close();
+    delete app->appState();
+}
+
+void tst_Application::checkStartCreatesDatabaseWithoutShowing()
+{
+    QTemporaryDir data;
+    qputenv("QUILLBY_DATA_DIR", data.filePath("new").toUtf8());
+    auto *app = static_cast<Application *>(qApp);
+    // No event loop runs: were it to, this would end it with another status.
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    connect(&giveUp, &QTimer::timeout, app, [] { QCoreApplication::exit(7); });
+    giveUp.start(5000);
+    QCOMPARE(app->run(options({"--check-start"})), 0);
+    QVERIFY(QFile::exists(data.filePath("new/quillby.db")));
+    QVERIFY(app->mainWindow());
+    QVERIFY(!app->mainWindow()->isVisible());
+    // It stays out of the way of a copy a person runs.
+    QVERIFY(!app->instanceChannel());
+    QVERIFY(m_boxes.isEmpty());
+    delete app->appState();
+}
+
+void tst_Application::wrongCommandLineEndsWithStatusTwo()
+{
+    QTemporaryDir data;
+    qputenv("QUILLBY_DATA_DIR", data.path().toUtf8());
+    auto *app = static_cast<Application *>(qApp);
+    QCOMPARE(app->run(options({"a.csv", "b.csv"})), 2);
+    QCOMPARE(app->run(options({"--no-such-option"})), 2);
+    QVERIFY(!QFile::exists(data.filePath("quillby.db")));
+    QVERIFY(m_boxes.isEmpty());
 }
 
 int main(int argc, char **argv)
