@@ -1,0 +1,293 @@
+#include "common/syncinstallation.h"
+
+#include "account/apiclient.h"
+#include "account/tokenmanager.h"
+#include "common/memorytokenstore.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/accountservice.h"
+#include "services/categoryremoval.h"
+#include "services/syncengine.h"
+#include "services/transactionservice.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+SyncInstallation *g_current = nullptr;
+
+const QStringList BookkeepingColumns{QStringLiteral("sync_status"), QStringLiteral("server_id")};
+
+QString describeValue(const QVariant &value)
+{
+    if (value.isNull())
+        return QStringLiteral("NULL");
+    return value.toString();
+}
+
+} // namespace
+
+struct SyncInstallation::Open
+{
+    std::unique_ptr<Database> database;
+    std::unique_ptr<AccountRepository> accounts;
+    std::unique_ptr<TransactionRepository> transactions;
+    std::unique_ptr<SplitLineRepository> splitLines;
+    std::unique_ptr<CategoryRepository> categories;
+    std::unique_ptr<RecurringRepository> recurring;
+    std::unique_ptr<ReconciliationRepository> reconciliations;
+    std::unique_ptr<PreferencesRepository> preferences;
+    std::unique_ptr<TransactionService> transactionService;
+    std::unique_ptr<AccountService> accountService;
+    std::unique_ptr<CategoryRemoval> categoryRemoval;
+    std::unique_ptr<OrlAccount::TokenManager> tokens;
+    std::unique_ptr<OrlAccount::ApiClient> api;
+    std::unique_ptr<SyncEngine> engine;
+    int finishedSignals = 0;
+    bool lastOk = false;
+};
+
+SyncInstallation::SyncInstallation(const QString &name, const QString &path)
+    : m_name(name)
+{
+    if (path.isEmpty()) {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_path = m_folder->filePath(QStringLiteral("quillby.db"));
+    } else {
+        m_path = path;
+    }
+}
+
+SyncInstallation::~SyncInstallation()
+{
+    close();
+}
+
+SyncInstallation *SyncInstallation::current()
+{
+    return g_current;
+}
+
+void SyncInstallation::signIn(const QString &serverUrl, const QString &accessToken)
+{
+    m_serverUrl = serverUrl;
+    m_accessToken = accessToken;
+}
+
+bool SyncInstallation::open()
+{
+    if (m_open)
+        return true;
+    if (g_current)
+        g_current->close();
+    auto open = std::make_unique<Open>();
+    open->database = std::make_unique<Database>();
+    if (!open->database->open(m_path))
+        return false;
+    if (m_fastWrites) {
+        QSqlQuery pragma(open->database->connection());
+        pragma.exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    }
+    if (!open->database->runMigrations())
+        return false;
+    Database *db = open->database.get();
+    open->accounts = std::make_unique<AccountRepository>(db);
+    open->transactions = std::make_unique<TransactionRepository>(db);
+    open->splitLines = std::make_unique<SplitLineRepository>(db);
+    open->categories = std::make_unique<CategoryRepository>(db);
+    open->recurring = std::make_unique<RecurringRepository>(db);
+    open->reconciliations = std::make_unique<ReconciliationRepository>(db);
+    open->preferences = std::make_unique<PreferencesRepository>(db);
+    open->transactionService = std::make_unique<TransactionService>(open->accounts.get(), open->transactions.get(),
+                                                                    open->splitLines.get(), open->categories.get());
+    open->accountService = std::make_unique<AccountService>(open->accounts.get(), open->transactions.get(),
+                                                            open->recurring.get(), open->reconciliations.get());
+    open->categoryRemoval = std::make_unique<CategoryRemoval>(db, open->categories.get());
+
+    open->tokens = std::make_unique<OrlAccount::TokenManager>(std::make_unique<MemoryTokenStore>(m_accessToken, QString()));
+    open->tokens->loadTokens();
+    open->api = std::make_unique<OrlAccount::ApiClient>(open->tokens.get());
+    open->api->setBaseUrl(QUrl(m_serverUrl + QStringLiteral("/quillby/v1")));
+    open->engine = std::make_unique<SyncEngine>(*db, *open->api);
+    open->engine->setRequestTimeout(m_requestTimeout);
+    Open *raw = open.get();
+    QObject::connect(open->engine.get(), &SyncEngine::syncFinished, open->engine.get(), [raw](bool ok) {
+        ++raw->finishedSignals;
+        raw->lastOk = ok;
+    });
+    m_open = std::move(open);
+    g_current = this;
+    return true;
+}
+
+void SyncInstallation::close()
+{
+    if (!m_open)
+        return;
+    // The engine first: it may still hold a reply of the API client.
+    m_open->engine.reset();
+    m_open->api.reset();
+    m_open->tokens.reset();
+    m_open->categoryRemoval.reset();
+    m_open->accountService.reset();
+    m_open->transactionService.reset();
+    m_open->preferences.reset();
+    m_open->reconciliations.reset();
+    m_open->recurring.reset();
+    m_open->categories.reset();
+    m_open->splitLines.reset();
+    m_open->transactions.reset();
+    m_open->accounts.reset();
+    m_open->database.reset();
+    m_open.reset();
+    if (g_current == this)
+        g_current = nullptr;
+}
+
+Database *SyncInstallation::database() const { return m_open ? m_open->database.get() : nullptr; }
+AccountRepository *SyncInstallation::accounts() const { return m_open ? m_open->accounts.get() : nullptr; }
+TransactionRepository *SyncInstallation::transactions() const { return m_open ? m_open->transactions.get() : nullptr; }
+SplitLineRepository *SyncInstallation::splitLines() const { return m_open ? m_open->splitLines.get() : nullptr; }
+CategoryRepository *SyncInstallation::categories() const { return m_open ? m_open->categories.get() : nullptr; }
+RecurringRepository *SyncInstallation::recurring() const { return m_open ? m_open->recurring.get() : nullptr; }
+ReconciliationRepository *SyncInstallation::reconciliations() const { return m_open ? m_open->reconciliations.get() : nullptr; }
+PreferencesRepository *SyncInstallation::preferences() const { return m_open ? m_open->preferences.get() : nullptr; }
+TransactionService *SyncInstallation::transactionService() const { return m_open ? m_open->transactionService.get() : nullptr; }
+AccountService *SyncInstallation::accountService() const { return m_open ? m_open->accountService.get() : nullptr; }
+CategoryRemoval *SyncInstallation::categoryRemoval() const { return m_open ? m_open->categoryRemoval.get() : nullptr; }
+SyncEngine *SyncInstallation::engine() const { return m_open ? m_open->engine.get() : nullptr; }
+
+void SyncInstallation::startSync()
+{
+    if (!open())
+        return;
+    m_open->finishedSignals = 0;
+    m_open->engine->sync();
+}
+
+SyncInstallation::SyncOutcome SyncInstallation::waitForSync(int timeoutMs)
+{
+    SyncOutcome outcome;
+    if (!m_open) {
+        outcome.error = QStringLiteral("the installation is not open");
+        return outcome;
+    }
+    Open *raw = m_open.get();
+    const QDeadlineTimer deadline(timeoutMs);
+    while (raw->finishedSignals == 0 && !deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer tick;
+        tick.setSingleShot(true);
+        QObject::connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QObject::connect(raw->engine.get(), &SyncEngine::syncFinished, &loop, &QEventLoop::quit);
+        tick.start(int(qBound<qint64>(1, deadline.remainingTime(), 200)));
+        loop.exec();
+    }
+    outcome.finished = raw->finishedSignals > 0;
+    outcome.ok = outcome.finished && raw->lastOk;
+    outcome.finishedSignals = raw->finishedSignals;
+    if (!outcome.ok)
+        outcome.error = outcome.finished ? raw->engine->lastError() : QStringLiteral("no syncFinished within %1 ms").arg(timeoutMs);
+    return outcome;
+}
+
+SyncInstallation::SyncOutcome SyncInstallation::sync(int timeoutMs)
+{
+    if (!open()) {
+        SyncOutcome outcome;
+        outcome.error = QStringLiteral("the database could not be opened");
+        return outcome;
+    }
+    startSync();
+    return waitForSync(timeoutMs);
+}
+
+QVariant SyncInstallation::scalar(const QString &sql, const QVariantList &binds) const
+{
+    if (!m_open)
+        return QVariant();
+    QSqlQuery query(m_open->database->connection());
+    query.prepare(sql);
+    for (const QVariant &value : binds)
+        query.addBindValue(value);
+    if (!query.exec() || !query.next())
+        return QVariant();
+    return query.value(0);
+}
+
+QString SyncInstallation::cursor() const
+{
+    return m_open ? m_open->preferences->getValue(QStringLiteral("syncCursor"), QString()) : QString();
+}
+
+const QStringList &SyncInstallation::userTables()
+{
+    static const QStringList tables{QStringLiteral("accounts"),     QStringLiteral("categories"),
+                                    QStringLiteral("transactions"), QStringLiteral("split_lines"),
+                                    QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations")};
+    return tables;
+}
+
+SyncInstallation::Contents SyncInstallation::contents()
+{
+    Contents contents;
+    if (!open())
+        return contents;
+    for (const QString &table : userTables()) {
+        QSqlQuery query(m_open->database->connection());
+        const QString sql = table == QLatin1String("split_lines")
+            ? QStringLiteral("SELECT transaction_id, category_id, amount, memo FROM split_lines")
+            : QStringLiteral("SELECT * FROM %1").arg(table);
+        QStringList rows;
+        if (!query.exec(sql)) {
+            rows.append(QStringLiteral("<unreadable: %1>").arg(query.lastError().text()));
+        } else {
+            while (query.next()) {
+                const QSqlRecord record = query.record();
+                QStringList fields;
+                for (int i = 0; i < record.count(); ++i) {
+                    if (BookkeepingColumns.contains(record.fieldName(i)))
+                        continue;
+                    fields.append(record.fieldName(i) + QLatin1Char('=') + describeValue(record.value(i)));
+                }
+                rows.append(fields.join(QLatin1String(" | ")));
+            }
+        }
+        rows.sort();
+        contents.insert(table, rows);
+    }
+    return contents;
+}
+
+QString SyncInstallation::differences(const Contents &left, const Contents &right, int limit)
+{
+    QStringList out;
+    for (const QString &table : userTables()) {
+        const QStringList a = left.value(table);
+        const QStringList b = right.value(table);
+        if (a == b)
+            continue;
+        out.append(QStringLiteral("%1: %2 rows against %3").arg(table).arg(a.size()).arg(b.size()));
+        QStringList onlyLeft;
+        QStringList onlyRight;
+        std::set_difference(a.cbegin(), a.cend(), b.cbegin(), b.cend(), std::back_inserter(onlyLeft));
+        std::set_difference(b.cbegin(), b.cend(), a.cbegin(), a.cend(), std::back_inserter(onlyRight));
+        for (const QString &row : onlyLeft.mid(0, limit))
+            out.append(QStringLiteral("  only left:  ") + row);
+        for (const QString &row : onlyRight.mid(0, limit))
+            out.append(QStringLiteral("  only right: ") + row);
+    }
+    return out.join(QLatin1Char('\n'));
+}
