@@ -5,6 +5,9 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+#include <utility>
+
 namespace {
 
 constexpr qsizetype MaxHeadBytes = 64 * 1024;
@@ -233,7 +236,7 @@ void FaultProxy::handle(QTcpSocket *client, const QByteArray &head, const QByteA
     const QList<QByteArray> requestLine = head.left(head.indexOf("\r\n")).split(' ');
     const Fate fate = decide();
     ++m_requests;
-    m_counts[fate] += 1;
+    m_counts.at(size_t(fate)) += 1;
     const QPointer<QTcpSocket> guard(client);
     emit requestArrived(requestLine.at(0), requestLine.at(1), fate);
     if (!guard)

@@ -8,6 +8,8 @@
 #include <QRandomGenerator>
 #include <QString>
 
+#include <array>
+
 class QTcpServer;
 class QTcpSocket;
 class QTimer;
@@ -56,7 +58,7 @@ public:
     // The next requests get these fates, in order, before the rates count.
     void force(const QList<Fate> &fates) { m_forced += fates; }
 
-    int count(Fate fate) const { return m_counts.value(fate); }
+    int count(Fate fate) const { return m_counts.at(size_t(fate)); }
     int requests() const { return m_requests; }
     // Closes every stalled client connection (the clients see them end).
     void releaseStalled();
@@ -85,7 +87,7 @@ private:
     double m_stall = 0;
     bool m_passAll = false;
     QList<Fate> m_forced;
-    QHash<Fate, int> m_counts;
+    std::array<int, 4> m_counts{};
     int m_requests = 0;
     QHash<QTcpSocket *, QByteArray> m_buffers;
     QList<QPointer<QTcpSocket>> m_stalled;

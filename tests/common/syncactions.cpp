@@ -5,6 +5,7 @@
 #include "data/accountrepository.h"
 #include "data/category.h"
 #include "data/categoryrepository.h"
+#include "data/database.h"
 #include "data/rowstamp.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"

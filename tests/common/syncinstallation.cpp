@@ -192,7 +192,7 @@ SyncInstallation::SyncOutcome SyncInstallation::waitForSync(int timeoutMs)
         tick.setSingleShot(true);
         QObject::connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
         QObject::connect(raw->engine.get(), &SyncEngine::syncFinished, &loop, &QEventLoop::quit);
-        tick.start(int(qBound<qint64>(1, deadline.remainingTime(), 200)));
+        tick.start(int(qBound(qint64(1), deadline.remainingTime(), qint64(200))));
         loop.exec();
     }
     outcome.finished = raw->finishedSignals > 0;
@@ -246,26 +246,37 @@ SyncInstallation::Contents SyncInstallation::contents()
     if (!open())
         return contents;
     for (const QString &table : userTables()) {
+        const bool lines = table == QLatin1String("split_lines");
         QSqlQuery query(m_open->database->connection());
-        const QString sql = table == QLatin1String("split_lines")
-            ? QStringLiteral("SELECT transaction_id, category_id, amount, memo FROM split_lines")
-            : QStringLiteral("SELECT * FROM %1").arg(table);
-        QStringList rows;
+        const QString sql = lines ? QStringLiteral("SELECT transaction_id, category_id, amount, memo FROM split_lines")
+                                  : QStringLiteral("SELECT * FROM %1").arg(table);
+        QMap<QString, Row> rows;
         if (!query.exec(sql)) {
-            rows.append(QStringLiteral("<unreadable: %1>").arg(query.lastError().text()));
-        } else {
-            while (query.next()) {
-                const QSqlRecord record = query.record();
-                QStringList fields;
-                for (int i = 0; i < record.count(); ++i) {
-                    if (BookkeepingColumns.contains(record.fieldName(i)))
-                        continue;
-                    fields.append(record.fieldName(i) + QLatin1Char('=') + describeValue(record.value(i)));
-                }
-                rows.append(fields.join(QLatin1String(" | ")));
+            rows.insert(QStringLiteral("<unreadable>"), {query.lastError().text(), false});
+            contents.insert(table, rows);
+            continue;
+        }
+        QMap<QString, QStringList> linesByTransaction;
+        while (query.next()) {
+            const QSqlRecord record = query.record();
+            QStringList fields;
+            for (int i = lines ? 1 : 0; i < record.count(); ++i) {
+                if (BookkeepingColumns.contains(record.fieldName(i)))
+                    continue;
+                fields.append(record.fieldName(i) + QLatin1Char('=') + describeValue(record.value(i)));
+            }
+            if (lines) {
+                linesByTransaction[record.value(0).toString()].append(fields.join(QLatin1String(", ")));
+            } else {
+                const QVariant deletedAt = record.value(QStringLiteral("deleted_at"));
+                rows.insert(record.value(QStringLiteral("id")).toString(),
+                            {fields.join(QLatin1String(" | ")), !deletedAt.isNull() && !deletedAt.toString().isEmpty()});
             }
         }
-        rows.sort();
+        for (auto it = linesByTransaction.begin(); it != linesByTransaction.end(); ++it) {
+            it.value().sort();
+            rows.insert(it.key(), {it.value().join(QLatin1String(" / ")), false});
+        }
         contents.insert(table, rows);
     }
     return contents;
@@ -274,20 +285,43 @@ SyncInstallation::Contents SyncInstallation::contents()
 QString SyncInstallation::differences(const Contents &left, const Contents &right, int limit)
 {
     QStringList out;
+    const auto transactionDeleted = [](const Contents &side, const QString &id) {
+        return side.value(QStringLiteral("transactions")).value(id).deleted;
+    };
     for (const QString &table : userTables()) {
-        const QStringList a = left.value(table);
-        const QStringList b = right.value(table);
-        if (a == b)
-            continue;
-        out.append(QStringLiteral("%1: %2 rows against %3").arg(table).arg(a.size()).arg(b.size()));
-        QStringList onlyLeft;
-        QStringList onlyRight;
-        std::set_difference(a.cbegin(), a.cend(), b.cbegin(), b.cend(), std::back_inserter(onlyLeft));
-        std::set_difference(b.cbegin(), b.cend(), a.cbegin(), a.cend(), std::back_inserter(onlyRight));
-        for (const QString &row : onlyLeft.mid(0, limit))
-            out.append(QStringLiteral("  only left:  ") + row);
-        for (const QString &row : onlyRight.mid(0, limit))
-            out.append(QStringLiteral("  only right: ") + row);
+        const QMap<QString, Row> a = left.value(table);
+        const QMap<QString, Row> b = right.value(table);
+        const bool lines = table == QLatin1String("split_lines");
+        QStringList ids = a.keys() + b.keys();
+        ids.removeDuplicates();
+        ids.sort();
+        int shown = 0;
+        for (const QString &id : ids) {
+            const bool inLeft = a.contains(id);
+            const bool inRight = b.contains(id);
+            QString difference;
+            if (inLeft && inRight) {
+                if (a.value(id).text != b.value(id).text)
+                    difference = QStringLiteral("%1 %2:\n    left:  %3\n    right: %4").arg(table, id, a.value(id).text, b.value(id).text);
+            } else if (inLeft) {
+                const bool ignorable = lines ? transactionDeleted(left, id) && !right.value(QStringLiteral("transactions")).contains(id)
+                                             : a.value(id).deleted;
+                if (!ignorable)
+                    difference = QStringLiteral("%1 %2 only left: %3").arg(table, id, a.value(id).text);
+            } else {
+                const bool ignorable = lines ? transactionDeleted(right, id) && !left.value(QStringLiteral("transactions")).contains(id)
+                                             : b.value(id).deleted;
+                if (!ignorable)
+                    difference = QStringLiteral("%1 %2 only right: %3").arg(table, id, b.value(id).text);
+            }
+            if (difference.isEmpty())
+                continue;
+            if (++shown > limit) {
+                out.append(QStringLiteral("%1: more differences").arg(table));
+                break;
+            }
+            out.append(difference);
+        }
     }
     return out.join(QLatin1Char('\n'));
 }

@@ -96,14 +96,21 @@ public:
     QVariant scalar(const QString &sql, const QVariantList &binds = {}) const;
     QString cursor() const;
 
-    // The user's data, comparable between installations: per table, one
-    // line per row, sorted, without the sync bookkeeping (sync_status,
-    // server_id). Split lines are compared by what they say (transaction,
-    // category, amount, memo), since every installation gives them its own
-    // ids and stamps. Opens the installation when needed.
-    using Contents = QMap<QString, QStringList>;
+    // The user's data, comparable between installations: per table, per
+    // id, the row as text without the sync bookkeeping (sync_status,
+    // server_id). Split lines are keyed by their transaction and compared by
+    // what they say (category, amount, memo), since every installation gives
+    // them its own ids and stamps. Opens the installation when needed.
+    struct Row
+    {
+        QString text;
+        bool deleted = false;
+    };
+    using Contents = QMap<QString, QMap<QString, Row>>;
     Contents contents();
-    // Empty when equal; otherwise the first differences, table and row.
+    // Empty when equal; otherwise the first differences, table and row. A
+    // deleted row that one side never had is no difference: an installation
+    // skips a pulled deletion of a row it never saw.
     static QString differences(const Contents &left, const Contents &right, int limit = 8);
 
     // The tables compared, in an order where parents come first.

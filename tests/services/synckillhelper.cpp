@@ -6,7 +6,6 @@
 #include "common/syncinstallation.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
 
 #include <cstdio>
 

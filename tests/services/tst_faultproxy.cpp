@@ -85,8 +85,6 @@ QByteArray randomBody(int size, quint32 seed)
 
 } // namespace
 
-Q_DECLARE_METATYPE(FaultProxy::Fate)
-
 // The fault-injecting proxy the sync tests put between the engine and the
 // server: every fate does what it says to the client and to the upstream,
 // the seed fixes the sequence, bodies cross intact, and malformed requests
@@ -262,7 +260,7 @@ private:
         Answer answer;
         answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         answer.error = reply->error();
-        answer.body = reply->readAll();
+        answer.body = reply->isOpen() ? reply->readAll() : QByteArray();
         reply->deleteLater();
         return answer;
     }

@@ -329,6 +329,14 @@ private:
             const QString differences = SyncInstallation::differences(first, m_installations.at(i)->contents());
             QVERIFY2(differences.isEmpty(), qPrintable(context() + QStringLiteral(": %1 and %2 differ:\n").arg(m_installations.front()->name(), m_installations.at(i)->name()) + differences));
         }
+        QHash<QString, QSet<QString>> deletedAnywhere;
+        for (auto &installation : m_installations) {
+            QVERIFY(installation->open());
+            for (const QString &table : SyncedTables) {
+                for (const QString &id : ids(*installation, QStringLiteral("SELECT id FROM %1 WHERE deleted_at IS NOT NULL").arg(table)))
+                    deletedAnywhere[table].insert(id);
+            }
+        }
         for (auto &installation : m_installations) {
             SyncInstallation &at = *installation;
             QVERIFY(at.open());
@@ -344,9 +352,12 @@ private:
                 QCOMPARE(count(at, QStringLiteral("SELECT COUNT(*) FROM (SELECT server_id FROM %1 WHERE server_id IS NOT NULL "
                                                   "GROUP BY server_id HAVING COUNT(*) > 1)").arg(table)),
                          0);
-                // None lost: every row written is there...
-                const QSet<QString> lost = m_written.value(table) - presentSet;
-                QVERIFY2(lost.isEmpty(), qPrintable(where + QStringLiteral(": rows lost from %1: %2").arg(table, QStringList(lost.cbegin(), lost.cend()).join(QLatin1Char(' ')))));
+                // None lost: every row written is here, or was deleted
+                // before this installation ever saw it.
+                for (const QString &id : m_written.value(table) - presentSet) {
+                    QVERIFY2(deletedAnywhere.value(table).contains(id),
+                             qPrintable(where + QStringLiteral(": %1 %2 was written but is live nowhere and missing here").arg(table, id)));
+                }
                 // ...and deleted only when somebody deleted it.
                 QSqlQuery deleted(at.database()->connection());
                 const QString accountColumn = table == QLatin1String("transactions") ? QStringLiteral("account_id") : QStringLiteral("''");

@@ -196,7 +196,7 @@ private Q_SLOTS:
 
         // The change is made at a time of its own, so a receiver that
         // stamped what it applied would show.
-        Clock::setNow(QDateTime(QDate(2031, 1, 2), QTime(3, 4, 5), QTimeZone::UTC));
+        Clock::setNow(QDateTime(QDate(2031, 1, 2), QTime(3, 4, 5), Qt::UTC));
         QString error;
         bool done = false;
         switch (change) {

@@ -80,6 +80,8 @@ private Q_SLOTS:
         for (int kill = 0; kill < 2; ++kill) {
             QProcess helper;
             start(helper, path);
+            if (QTest::currentTestFailed())
+                return;
             const qint64 target = landed + 3000;
             const QDeadlineTimer deadline(240000);
             qint64 rows = landed;
@@ -107,6 +109,8 @@ private Q_SLOTS:
 
         QProcess finisher;
         start(finisher, path);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(finisher.waitForFinished(600000));
         QVERIFY2(finisher.exitStatus() == QProcess::NormalExit && finisher.exitCode() == 0,
                  qPrintable(QStringLiteral("exit %1: %2").arg(finisher.exitCode()).arg(QString::fromUtf8(finisher.readAllStandardError()))));
