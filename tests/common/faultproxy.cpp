@@ -238,7 +238,7 @@ void FaultProxy::handle(QTcpSocket *client, const QByteArray &head, const QByteA
     ++m_requests;
     m_counts.at(size_t(fate)) += 1;
     const QPointer<QTcpSocket> guard(client);
-    emit requestArrived(requestLine.at(0), requestLine.at(1), fate);
+    emit requestArrived(requestLine.at(0), requestLine.at(1), fate, body);
     if (!guard)
         return;
     switch (fate) {

@@ -66,7 +66,7 @@ public:
 Q_SIGNALS:
     // A whole request arrived and got its fate; emitted before it is
     // forwarded or answered, so a handler runs while the client waits.
-    void requestArrived(const QByteArray &method, const QByteArray &target, FaultProxy::Fate fate);
+    void requestArrived(const QByteArray &method, const QByteArray &target, FaultProxy::Fate fate, const QByteArray &body);
 
 private:
     struct Exchange;

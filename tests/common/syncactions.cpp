@@ -7,12 +7,20 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/rowstamp.h"
+#include "data/splitlinerepository.h"
 #include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
 #include "data/uuids.h"
 #include "services/accountservice.h"
 #include "services/categoryremoval.h"
 #include "services/transactionservice.h"
+
+#include "apitestclient.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace SyncActions {
 
@@ -161,17 +169,56 @@ bool editTransaction(SyncInstallation &at, const QString &id, const QString &pay
     return edited ? true : report(error, edited.error());
 }
 
-bool moveTransaction(SyncInstallation &at, const QString &id, const QString &accountId, QString *error)
+bool moveTransaction(SyncInstallation &at, const QString &id, const QString &accountId, int serverPort,
+                     const QString &accessToken, QString *error)
 {
     if (!at.open())
         return report(error, QStringLiteral("cannot open"));
-    const std::optional<Transaction> t = liveTransaction(at, id);
-    if (!t)
-        return report(error, QStringLiteral("no such transaction"));
-    TransactionDraft draft = TransactionDraft::fromTransaction(*t);
-    draft.accountId = accountId;
-    const Result<Transaction> edited = at.transactionService()->edit(id, draft);
-    return edited ? true : report(error, edited.error());
+    QSqlQuery row(at.database()->connection());
+    row.prepare(QStringLiteral("SELECT * FROM transactions WHERE id = ? AND deleted_at IS NULL AND COALESCE(transfer_link_id, '') = ''"));
+    row.addBindValue(id);
+    if (!row.exec() || !row.next())
+        return report(error, QStringLiteral("no such plain transaction"));
+    static const QStringList flags{QStringLiteral("cleared"), QStringLiteral("reconciled"), QStringLiteral("is_split")};
+    static const QStringList skipped{QStringLiteral("id"), QStringLiteral("sync_status"), QStringLiteral("server_id"),
+                                     QStringLiteral("fitid"), QStringLiteral("deleted_at")};
+    const QSqlRecord record = row.record();
+    QJsonObject payload{{QStringLiteral("client_id"), id}};
+    for (int i = 0; i < record.count(); ++i) {
+        const QString name = record.fieldName(i);
+        if (skipped.contains(name))
+            continue;
+        const QVariant value = record.value(i);
+        if (flags.contains(name))
+            payload.insert(name, value.toInt() != 0);
+        else if (name == QLatin1String("amount") || name == QLatin1String("version"))
+            payload.insert(name, value.toLongLong());
+        else
+            payload.insert(name, value.isNull() ? QString() : value.toString());
+    }
+    const qint64 version = record.value(QStringLiteral("version")).toLongLong() + 1;
+    payload.insert(QStringLiteral("account_id"), accountId);
+    payload.insert(QStringLiteral("version"), version);
+    if (record.value(QStringLiteral("is_split")).toInt() != 0) {
+        QJsonArray lines;
+        for (const SplitLine &line : at.splitLines()->findByTransaction(id))
+            lines.append(QJsonObject{{QStringLiteral("category_id"), line.categoryId},
+                                     {QStringLiteral("amount"), line.amount},
+                                     {QStringLiteral("memo"), line.memo}});
+        payload.insert(QStringLiteral("split_lines"), lines);
+    }
+    const QJsonObject change{{QStringLiteral("entity_type"), QStringLiteral("transaction")},
+                             {QStringLiteral("entity_id"), id},
+                             {QStringLiteral("action"), QStringLiteral("upsert")},
+                             {QStringLiteral("version"), version},
+                             {QStringLiteral("payload"), payload}};
+    ApiTestClient api(serverPort);
+    api.setBearer(accessToken);
+    const ApiTestClient::Reply reply = api.post(QStringLiteral("/quillby/v1/sync/push"), {{QStringLiteral("changes"), QJsonArray{change}}});
+    const QString status = reply.json.value(QStringLiteral("results")).toArray().at(0).toObject().value(QStringLiteral("status")).toString();
+    if (reply.status != 200 || status != QLatin1String("ok"))
+        return report(error, QStringLiteral("the server refused the move (HTTP %1)").arg(reply.status));
+    return true;
 }
 
 bool splitTransaction(SyncInstallation &at, const QString &id, const QList<QPair<QString, qint64>> &categoryAmounts,

@@ -31,7 +31,13 @@ QString addTransaction(SyncInstallation &at, const QString &accountId, qint64 am
 QString addTransfer(SyncInstallation &at, const QString &from, const QString &to, qint64 amount, QString *error = nullptr);
 bool editTransaction(SyncInstallation &at, const QString &id, const QString &payee, qint64 amount, const QString &memo,
                      QString *error = nullptr);
-bool moveTransaction(SyncInstallation &at, const QString &id, const QString &accountId, QString *error = nullptr);
+// The program edits a transaction within its account; a move to another
+// account comes from another client of the same data set (a program on
+// another platform). This one pushes the installation's copy of the row,
+// moved and one version up, straight to the server at `serverPort` with
+// that user's token, so the installations learn of it by pulling.
+bool moveTransaction(SyncInstallation &at, const QString &id, const QString &accountId, int serverPort,
+                     const QString &accessToken, QString *error = nullptr);
 bool splitTransaction(SyncInstallation &at, const QString &id, const QList<QPair<QString, qint64>> &categoryAmounts,
                       QString *error = nullptr);
 // Deletes and returns what undo would need to bring it back.

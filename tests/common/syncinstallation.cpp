@@ -30,11 +30,11 @@ SyncInstallation *g_current = nullptr;
 
 const QStringList BookkeepingColumns{QStringLiteral("sync_status"), QStringLiteral("server_id")};
 
+// An empty optional text is stored as NULL by one writer and as "" by
+// another; the user sees the same, so both read as empty here.
 QString describeValue(const QVariant &value)
 {
-    if (value.isNull())
-        return QStringLiteral("NULL");
-    return value.toString();
+    return value.isNull() ? QString() : value.toString();
 }
 
 } // namespace
@@ -214,9 +214,9 @@ SyncInstallation::SyncOutcome SyncInstallation::sync(int timeoutMs)
     return waitForSync(timeoutMs);
 }
 
-QVariant SyncInstallation::scalar(const QString &sql, const QVariantList &binds) const
+QVariant SyncInstallation::scalar(const QString &sql, const QVariantList &binds)
 {
-    if (!m_open)
+    if (!open())
         return QVariant();
     QSqlQuery query(m_open->database->connection());
     query.prepare(sql);
@@ -227,9 +227,9 @@ QVariant SyncInstallation::scalar(const QString &sql, const QVariantList &binds)
     return query.value(0);
 }
 
-QString SyncInstallation::cursor() const
+QString SyncInstallation::cursor()
 {
-    return m_open ? m_open->preferences->getValue(QStringLiteral("syncCursor"), QString()) : QString();
+    return open() ? m_open->preferences->getValue(QStringLiteral("syncCursor"), QString()) : QString();
 }
 
 const QStringList &SyncInstallation::userTables()

@@ -91,16 +91,17 @@ public:
     void startSync();
     SyncOutcome waitForSync(int timeoutMs = 60000);
 
-    // Runs one statement on the open file; the first column of the first
-    // row, invalid on failure.
-    QVariant scalar(const QString &sql, const QVariantList &binds = {}) const;
-    QString cursor() const;
+    // Runs one statement on the file (opening the installation when
+    // needed); the first column of the first row, invalid on failure.
+    QVariant scalar(const QString &sql, const QVariantList &binds = {});
+    QString cursor();
 
     // The user's data, comparable between installations: per table, per
     // id, the row as text without the sync bookkeeping (sync_status,
     // server_id). Split lines are keyed by their transaction and compared by
     // what they say (category, amount, memo), since every installation gives
-    // them its own ids and stamps. Opens the installation when needed.
+    // them its own ids and stamps. NULL and an empty text read the same.
+    // Opens the installation when needed.
     struct Row
     {
         QString text;

@@ -11,6 +11,9 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QSqlDatabase>
@@ -95,6 +98,7 @@ private Q_SLOTS:
 
         const SyncTestUser user = m_servers.addUser(QStringLiteral("property"));
         QVERIFY2(!user.id.isEmpty(), "the test user could not sign in");
+        m_accessToken = user.accessToken;
         for (int i = 0; i < Installations; ++i) {
             const SyncTestUser session = i == 0 ? user : m_servers.signInAgain(user);
             QVERIFY(!session.accessToken.isEmpty());
@@ -176,7 +180,7 @@ private:
     {
         const QStringList accounts = ids(at, QStringLiteral("SELECT id FROM accounts WHERE deleted_at IS NULL ORDER BY rowid"));
         const QStringList categories = ids(at, QStringLiteral("SELECT id FROM categories WHERE deleted_at IS NULL ORDER BY rowid"));
-        const QStringList plain = ids(at, QStringLiteral("SELECT id FROM transactions WHERE deleted_at IS NULL AND transfer_link_id IS NULL "
+        const QStringList plain = ids(at, QStringLiteral("SELECT id FROM transactions WHERE deleted_at IS NULL AND COALESCE(transfer_link_id, '') = '' "
                                                          "AND account_id IN (SELECT id FROM accounts WHERE deleted_at IS NULL) ORDER BY rowid"));
         const QStringList live = ids(at, QStringLiteral("SELECT id FROM transactions WHERE deleted_at IS NULL "
                                                         "AND account_id IN (SELECT id FROM accounts WHERE deleted_at IS NULL) ORDER BY rowid"));
@@ -197,7 +201,7 @@ private:
             // halves of its transfers.
             for (const QString &id : ids(at, QStringLiteral("SELECT id FROM transactions WHERE account_id = '%1' UNION "
                                                             "SELECT transfer_link_id FROM transactions WHERE account_id = '%1' "
-                                                            "AND transfer_link_id IS NOT NULL").arg(target)))
+                                                            "AND COALESCE(transfer_link_id, '') <> ''").arg(target)))
                 m_deleted.insert(id);
             done = removeAccount(at, target);
             if (done) {
@@ -228,7 +232,7 @@ private:
         } else if (roll < 66) {
             target = pick(live);
             TransactionSnapshot before;
-            for (const QString &id : ids(at, QStringLiteral("SELECT transfer_link_id FROM transactions WHERE id = '%1' AND transfer_link_id IS NOT NULL").arg(target)))
+            for (const QString &id : ids(at, QStringLiteral("SELECT transfer_link_id FROM transactions WHERE id = '%1' AND COALESCE(transfer_link_id, '') <> ''").arg(target)))
                 m_deleted.insert(id);
             done = removeTransaction(at, target, &before);
             if (done) {
@@ -252,7 +256,15 @@ private:
                 lines.append({pick(categories), amount()});
             done = splitTransaction(at, pick(plain), lines);
         } else {
-            done = moveTransaction(at, pick(plain), pick(accounts));
+            // A program elsewhere moves one of these rows to another account.
+            target = pick(plain);
+            QSqlQuery row(at.database()->connection());
+            row.prepare(QStringLiteral("SELECT payee, amount, memo FROM transactions WHERE id = ?"));
+            row.addBindValue(target);
+            const QString moved = row.exec() && row.next() ? text(row.value(0), row.value(1), row.value(2)) : QString();
+            done = moveTransaction(at, target, pick(accounts), m_serverPort, m_accessToken);
+            if (done)
+                m_arrived[target].append({moved, false});
         }
         if (!done)
             ++m_refused;
@@ -269,9 +281,31 @@ private:
                 m_written[table].insert(id);
         }
         QSqlQuery query(at.database()->connection());
-        if (query.exec(QStringLiteral("SELECT id, payee, amount, memo FROM transactions WHERE sync_status = 'pending' AND transfer_link_id IS NULL"))) {
-            while (query.next())
-                m_texts[query.value(0).toString()].insert(text(query.value(1), query.value(2), query.value(3)));
+        if (query.exec(QStringLiteral("SELECT id, payee, amount, memo FROM transactions WHERE sync_status = 'pending' AND COALESCE(transfer_link_id, '') = ''"))) {
+            while (query.next()) {
+                const QString written = text(query.value(1), query.value(2), query.value(3));
+                m_texts[query.value(0).toString()].insert(written);
+                m_lastLocal[&at].insert(query.value(0).toString(), written);
+            }
+        }
+    }
+
+    // What reached the server, in the order it arrived: the proxy forwards
+    // one request at a time, and a change forwarded is applied whether its
+    // answer gets back or not.
+    void noteArrived(const QByteArray &body)
+    {
+        const QJsonArray changes = QJsonDocument::fromJson(body).object().value(QStringLiteral("changes")).toArray();
+        for (const QJsonValue &value : changes) {
+            const QJsonObject change = value.toObject();
+            if (change.value(QStringLiteral("entity_type")).toString() != QLatin1String("transaction"))
+                continue;
+            const QJsonObject payload = change.value(QStringLiteral("payload")).toObject();
+            m_arrivalOrder.append(change.value(QStringLiteral("entity_id")).toString());
+            m_arrived[change.value(QStringLiteral("entity_id")).toString()].append(
+                {text(payload.value(QStringLiteral("payee")).toVariant(), payload.value(QStringLiteral("amount")).toVariant(),
+                      payload.value(QStringLiteral("memo")).toVariant()),
+                 change.value(QStringLiteral("action")).toString() == QLatin1String("delete")});
         }
     }
 
@@ -280,15 +314,43 @@ private:
         return payee.toString() + QLatin1Char('|') + amount.toString() + QLatin1Char('|') + memo.toString();
     }
 
-    void duringRequest(const QByteArray &, const QByteArray &, FaultProxy::Fate)
+    void duringRequest(const QByteArray &method, const QByteArray &target, FaultProxy::Fate fate, const QByteArray &body)
     {
-        if (!m_changeDuringRequest)
+        const bool push = method == "POST" && target.contains("/sync/push");
+        if (push && (fate == FaultProxy::Fate::Pass || fate == FaultProxy::Fate::Drop))
+            noteArrived(body);
+        // Something is typed during a request of the sync: the rows most
+        // at risk are those of the batch on its way, and those another
+        // installation changed lately, which the pull may bring back older.
+        if (!m_changeDuringRequest || m_random.bounded(2) == 0)
             return;
         SyncInstallation *at = SyncInstallation::current();
         if (!at)
             return;
         m_changeDuringRequest = false;
-        change(*at);
+        QStringList candidates;
+        if (push) {
+            for (const QJsonValue &value : QJsonDocument::fromJson(body).object().value(QStringLiteral("changes")).toArray()) {
+                if (value.toObject().value(QStringLiteral("entity_type")).toString() == QLatin1String("transaction"))
+                    candidates.append(value.toObject().value(QStringLiteral("entity_id")).toString());
+            }
+        } else {
+            candidates = m_arrivalOrder.mid(qMax(0, m_arrivalOrder.size() - 30));
+        }
+        const QStringList plain = ids(*at, QStringLiteral("SELECT id FROM transactions WHERE deleted_at IS NULL AND COALESCE(transfer_link_id, '') = '' "
+                                                          "AND account_id IN (SELECT id FROM accounts WHERE deleted_at IS NULL) ORDER BY rowid"));
+        QStringList live;
+        for (const QString &id : std::as_const(candidates)) {
+            if (plain.contains(id))
+                live.append(id);
+        }
+        if (live.isEmpty()) {
+            change(*at);
+            return;
+        }
+        if (!editTransaction(*at, pick(live), QStringLiteral("in flight %1").arg(m_operation), amount(), QStringLiteral("f%1").arg(m_operation)))
+            ++m_refused;
+        noteWritten(*at);
     }
 
     void syncUnderFaults(SyncInstallation &at)
@@ -370,11 +432,37 @@ private:
             }
             // Every live plain transaction says what one installation wrote.
             QSqlQuery rows(at.database()->connection());
-            QVERIFY(rows.exec(QStringLiteral("SELECT id, payee, amount, memo FROM transactions WHERE deleted_at IS NULL AND transfer_link_id IS NULL")));
+            QVERIFY(rows.exec(QStringLiteral("SELECT id, payee, amount, memo FROM transactions WHERE deleted_at IS NULL AND COALESCE(transfer_link_id, '') = ''")));
             while (rows.next()) {
                 const QString id = rows.value(0).toString();
                 QVERIFY2(m_texts.value(id).contains(text(rows.value(1), rows.value(2), rows.value(3))),
                          qPrintable(where + QStringLiteral(": transaction %1 holds a payee, amount and memo nobody wrote together").arg(id)));
+            }
+            // The later arrival wins: each transaction is what the server got
+            // last for it, live or deleted.
+            QSqlQuery all(at.database()->connection());
+            QVERIFY(all.exec(QStringLiteral("SELECT id, payee, amount, memo, deleted_at IS NOT NULL, COALESCE(transfer_link_id, '') = '' "
+                                            "FROM transactions")));
+            while (all.next()) {
+                const QString id = all.value(0).toString();
+                const QList<Arrival> arrivals = m_arrived.value(id);
+                QVERIFY2(!arrivals.isEmpty(), qPrintable(where + QStringLiteral(": transaction %1 never reached the server").arg(id)));
+                QVERIFY2(arrivals.last().deleted == all.value(4).toBool(),
+                         qPrintable(where + QStringLiteral(": transaction %1 is %2, but the last change the server got %3 it")
+                                                .arg(id, all.value(4).toBool() ? QStringLiteral("deleted") : QStringLiteral("live"),
+                                                     arrivals.last().deleted ? QStringLiteral("deleted") : QStringLiteral("kept"))));
+                if (all.value(5).toBool() && !all.value(4).toBool())
+                    QVERIFY2(arrivals.last().text == text(all.value(1), all.value(2), all.value(3)),
+                             qPrintable(where + QStringLiteral(": transaction %1 is not what the server got last for it").arg(id)));
+            }
+            // Nothing typed is lost: the last thing written to each row on
+            // this installation reached the server.
+            const QHash<QString, QString> lastLocal = m_lastLocal.value(&at);
+            for (auto it = lastLocal.cbegin(); it != lastLocal.cend(); ++it) {
+                bool sent = false;
+                for (const Arrival &arrival : m_arrived.value(it.key()))
+                    sent = sent || arrival.text == it.value();
+                QVERIFY2(sent, qPrintable(where + QStringLiteral(": the last edit of transaction %1 here never reached the server").arg(it.key())));
             }
             // Split lines add up to their transaction.
             QCOMPARE(count(at, QStringLiteral("SELECT COUNT(*) FROM transactions t WHERE t.is_split = 1 AND t.deleted_at IS NULL AND "
@@ -391,10 +479,20 @@ private:
     QRandomGenerator m_random;
     quint64 m_seed = DefaultSeed;
     int m_serverPort = 0;
+    QString m_accessToken;
     int m_operation = 0;
     bool m_changeDuringRequest = false;
 
+    struct Arrival
+    {
+        QString text;
+        bool deleted = false;
+    };
+
     QHash<QString, QSet<QString>> m_written;
+    QHash<QString, QList<Arrival>> m_arrived;
+    QStringList m_arrivalOrder;
+    QHash<const SyncInstallation *, QHash<QString, QString>> m_lastLocal;
     QHash<QString, QSet<QString>> m_texts;
     QSet<QString> m_deleted;
     QSet<QString> m_deletedAccounts;

@@ -149,7 +149,7 @@ private Q_SLOTS:
                  QStringLiteral("Greengrocer"));
         QVERIFY(!m_a->scalar(QStringLiteral("SELECT deleted_at FROM transactions WHERE id = ?"), {landlord}).isNull());
         QCOMPARE(m_b->scalar(QStringLiteral("SELECT name FROM accounts WHERE id = ?"), {savings}).toString(), QStringLiteral("Rainy day"));
-        QCOMPARE(count(*m_a, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE transfer_link_id IS NOT NULL AND deleted_at IS NULL")), 4);
+        QCOMPARE(count(*m_a, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE COALESCE(transfer_link_id, '') <> '' AND deleted_at IS NULL")), 4);
     }
 
     void aChangeArrivesAsItWasMade_data()
@@ -210,7 +210,7 @@ private Q_SLOTS:
             done = restoreTransaction(*m_a, beforeDelete, &error);
             break;
         case Change::MoveTransaction:
-            done = moveTransaction(*m_a, grocer, savings, &error);
+            done = moveTransaction(*m_a, grocer, savings, m_servers.first().port(), m_user.accessToken, &error);
             break;
         case Change::SplitTransaction:
             done = splitTransaction(*m_a, grocer, {{food, -1000}, {home, -250}}, &error);
@@ -266,7 +266,7 @@ private Q_SLOTS:
             QCOMPARE(count(*m_b, QStringLiteral("SELECT COUNT(*) FROM split_lines WHERE transaction_id = '%1'").arg(split)), 0);
             break;
         case Change::DeleteTransfer:
-            QCOMPARE(count(*m_b, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE transfer_link_id IS NOT NULL AND deleted_at IS NULL")), 0);
+            QCOMPARE(count(*m_b, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE COALESCE(transfer_link_id, '') <> '' AND deleted_at IS NULL")), 0);
             break;
         case Change::DeleteAccount:
             QCOMPARE(count(*m_b, QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = '%1' AND deleted_at IS NULL").arg(savings)), 0);
