@@ -161,6 +161,9 @@ private Q_SLOTS:
     // connections.
     void requestsInARow()
     {
+        QList<QByteArray> announced;
+        connect(m_proxy.get(), &FaultProxy::requestArrived, this,
+                [&announced](const QByteArray &, const QByteArray &, FaultProxy::Fate, const QByteArray &body) { announced.append(body); });
         for (int i = 0; i < 6; ++i) {
             const QByteArray body = randomBody(i * 40000 + 1, quint32(i));
             const Answer answer = post("/path/" + QByteArray::number(i), body, 5000);
@@ -169,6 +172,8 @@ private Q_SLOTS:
         }
         QCOMPARE(m_upstream->seen.size(), 6);
         QCOMPARE(m_upstream->seen.last().target, QByteArray("/path/5"));
+        QCOMPARE(announced.size(), 6);
+        QVERIFY(announced.at(3) == m_upstream->seen.at(3).body);
         const Answer empty = get("/no-body", 5000);
         QCOMPARE(empty.status, 200);
         QCOMPARE(empty.body, QByteArray());
