@@ -217,3 +217,8 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>> &order
     m_database->changes()->record(ChangeSet::Entity::Account, QString());
     return transaction.commit();
 }
+
+QSqlDatabase AccountRepository::connection() const
+{
+    return m_database->connection();
+}

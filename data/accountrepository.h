@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSqlDatabase>
 #include <QPair>
 #include <QString>
 
@@ -22,6 +23,10 @@ class AccountRepository : public QObject
 
 public:
     explicit AccountRepository(Database *database, QObject *parent = nullptr);
+
+    // The connection its statements run on, for the transaction of an
+    // operation that spans several repositories.
+    QSqlDatabase connection() const;
 
     QList<Account> findAll() const;
     std::optional<Account> findById(const QString &id) const;

@@ -173,3 +173,8 @@ bool CategoryRepository::markSynced(const QString &id, const QString &serverId)
                                    {serverId, id});
     return Sql::exec(query);
 }
+
+QSqlDatabase CategoryRepository::connection() const
+{
+    return m_database->connection();
+}

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSqlDatabase>
 #include <QString>
 
 #include <optional>
@@ -20,6 +21,10 @@ class CategoryRepository : public QObject
 
 public:
     explicit CategoryRepository(Database *database, QObject *parent = nullptr);
+
+    // The connection its statements run on, for the transaction of an
+    // operation that spans several repositories.
+    QSqlDatabase connection() const;
 
     int count() const;
     QList<Category> findAll() const;

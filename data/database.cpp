@@ -42,19 +42,25 @@ bool looksLikeSqliteFile(const QString &path, QString *error)
 } // namespace
 
 Database::Database(QObject *parent)
+    : Database(kConnectionName, parent)
+{
+}
+
+Database::Database(const QString &connectionName, QObject *parent)
     : QObject(parent)
-    , m_changes(new ChangeJournal(kConnectionName, this))
+    , m_connectionName(connectionName)
+    , m_changes(new ChangeJournal(connectionName, this))
 {
 }
 
 Database::~Database()
 {
-    Sql::clearStatementCache(kConnectionName);
+    Sql::clearStatementCache(m_connectionName);
     if (m_open)
         m_db.close();
     m_db = QSqlDatabase();
-    if (QSqlDatabase::contains(kConnectionName))
-        QSqlDatabase::removeDatabase(kConnectionName);
+    if (QSqlDatabase::contains(m_connectionName))
+        QSqlDatabase::removeDatabase(m_connectionName);
 }
 
 const QList<Database::Migration> &Database::migrations()
@@ -73,8 +79,8 @@ const QList<Database::Migration> &Database::migrations()
 bool Database::open(const QString &path)
 {
     // Statements prepared on a previous connection of this name die with it.
-    Sql::clearStatementCache(kConnectionName);
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnectionName);
+    Sql::clearStatementCache(m_connectionName);
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(path);
 
     QString headerError;

@@ -26,6 +26,9 @@ public:
     };
 
     explicit Database(QObject *parent = nullptr);
+    // A connection of another name: several files open side by side, as two
+    // installations in one test process. The program uses the default one.
+    explicit Database(const QString &connectionName, QObject *parent = nullptr);
     ~Database() override;
 
     bool open(const QString &path);
@@ -49,6 +52,7 @@ protected:
     bool applyMigration(int version, const QString &name, const QString &script);
 
 private:
+    QString m_connectionName;
     QSqlDatabase m_db;
     ChangeJournal *m_changes = nullptr;
     bool m_open = false;

@@ -239,3 +239,8 @@ int RecurringRepository::execCounted(QSqlQuery &query, const char *operation)
         m_database->changes()->record(ChangeSet::Entity::Recurring, QString());
     return qMax(0, changed);
 }
+
+QSqlDatabase RecurringRepository::connection() const
+{
+    return m_database->connection();
+}

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSqlDatabase>
 #include <QString>
 
 #include <optional>
@@ -21,6 +22,10 @@ class RecurringRepository : public QObject
 
 public:
     explicit RecurringRepository(Database *database, QObject *parent = nullptr);
+
+    // The connection its statements run on, for the transaction of an
+    // operation that spans several repositories.
+    QSqlDatabase connection() const;
 
     QList<RecurringTransaction> findAll() const;
     std::optional<RecurringTransaction> findById(const QString &id) const;

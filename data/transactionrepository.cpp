@@ -570,3 +570,8 @@ bool TransactionRepository::markSynced(const QString &id, const QString &serverI
                                    {textOrEmpty(serverId), id});
     return Sql::exec(query);
 }
+
+QSqlDatabase TransactionRepository::connection() const
+{
+    return m_database->connection();
+}

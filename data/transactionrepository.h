@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,10 @@ class TransactionRepository : public QObject
 
 public:
     explicit TransactionRepository(Database *database, QObject *parent = nullptr);
+
+    // The connection its statements run on, for the transaction of an
+    // operation that spans several repositories.
+    QSqlDatabase connection() const;
 
     QList<Transaction> findByAccount(const QString &accountId) const;
     std::optional<Transaction> findById(const QString &id) const;

@@ -43,7 +43,7 @@ Result<Account> AccountService::createWithin(Account account, qint64 openingAmou
 
     // Its own savepoint: a failed opening transaction takes the account
     // with it, also inside a caller's transaction.
-    SqlTransaction work;
+    SqlTransaction work(m_accounts->connection());
     if (!work.isActive() || !m_accounts->insert(account))
         return failed();
     if (openingAmount != 0) {
@@ -98,7 +98,7 @@ Result<void> AccountService::remove(const QString &id)
     const std::optional<Account> existing = id.isEmpty() ? std::nullopt : m_accounts->findById(id);
     if (!existing || existing->deletedAt)
         return Result<void>::failure(tr("The account no longer exists"));
-    SqlTransaction work;
+    SqlTransaction work(m_accounts->connection());
     if (!work.isActive())
         return Result<void>::failure(tr("Could not delete the account"));
     QStringList taken;
@@ -157,7 +157,7 @@ Result<void> AccountService::restore(const Snapshot &snapshot)
     const std::optional<Account> current = m_accounts->findById(snapshot.id);
     if (!current)
         return failed();
-    SqlTransaction work;
+    SqlTransaction work(m_accounts->connection());
     if (!work.isActive())
         return failed();
     const bool wantLive = snapshot.row && !snapshot.row->deletedAt;

@@ -100,7 +100,7 @@ void CategoryService::ensureDefaultCategories()
 
     // The tree is stored whole or not at all; listeners hear of it once the
     // transaction has committed.
-    SqlTransaction transaction;
+    SqlTransaction transaction(m_repository->connection());
     const bool seeded = transaction.isActive() && seedDefaultTree() && transaction.commit();
     if (!seeded) {
         transaction.rollback();

@@ -57,7 +57,7 @@ Result<int> PayeeService::apply(const QStringList &payees, const QString &newNam
 // rename; undo and redo skip it rather than failing the whole step.
 Result<void> PayeeService::write(const QList<PayeeOfRow> &rows)
 {
-    SqlTransaction work;
+    SqlTransaction work(m_transactions->connection());
     if (!work.isActive())
         return Result<void>::failure(tr("Could not rename the payee: the database is busy."));
     int written = 0;

@@ -90,7 +90,7 @@ bool RecurringService::confirm(const RecurringTransaction &recurring)
 
     // The posting and the template's new due date commit together, so an
     // interruption can neither lose the occurrence nor post it twice.
-    SqlTransaction transaction;
+    SqlTransaction transaction(m_recurring->connection());
     if (!transaction.isActive() || !writeOccurrence(*r, now))
         return false;
     advance(*r);
@@ -154,7 +154,7 @@ int RecurringService::processDue()
     // Another operation's transaction is open and lets the event loop run
     // (an import): posting now would write into it, and its rollback would
     // take the postings along. The run waits until that work has ended.
-    if (ChangeJournal *journal = ChangeJournal::forConnection(QSqlDatabase::database());
+    if (ChangeJournal *journal = ChangeJournal::forConnection(m_recurring->connection());
         journal && journal->isWriting()) {
         if (!m_runWaiting) {
             m_runWaiting = true;
@@ -297,7 +297,7 @@ bool RecurringService::writeOccurrence(const RecurringTransaction &r, const QDat
     source.transferLinkId = destination.id;
     source.transferDestAccountId = r.transferDestAccountId;
 
-    SqlTransaction pair;
+    SqlTransaction pair(m_recurring->connection());
     return pair.isActive() && m_transactions->insert(source) && m_transactions->insert(destination)
            && pair.commit();
 }
@@ -328,7 +328,7 @@ RecurringService::CatchUp RecurringService::catchUp(const QString &id, const QDa
     // One transaction per template: its postings and its final due date
     // commit together, and the register hears of them once.
     const QDateTime now = Clock::now();
-    SqlTransaction transaction;
+    SqlTransaction transaction(m_recurring->connection());
     if (!transaction.isActive())
         return result;
     {

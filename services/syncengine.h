@@ -2,11 +2,13 @@
 
 #include "app/synccontrol.h"
 
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class Database;
 
@@ -60,9 +62,13 @@ public slots:
     void sync();
     // Same as sync(), under the name the settings screen uses.
     void syncNow();
-    // Marks every live row pending, forgets the cursor and the last sync
-    // time, then syncs: everything is pushed and pulled from the start.
-    void forceFullSync();
+    // Sends every row again and pulls everything from the start, in one
+    // sync: its first round brings this installation up to date, so its
+    // copies are the newest when they are sent as the later change; then
+    // every row, deleted ones included, is marked pending, the cursor and
+    // the last sync time are forgotten, and a second round pushes and pulls
+    // everything. Refused (false) while a sync runs.
+    bool forceFullSync();
 
 signals:
     void stateChanged(SyncEngine::SyncState state);
@@ -73,6 +79,19 @@ signals:
     void syncFinished(bool ok);
 
 private:
+    void whenIdle(std::function<void()> work);
+    void pushNextBatch();
+    void onPushAnswered(bool ok, int status, const QJsonObject &body);
+    void pull(const QString &cursor);
+    void onPullAnswered(bool ok, int status, const QJsonObject &body);
+    void checkIntegrity(const QJsonObject &integrity);
+    void complete();
+    void markEverythingPending();
+    void fail(const QString &message);
+    quint64 startRequest();
+    bool isCurrent(quint64 request) const;
+    void setState(SyncState state);
+
     struct Private;
     Private *d;
 };

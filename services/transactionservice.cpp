@@ -80,7 +80,7 @@ Result<void> TransactionService::remove(const QString &id)
     const QStringList ids = withPartners({id});
     const TransactionSnapshot before = isRecording() ? capture(ids) : TransactionSnapshot();
 
-    SqlTransaction work;
+    SqlTransaction work(m_transactions->connection());
     if (!work.isActive())
         return Result<void>::failure(tr("The transaction could not be deleted"));
     for (const QString &each : ids) {
@@ -136,7 +136,7 @@ Result<Transaction> TransactionService::write(const std::optional<Transaction> &
     const QStringList beforeIds = existing && recording ? withPartners({existing->id}) : QStringList();
     const TransactionSnapshot before = capture(beforeIds);
 
-    SqlTransaction work;
+    SqlTransaction work(m_transactions->connection());
     if (!work.isActive())
         return Result<Transaction>::failure(tr("The transaction could not be saved"));
     Result<Transaction> stored = store(existing, draft);
@@ -326,7 +326,7 @@ TransactionSnapshot TransactionService::capture(const QStringList &ids) const
 Result<void> TransactionService::restore(const TransactionSnapshot &snapshot)
 {
     const auto failed = [this] { return Result<void>::failure(tr("The change could not be undone")); };
-    SqlTransaction work;
+    SqlTransaction work(m_transactions->connection());
     if (!work.isActive())
         return failed();
     for (const TransactionSnapshot::Entry &entry : snapshot.entries) {

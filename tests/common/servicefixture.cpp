@@ -27,9 +27,9 @@ const QStringList &writtenTables()
 
 // A test's database is thrown away afterwards: waiting for the disk on every
 // commit buys nothing and makes the write-heavy tests several times slower.
-std::unique_ptr<TestDatabase> makeDatabase()
+std::unique_ptr<TestDatabase> makeDatabase(const QString &connectionName)
 {
-    auto db = std::make_unique<TestDatabase>(false);
+    auto db = std::make_unique<TestDatabase>(false, connectionName);
     if (!db->exec(QStringLiteral("PRAGMA synchronous = OFF")) || !db->database()->runMigrations())
         qFatal("ServiceFixture: cannot prepare the database");
     return db;
@@ -45,8 +45,8 @@ QString describe(const QVariantMap &row)
 
 } // namespace
 
-ServiceFixture::ServiceFixture()
-    : m_db(makeDatabase())
+ServiceFixture::ServiceFixture(const QString &connectionName)
+    : m_db(makeDatabase(connectionName))
     , m_accounts(std::make_unique<AccountRepository>(m_db->database()))
     , m_transactions(std::make_unique<TransactionRepository>(m_db->database()))
     , m_splitLines(std::make_unique<SplitLineRepository>(m_db->database()))

@@ -35,7 +35,8 @@ public:
     // ordered by id, each row as column name to value.
     using State = QMap<QString, QList<QVariantMap>>;
 
-    ServiceFixture();
+    // `connectionName` as for TestDatabase.
+    explicit ServiceFixture(const QString &connectionName = QString());
     ~ServiceFixture();
 
     TestDatabase &db() { return *m_db; }

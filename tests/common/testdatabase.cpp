@@ -3,8 +3,9 @@
 #include <QSqlError>
 #include <QTest>
 
-TestDatabase::TestDatabase(bool migrate)
-    : m_database(std::make_unique<Database>())
+TestDatabase::TestDatabase(bool migrate, const QString &connectionName)
+    : m_database(connectionName.isEmpty() ? std::make_unique<Database>()
+                                          : std::make_unique<Database>(connectionName))
 {
     if (!m_database->open(path()))
         qFatal("TestDatabase: cannot open %s", qPrintable(path()));

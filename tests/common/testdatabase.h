@@ -12,7 +12,9 @@
 class TestDatabase
 {
 public:
-    explicit TestDatabase(bool migrate = true);
+    // `connectionName`: empty for the program's default connection; another
+    // name opens a second file beside it (two installations in one test).
+    explicit TestDatabase(bool migrate = true, const QString &connectionName = QString());
     ~TestDatabase();
 
     Database *database() const { return m_database.get(); }

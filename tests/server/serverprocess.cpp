@@ -124,3 +124,8 @@ QString ServerProcess::addUser(const QString &email, const QString &password) co
     static const QRegularExpression created(QStringLiteral("Created user ([0-9a-f-]{36})"));
     return created.match(QString::fromUtf8(output)).captured(1);
 }
+
+qint64 ServerProcess::processId() const
+{
+    return m_process ? m_process->processId() : 0;
+}

@@ -29,6 +29,8 @@ public:
     bool isRunning() const;
 
     int port() const { return m_port; }
+    // The running process's id, 0 when none runs.
+    qint64 processId() const;
     QString baseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
     QString dataDirectory() const;
     QByteArray standardError() const;
