@@ -283,10 +283,12 @@ private Q_SLOTS:
         const QString checking = addAccount(*m_a, QStringLiteral("Checking"));
         const QString grocer = addTransaction(*m_a, checking, -1250, QStringLiteral("Grocer"));
         bool edited = false;
-        connect(m_proxy.get(), &FaultProxy::requestArrived, this, [&](const QByteArray &method, const QByteArray &target, FaultProxy::Fate) {
-            if (!edited && method == "POST" && target.contains("/sync/push"))
-                edited = editTransaction(*m_a, grocer, QStringLiteral("Typed meanwhile"), -1300, QString());
-        });
+        // Edited once the batch that carries it is on its way.
+        connect(m_proxy.get(), &FaultProxy::requestArrived, this,
+                [&](const QByteArray &method, const QByteArray &target, FaultProxy::Fate, const QByteArray &body) {
+                    if (!edited && method == "POST" && target.contains("/sync/push") && body.contains(grocer.toLatin1()))
+                        edited = editTransaction(*m_a, grocer, QStringLiteral("Typed meanwhile"), -1300, QString());
+                });
         SYNC_OK(*m_a);
         QVERIFY(edited);
         QCOMPARE(syncStatus(*m_a, QStringLiteral("transactions"), grocer), QStringLiteral("pending"));

@@ -76,6 +76,8 @@ private Q_SLOTS:
 
         // Killed twice: during the first pull, and again after the next run
         // has gone on from the stored cursor.
+        QElapsedTimer clock;
+        clock.start();
         qint64 landed = 0;
         for (int kill = 0; kill < 2; ++kill) {
             QProcess helper;
@@ -92,7 +94,7 @@ private Q_SLOTS:
             QVERIFY2(helper.state() == QProcess::Running,
                      qPrintable(QStringLiteral("the helper ended before it could be killed (exit %1): %2")
                                     .arg(helper.exitCode())
-                                    .arg(QString::fromUtf8(helper.readAllStandardError()))));
+                                    .arg(helperLog(path))));
             QVERIFY2(rows >= target, "no pages landed in time");
             ::kill(pid_t(helper.processId()), SIGKILL);
             QVERIFY(helper.waitForFinished(10000));
@@ -105,6 +107,7 @@ private Q_SLOTS:
             landed = scalar(db, QStringLiteral("SELECT COUNT(*) FROM transactions")).toLongLong();
             QVERIFY2(landed < Rows, "the whole pull had landed before the kill");
             closeFile(db);
+            qInfo("killed with %lld rows in, %lld ms after the start", landed, clock.elapsed());
         }
 
         QProcess finisher;
@@ -113,8 +116,9 @@ private Q_SLOTS:
             return;
         QVERIFY(finisher.waitForFinished(600000));
         QVERIFY2(finisher.exitStatus() == QProcess::NormalExit && finisher.exitCode() == 0,
-                 qPrintable(QStringLiteral("exit %1: %2").arg(finisher.exitCode()).arg(QString::fromUtf8(finisher.readAllStandardError()))));
+                 qPrintable(QStringLiteral("exit %1: %2").arg(finisher.exitCode()).arg(helperLog(path))));
 
+        qInfo("the next run finished the pull %lld ms after the start", clock.elapsed());
         QSqlDatabase db = openFile(path, QStringLiteral("finished"));
         QVERIFY(db.isOpen());
         QCOMPARE(scalar(db, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
@@ -143,6 +147,10 @@ private:
 
     void start(QProcess &helper, const QString &path)
     {
+        // Its log goes to a file: a pipe nobody drains while the test waits
+        // would stop it.
+        helper.setStandardErrorFile(path + QStringLiteral(".helper.log"), QIODevice::Append);
+        helper.setStandardOutputFile(QProcess::nullDevice());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QUILLBY_TEST_ACCESS_TOKEN"), m_user.accessToken);
         helper.setProcessEnvironment(environment);
@@ -150,6 +158,12 @@ private:
         helper.setArguments({path, m_servers.first().baseUrl()});
         helper.start();
         QVERIFY2(helper.waitForStarted(10000), qPrintable(helper.errorString()));
+    }
+
+    static QString helperLog(const QString &path)
+    {
+        QFile log(path + QStringLiteral(".helper.log"));
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(2000)) : QString();
     }
 
     // Watches the file from beside the helper, as another reader would.
