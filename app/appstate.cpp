@@ -19,6 +19,7 @@
 #include "services/categoryservice.h"
 #include "services/payeeservice.h"
 #include "services/recurringservice.h"
+#include "services/syncengine.h"
 #include "services/syncownership.h"
 #include "services/transactionservice.h"
 #include "services/undohistory.h"
@@ -72,7 +73,8 @@ bool AppState::initialize()
     m_client->initialize();
     m_syncOwnership = new SyncOwnership(m_database, m_preferences,
                                         SyncOwnership::Repositories{m_accounts, m_categories, m_transactions, m_recurring, m_reconciliations}, this);
-    m_onlineWiring = new OnlineWiring(m_client, m_syncOwnership, nullptr, this);
+    m_syncEngine = new SyncEngine(*m_database, *m_client->syncApi(), this);
+    m_onlineWiring = new OnlineWiring(m_client, m_syncOwnership, m_syncEngine, this);
     m_onlineWiring->connectSignals();
 
     if (const std::optional<QString> last = m_preferences->get(QStringLiteral("lastViewedAccountId")))

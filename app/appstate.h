@@ -22,6 +22,7 @@ class CategoryRemoval;
 class PayeeService;
 class TransactionService;
 class OnlineWiring;
+class SyncEngine;
 class SyncOwnership;
 class UndoHistory;
 
@@ -63,6 +64,8 @@ public:
     // Sign-in's consequences: device registration, whose data set this file is, sync.
     OnlineWiring *onlineWiring() const { return m_onlineWiring; }
     SyncOwnership *syncOwnership() const { return m_syncOwnership; }
+    // Null until the database is open.
+    SyncEngine *syncEngine() const { return m_syncEngine; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
@@ -90,5 +93,6 @@ private:
     OrlAccount::Client *m_client = nullptr;
     SyncOwnership *m_syncOwnership = nullptr;
     OnlineWiring *m_onlineWiring = nullptr;
+    SyncEngine *m_syncEngine = nullptr;
     QString m_currentAccountId;
 };

@@ -20,6 +20,9 @@ struct Timing
 };
 
 double processCpuSeconds();
+// CPU seconds (user and system) another process has used so far; 0 when
+// it can't be read.
+double processCpuSeconds(qint64 pid);
 // Peak resident set of this process image so far, in MiB.
 double peakRssMiB();
 

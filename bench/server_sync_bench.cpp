@@ -35,7 +35,6 @@
 #include <httplib.h>
 #include <sqlite3.h>
 
-#include <unistd.h>
 
 #include <cstdio>
 #include <limits>
@@ -119,19 +118,6 @@ DataSet buildDataSet()
     return data;
 }
 
-// CPU seconds (user and system) a process has used so far.
-double processCpuSeconds(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray text = stat.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13)
-        return 0;
-    return double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / double(sysconf(_SC_CLK_TCK));
-}
-
 // A server on a fresh data directory, started here so its CPU time can be read.
 class Server
 {
@@ -174,7 +160,7 @@ public:
     }
 
     int port() const { return m_port; }
-    double cpuSeconds() const { return processCpuSeconds(m_process.processId()); }
+    double cpuSeconds() const { return Bench::processCpuSeconds(m_process.processId()); }
 
 private:
     QTemporaryDir m_dir;

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QHash>
 #include <QJsonArray>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -63,19 +64,28 @@ private:
             return std::nullopt;
         const bool transaction = entity.type == SyncEntity::Type::Transaction;
         const bool recurring = entity.type == SyncEntity::Type::Recurring;
-        QSqlQuery query(m_db);
-        query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT id, version, sync_status, server_id, %1 FROM %2 WHERE %3 = ? LIMIT 1")
-                          .arg(transaction ? QStringLiteral("account_id") : recurring ? QStringLiteral("lead_days")
-                                                                                      : QStringLiteral("NULL"),
-                               QLatin1String(entity.table), column));
-        query.addBindValue(value);
+        // One prepared lookup per table and column for the whole page.
+        const QString key = QLatin1String(entity.table) + QLatin1Char('.') + column;
+        auto found = m_lookups.find(key);
+        if (found == m_lookups.end()) {
+            QSqlQuery prepared(m_db);
+            prepared.setForwardOnly(true);
+            prepared.prepare(QStringLiteral("SELECT id, version, sync_status, server_id, %1 FROM %2 WHERE %3 = ? LIMIT 1")
+                                 .arg(transaction ? QStringLiteral("account_id") : recurring ? QStringLiteral("lead_days")
+                                                                                             : QStringLiteral("NULL"),
+                                      QLatin1String(entity.table), column));
+            found = m_lookups.insert(key, prepared);
+        }
+        QSqlQuery &query = found.value();
+        query.bindValue(0, value);
         if (!query.exec()) {
             m_error = query.lastError().text();
             return std::nullopt;
         }
-        if (!query.next())
+        if (!query.next()) {
+            query.finish();
             return std::nullopt;
+        }
         LocalRow row;
         row.id = query.value(0).toString();
         row.version = query.value(1).toLongLong();
@@ -85,6 +95,7 @@ private:
             row.accountId = query.value(4).toString();
         if (recurring)
             row.leadDays = query.value(4);
+        query.finish();
         return row;
     }
 
@@ -96,8 +107,10 @@ private:
             ++m_outcome.skipped;
             return true;
         }
+        // By the id the row has on the devices; only a row that has none (made
+        // by another kind of client) is looked for by its server id.
         std::optional<LocalRow> local = findLocal(entity, QStringLiteral("id"), clientId);
-        if (!local)
+        if (!local && clientId.isEmpty())
             local = findLocal(entity, QStringLiteral("server_id"), serverId);
         if (!m_error.isEmpty())
             return false;
@@ -229,6 +242,8 @@ public:
     QString m_error;
 
 private:
+    QHash<QString, QSqlQuery> m_lookups;
+
     QSqlDatabase m_db;
     ChangeJournal *m_journal;
     SyncPageApplier::Outcome &m_outcome;

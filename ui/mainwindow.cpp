@@ -1,3 +1,4 @@
+#include "ui/settingsscreen.h"
 #include "ui/mainwindow.h"
 
 #include "account/apiclient.h"
@@ -12,6 +13,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "data/preferencesrepository.h"
+#include "services/syncengine.h"
 #include "services/accountservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
@@ -139,6 +141,13 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
 
     // The sync label's text while signed in, until a sync says otherwise.
     m_syncText = m_statusBar->syncText();
+    if (SyncEngine *engine = m_state->syncEngine()) {
+        connect(engine, &SyncEngine::stateChanged, this, [this](SyncEngine::SyncState syncState) {
+            m_syncText = SyncEngine::stateText(syncState);
+            if (m_shownSignedIn)
+                m_statusBar->setSyncText(m_syncText);
+        });
+    }
     if (OrlAccount::Client *client = m_state->client()) {
         connect(client, &OrlAccount::Client::authStateChanged, this, &MainWindow::onAuthStateChanged);
         OrlAccount::AuthClient *auth = client->authClient();
@@ -218,6 +227,17 @@ void MainWindow::showScreenWindow(QWidget *screen, const QString &title, QSize d
         screen->show();
     screen->raise();
     screen->activateWindow();
+}
+
+void MainWindow::showSettingsWindow()
+{
+    auto *screen = findChild<SettingsScreen *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!screen) {
+        screen = new SettingsScreen(m_state, m_themeManager, m_state->syncEngine());
+        connect(screen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::refreshAccountList);
+    }
+    screen->refresh();
+    showScreenWindow(screen, tr("Preferences"), QSize(500, 550));
 }
 
 void MainWindow::showPayeesWindow()
@@ -481,8 +501,10 @@ void MainWindow::setupMenuBar()
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
     edit->addSeparator();
-    addPendingEntry(edit, tr("&Preferences..."), tr("Opens the preferences"))
-        ->setMenuRole(QAction::PreferencesRole);
+    QAction *preferences = edit->addAction(tr("&Preferences..."));
+    preferences->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
+    preferences->setMenuRole(QAction::PreferencesRole);
+    connect(preferences, &QAction::triggered, this, &MainWindow::showSettingsWindow);
 
     QMenu *account = menuBar()->addMenu(tr("&Account"));
     account->setToolTipsVisible(true);

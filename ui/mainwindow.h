@@ -77,6 +77,7 @@ public Q_SLOTS:
     void showReportsWindow();
     void showRecurringWindow();
     void showPayeesWindow();
+    void showSettingsWindow();
     // The one search window, reloaded and focused on its search field.
     void showSearchWindow();
     // Opens the transaction's account and makes its row current.
