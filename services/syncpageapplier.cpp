@@ -117,8 +117,11 @@ private:
 
         const qint64 version = object.value(QLatin1String("version")).toInteger(0);
         // The service gives every accepted change a higher version, so the
-        // same version from the same service row is the copy already here.
-        const bool alreadyHere = local && version == local->version && !serverId.isEmpty() && local->serverId == serverId;
+        // same version from the same service row is the copy already here;
+        // except a removal (an unshared account's rows), which the service
+        // sends with the version the row has.
+        const bool alreadyHere = local && version == local->version && !serverId.isEmpty() && local->serverId == serverId
+                                 && object.value(QLatin1String("deleted_at")).toString().isEmpty();
         if (local && (local->pending || version < local->version || alreadyHere)) {
             ++m_outcome.kept;
             return true;
