@@ -43,7 +43,7 @@
 
 namespace {
 
-constexpr qint64 kTransactions = 100000;
+constexpr qint64 kTransactions = 100000; // QUILLBY_BENCH_ROWS picks another size
 constexpr double kGoal = 4.0;
 const QString kPassword = QStringLiteral("correct horse battery");
 
@@ -231,7 +231,9 @@ int main(int argc, char **argv)
 
     DataGeneratorOptions options;
     options.accounts = 6;
-    options.transactions = kTransactions;
+    options.transactions = qEnvironmentVariableIsSet("QUILLBY_BENCH_ROWS")
+                               ? qMax<qint64>(1000, qEnvironmentVariable("QUILLBY_BENCH_ROWS").toLongLong())
+                               : kTransactions;
     options.years = 3;
     const QString source = Bench::cachedDataSet(options);
     if (source.isEmpty())

@@ -56,21 +56,26 @@ QJsonArray SyncPushReader::readBatch(int entityIndex, QHash<QString, qint64> &ve
     // Read in (group, rowid) order, continuing after the last row read. Top-level
     // categories form the first group, so a subcategory never reaches the
     // service before the category it belongs to.
-    const QString group = entity.type == SyncEntity::Type::Category ? QStringLiteral("(parent_id IS NOT NULL)")
-                                                                     : QStringLiteral("0");
+    // Other tables go in rowid order alone, which SQLite reads straight off
+    // the table from where the last batch ended.
+    const bool grouped = entity.type == SyncEntity::Type::Category;
+    const QString group = grouped ? QStringLiteral("(parent_id IS NOT NULL)") : QStringLiteral("0");
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     const QString sql = QStringLiteral("SELECT %1 AS sync_group, rowid, id, version, server_id, created_at, updated_at, "
-                                       "deleted_at, %2 FROM %3 WHERE %4 AND (%1, rowid) > (?, ?) "
-                                       "ORDER BY sync_group, rowid LIMIT %5")
-                            .arg(group, entity.columnList(), QLatin1String(entity.table), PendingRows)
+                                       "deleted_at, %2 FROM %3 WHERE %4 AND %5 ORDER BY %6 LIMIT %7")
+                            .arg(group, entity.columnList(), QLatin1String(entity.table), PendingRows,
+                                 grouped ? QStringLiteral("(%1, rowid) > (?, ?)").arg(group)
+                                         : QStringLiteral("rowid > ?"),
+                                 grouped ? QStringLiteral("sync_group, rowid") : QStringLiteral("rowid"))
                             .arg(BatchSize);
     if (!query.prepare(sql)) {
         qWarning() << "Sync: reading pending rows failed:" << query.lastError().text();
         m_failed = true;
         return {};
     }
-    query.addBindValue(m_lastGroup);
+    if (grouped)
+        query.addBindValue(m_lastGroup);
     query.addBindValue(m_lastRowId);
     if (!query.exec()) {
         qWarning() << "Sync: reading pending rows failed:" << query.lastError().text();
