@@ -3230,7 +3230,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>C</source>
-        <translation>A</translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>Reconciled</source>

@@ -3230,7 +3230,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>C</source>
-        <translation>P</translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>Reconciled</source>

@@ -3201,11 +3201,11 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>R</source>
-        <translation>照</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>C</source>
-        <translation>済</translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>Reconciled</source>

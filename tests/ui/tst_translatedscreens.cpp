@@ -39,6 +39,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -47,6 +48,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTabBar>
@@ -129,8 +131,14 @@ public:
             fixed.remove(placeholder);
             if (fixed.count(QRegularExpression(QStringLiteral("[A-Za-z]"))) < 5)
                 continue;
-            QString pattern = QRegularExpression::escape(shown);
-            pattern.replace(QRegularExpression(QStringLiteral("%(n|[1-9][0-9]?)")), QStringLiteral(".+"));
+            QString pattern;
+            qsizetype from = 0;
+            for (const QRegularExpressionMatch &match : placeholder.globalMatch(shown)) {
+                pattern += QRegularExpression::escape(shown.mid(from, match.capturedStart() - from))
+                           + QStringLiteral(".+");
+                from = match.capturedEnd();
+            }
+            pattern += QRegularExpression::escape(shown.mid(from));
             m_patterns.append(QRegularExpression(QStringLiteral("^%1$").arg(pattern),
                                                  QRegularExpression::DotMatchesEverythingOption));
         }
@@ -174,14 +182,18 @@ public:
     QStringList englishOn(QWidget *window)
     {
         m_found.clear();
+        m_seen.clear();
         walk(window);
         return m_found;
     }
 
 private:
+    // One finding per text: an action's tool tip repeats its text, a menu
+    // bar lists its menus as actions of its own.
     void note(const QObject *owner, const QString &what, const QString &text)
     {
-        if (m_english.isEnglish(text)) {
+        if (!m_seen.contains(text) && m_english.isEnglish(text)) {
+            m_seen.insert(text);
             m_found << QStringLiteral("%1 \"%2\" %3: %4")
                            .arg(QString::fromLatin1(owner->metaObject()->className()), owner->objectName(), what, text);
         }
@@ -257,7 +269,9 @@ private:
                 note(tabs, QStringLiteral("tab tool tip"), tabs->tabToolTip(i));
             }
         }
-        if (auto *view = qobject_cast<QAbstractItemView *>(widget))
+        // A header view shares its table's model; the table walks it.
+        auto *view = qobject_cast<QAbstractItemView *>(widget);
+        if (view && !qobject_cast<QHeaderView *>(view))
             walkModel(view);
         const QList<QWidget *> children = widget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         for (QWidget *child : children) {
@@ -269,6 +283,7 @@ private:
 
     const EnglishTexts &m_english;
     QStringList m_found;
+    QSet<QString> m_seen;
 };
 
 enum class Screen {
@@ -497,7 +512,7 @@ void tst_TranslatedScreens::englishTextsAreFound()
     }
     window.show();
     const QStringList found = ScreenTexts(m_english).englishOn(&window);
-    QCOMPARE(found.size(), english ? 1 : 0);
+    QVERIFY2(found.isEmpty() != english, qPrintable(found.join(QLatin1Char('\n'))));
 }
 
 void tst_TranslatedScreens::screensShowNoEnglishText_data()
