@@ -29,6 +29,8 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -53,6 +55,17 @@ QString widthKey(int column) { return QStringLiteral("register/colWidth/%1").arg
 QString hiddenKey(int column) { return QStringLiteral("register/colHidden/%1").arg(column); }
 QString sortColumnKey() { return QStringLiteral("register/sortColumn"); }
 QString sortOrderKey() { return QStringLiteral("register/sortOrder"); }
+
+// What a column's title needs: translated titles ("Scheck-Nr.", "Einzahlung")
+// are longer than the English ones the default widths were made for. Measured
+// bold, as the header may draw it.
+int titleWidth(const QTableView *view, int column)
+{
+    QFont font = view->horizontalHeader()->font();
+    font.setBold(true);
+    const QString title = view->model()->headerData(column, Qt::Horizontal).toString();
+    return QFontMetrics(font).horizontalAdvance(title) + 12;
+}
 
 QLabel *valueBlock(QHBoxLayout *header, const QString &caption)
 {
@@ -955,7 +968,7 @@ int RegisterScreen::preferredColumnWidth(int column) const
     bool ok = false;
     const int stored = QSettings().value(widthKey(column)).toInt(&ok);
     if (!ok || stored <= 0)
-        return defaultColumnWidth(column);
+        return qMax(defaultColumnWidth(column), titleWidth(m_view, column));
     return qBound(m_view->horizontalHeader()->minimumSectionSize(), stored, maxWidth);
 }
 
@@ -971,10 +984,10 @@ int RegisterScreen::columnFloor(int column) const
         return metrics.horizontalAdvance(QStringLiteral("12/31/2024")) + padding
                + m_view->style()->pixelMetric(QStyle::PM_SmallIconSize) + 8;
     case RegisterModel::CheckNumber:
-        return metrics.horizontalAdvance(QStringLiteral("0000")) + padding;
+        return qMax(metrics.horizontalAdvance(QStringLiteral("0000")) + padding, titleWidth(m_view, column));
     case RegisterModel::Payment:
     case RegisterModel::Deposit:
-        return metrics.horizontalAdvance(QStringLiteral("9,999.99")) + padding;
+        return qMax(metrics.horizontalAdvance(QStringLiteral("9,999.99")) + padding, titleWidth(m_view, column));
     case RegisterModel::Payee:
     case RegisterModel::Category:
     case RegisterModel::Memo:
