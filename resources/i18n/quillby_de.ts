@@ -2484,7 +2484,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation>Scheck-Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Payee</source>

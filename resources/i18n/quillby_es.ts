@@ -2484,7 +2484,7 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation>N.º cheque</translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Payee</source>

@@ -2484,7 +2484,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation>N° chèque</translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Payee</source>

@@ -2464,7 +2464,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Chk #</source>
-        <translation>小切手番号</translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>Payee</source>
