@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Investment</source>
-        <translation>Anlage</translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
@@ -430,11 +430,11 @@ Bitte überprüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</tra
     </message>
     <message>
         <source>Life</source>
-        <translation>Leben</translation>
+        <translation>Lebensversicherung</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation>Hausrat/Mieter</translation>
+        <translation>Wohngebäude/Hausrat</translation>
     </message>
     <message>
         <source>Auto</source>
