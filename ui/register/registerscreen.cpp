@@ -28,9 +28,8 @@
 #include "ui/uisettings.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
-#include <QFont>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -56,15 +55,12 @@ QString hiddenKey(int column) { return QStringLiteral("register/colHidden/%1").a
 QString sortColumnKey() { return QStringLiteral("register/sortColumn"); }
 QString sortOrderKey() { return QStringLiteral("register/sortOrder"); }
 
-// What a column's title needs: translated titles ("Scheck-Nr.", "Einzahlung")
-// are longer than the English ones the default widths were made for. Measured
-// bold, as the header may draw it.
+// What a column's title needs: translated titles ("Einzahlung") can be
+// longer than the English ones the default widths were made for.
 int titleWidth(const QTableView *view, int column)
 {
-    QFont font = view->horizontalHeader()->font();
-    font.setBold(true);
     const QString title = view->model()->headerData(column, Qt::Horizontal).toString();
-    return QFontMetrics(font).horizontalAdvance(title) + 12;
+    return view->horizontalHeader()->fontMetrics().horizontalAdvance(title) + 12;
 }
 
 QLabel *valueBlock(QHBoxLayout *header, const QString &caption)
@@ -984,7 +980,7 @@ int RegisterScreen::columnFloor(int column) const
         return metrics.horizontalAdvance(QStringLiteral("12/31/2024")) + padding
                + m_view->style()->pixelMetric(QStyle::PM_SmallIconSize) + 8;
     case RegisterModel::CheckNumber:
-        return qMax(metrics.horizontalAdvance(QStringLiteral("0000")) + padding, titleWidth(m_view, column));
+        return metrics.horizontalAdvance(QStringLiteral("0000")) + padding;
     case RegisterModel::Payment:
     case RegisterModel::Deposit:
         return qMax(metrics.horizontalAdvance(QStringLiteral("9,999.99")) + padding, titleWidth(m_view, column));
