@@ -52,6 +52,11 @@ Application::~Application()
 void Application::installTranslators()
 {
     const QString language = uiLanguage(true);
+    // Dates and numbers whose form is left to the locale follow the chosen
+    // language. A language that is the system's own keeps the system locale,
+    // region included (de_AT stays Austrian).
+    if (QLocale().language() != QLocale(language).language())
+        QLocale::setDefault(QLocale(language));
     if (language != QLatin1String("en")) {
         auto *qt = new QTranslator(this);
         if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),

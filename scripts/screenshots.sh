@@ -33,12 +33,21 @@
 #   update-<theme>-<size>.png       the start-up check's update dialog for 1.2.0 with its
 #                                   release notes, published by a local quillby-server
 #   whatsnew-<theme>-<size>.png     the what's-new dialog of a first start (the notes of 1.1.2)
-#   bash scripts/screenshots.sh [output-folder] [all|account|import|search|payees|categories|settings|update]   (default: /tmp/quillby-shots all)
+#   <lang>-<screen>-<theme>-<size>.png  with "language <lang>" (de, ja, es, fr): the
+#                                   program in that language over the generated data set:
+#                                   main (the register), transaction, recurring, reports,
+#                                   import, reconcile and settings (when Preferences opens)
+#   bash scripts/screenshots.sh [output-folder] [all|account|import|search|payees|categories|settings|update|language] [lang]
+#   (default: /tmp/quillby-shots all; the language set needs its language, e.g. "language de")
 # The main window is sized to fill the screen; when its minimum size is
 # larger than the screen the window stays wider and the shot shows it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 out="${1:-/tmp/quillby-shots}"
 which_shots="${2:-all}"
+shot_language="${3:-}"
+if [ "$which_shots" = language ] && [ -z "$shot_language" ]; then
+    echo "the language set needs a language: es, de, fr or ja"; exit 2
+fi
 mkdir -p "$out"
 
 for tool in Xvfb openbox import xdotool python3; do
@@ -715,4 +724,62 @@ for size in 1280x900 1024x700; do
 done
 app_env=()
 stop_server
+fi
+
+if [ "$which_shots" = language ]; then
+# The program in another language: the interface language is a setting of
+# this installation (QSettings under XDG_CONFIG_HOME), the data set the same.
+# Menus are reached through their shortcuts where they have one; File ›
+# Import through the translated accelerators.
+case "$shot_language" in
+    de) file_key=d ;;
+    es) file_key=a ;;
+    *) file_key=f ;;
+esac
+for size in 1280x900 1024x700; do
+    for theme in light dark; do
+        dir="$(data_folder "$theme" "$work/seed.db")"
+        mkdir -p "$dir/config/Orlindo"
+        printf '[ui]\nlanguage=%s\n' "$shot_language" >"$dir/config/Orlindo/Quillby.conf"
+        start_session "$size" "$dir"
+        prefix="$out/$shot_language"
+        shoot "$prefix-main-$theme-$size.png"
+        xdotool key ctrl+e
+        sleep 1.5
+        shoot "$prefix-transaction-$theme-$size.png"
+        xdotool key Escape
+        sleep 0.5
+        xdotool key ctrl+3
+        sleep 2
+        shoot "$prefix-recurring-$theme-$size.png"
+        xdotool key alt+F4
+        sleep 0.5
+        xdotool key ctrl+2
+        sleep 2.5
+        shoot "$prefix-reports-$theme-$size.png"
+        xdotool key alt+F4
+        sleep 0.5
+        xdotool key "alt+$file_key"
+        sleep 0.5
+        xdotool key i
+        sleep 2
+        shoot "$prefix-import-$theme-$size.png"
+        xdotool key alt+F4
+        sleep 0.5
+        xdotool key ctrl+r
+        sleep 2.5
+        shoot "$prefix-reconcile-$theme-$size.png"
+        xdotool key alt+F4
+        sleep 0.5
+        xdotool key ctrl+comma
+        sleep 2
+        if [ "$(xdotool getactivewindow getwindowname)" != "Orlindo Quillby" ]; then
+            shoot "$prefix-settings-$theme-$size.png"
+            xdotool key alt+F4
+        else
+            echo "  no preferences window"
+        fi
+        stop_session
+    done
+done
 fi

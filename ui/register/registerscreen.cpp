@@ -28,6 +28,7 @@
 #include "ui/uisettings.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -53,6 +54,14 @@ QString widthKey(int column) { return QStringLiteral("register/colWidth/%1").arg
 QString hiddenKey(int column) { return QStringLiteral("register/colHidden/%1").arg(column); }
 QString sortColumnKey() { return QStringLiteral("register/sortColumn"); }
 QString sortOrderKey() { return QStringLiteral("register/sortOrder"); }
+
+// What a column's title needs: translated titles ("Einzahlung") can be
+// longer than the English ones the default widths were made for.
+int titleWidth(const QTableView *view, int column)
+{
+    const QString title = view->model()->headerData(column, Qt::Horizontal).toString();
+    return view->horizontalHeader()->fontMetrics().horizontalAdvance(title) + 12;
+}
 
 QLabel *valueBlock(QHBoxLayout *header, const QString &caption)
 {
@@ -955,7 +964,7 @@ int RegisterScreen::preferredColumnWidth(int column) const
     bool ok = false;
     const int stored = QSettings().value(widthKey(column)).toInt(&ok);
     if (!ok || stored <= 0)
-        return defaultColumnWidth(column);
+        return qMax(defaultColumnWidth(column), titleWidth(m_view, column));
     return qBound(m_view->horizontalHeader()->minimumSectionSize(), stored, maxWidth);
 }
 
@@ -974,7 +983,7 @@ int RegisterScreen::columnFloor(int column) const
         return metrics.horizontalAdvance(QStringLiteral("0000")) + padding;
     case RegisterModel::Payment:
     case RegisterModel::Deposit:
-        return metrics.horizontalAdvance(QStringLiteral("9,999.99")) + padding;
+        return qMax(metrics.horizontalAdvance(QStringLiteral("9,999.99")) + padding, titleWidth(m_view, column));
     case RegisterModel::Payee:
     case RegisterModel::Category:
     case RegisterModel::Memo:

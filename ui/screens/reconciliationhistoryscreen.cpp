@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -107,11 +108,11 @@ void ReconciliationHistoryScreen::reload()
     for (int row = 0; row < history.size(); ++row) {
         const Reconciliation &r = history.at(row);
         m_table->setItem(row, StatementDateColumn,
-                         new QTableWidgetItem(r.statementDate.toString(QStringLiteral("MMM d, yyyy"))));
+                         new QTableWidgetItem(QLocale().toString(r.statementDate, QStringLiteral("MMM d, yyyy"))));
         m_table->setItem(row, StatementBalanceColumn, moneyItem(r.statementBalance, currency));
         m_table->setItem(row, ReconciledBalanceColumn, moneyItem(r.reconciledBalance, currency));
         m_table->setItem(row, CompletedColumn,
-                         new QTableWidgetItem(r.completedAt.toLocalTime().toString(QStringLiteral("MMM d, yyyy h:mm ap"))));
+                         new QTableWidgetItem(QLocale().toString(r.completedAt.toLocalTime(), QStringLiteral("MMM d, yyyy h:mm ap"))));
     }
 }
 

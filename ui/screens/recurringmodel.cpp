@@ -77,7 +77,7 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const
         case FrequencyColumn:
             return frequencyToString(r.frequency);
         case NextDueColumn:
-            return QLocale::system().toString(r.nextDueDate, QLocale::ShortFormat);
+            return QLocale().toString(r.nextDueDate, QLocale::ShortFormat);
         case AutoColumn:
             return r.autoPost ? tr("Yes") : tr("No");
         case StatusColumn:

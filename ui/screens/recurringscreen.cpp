@@ -133,7 +133,7 @@ void RecurringScreen::showStoppedTemplates()
                              "(next due %3). Check its dates, then edit it and turn Active back on.")
                               .arg(stop->payee)
                               .arg(RecurringService::kMaxPostingsPerRun)
-                              .arg(QLocale::system().toString(stop->nextDueDate, QLocale::ShortFormat)));
+                              .arg(QLocale().toString(stop->nextDueDate, QLocale::ShortFormat)));
         else
             lines.prepend(tr("\"%1\" was turned off: its next due date is not a usable date. Edit it, "
                              "set its start date and turn Active back on.")

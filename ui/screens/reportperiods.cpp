@@ -2,10 +2,10 @@
 
 QStringList ReportPeriods::presetLabels()
 {
-    return {QStringLiteral("This Month"),   QStringLiteral("Last Month"),   QStringLiteral("This Quarter"),
-            QStringLiteral("Last Quarter"), QStringLiteral("This Year"),    QStringLiteral("Last Year"),
-            QStringLiteral("Last 30 Days"), QStringLiteral("Last 90 Days"), QStringLiteral("Last 12 Months"),
-            QStringLiteral("All Time"),     QStringLiteral("Custom")};
+    return {tr("This Month"),   tr("Last Month"),   tr("This Quarter"),
+            tr("Last Quarter"), tr("This Year"),    tr("Last Year"),
+            tr("Last 30 Days"), tr("Last 90 Days"), tr("Last 12 Months"),
+            tr("All Time"),     tr("Custom")};
 }
 
 QStringList ReportPeriods::compareLabels()

@@ -16,6 +16,7 @@
 
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
@@ -53,22 +54,22 @@ struct SectionContent
 
 QString shortDate(const QDate &date)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    return QLocale().toString(date, QLocale::ShortFormat);
 }
 
 QString accountTypeLabel(const QString &key)
 {
     if (key == QLatin1String("checking"))
-        return QStringLiteral("Checking");
+        return QCoreApplication::translate("AccountType", "Checking");
     if (key == QLatin1String("savings"))
-        return QStringLiteral("Savings");
+        return QCoreApplication::translate("AccountType", "Savings");
     if (key == QLatin1String("credit_card"))
-        return QStringLiteral("Credit Card");
+        return QCoreApplication::translate("AccountType", "Credit Card");
     if (key == QLatin1String("cash"))
-        return QStringLiteral("Cash");
+        return QCoreApplication::translate("AccountType", "Cash");
     if (key == QLatin1String("investment"))
-        return QStringLiteral("Investment");
-    return QStringLiteral("Other");
+        return QCoreApplication::translate("AccountType", "Investment");
+    return QCoreApplication::translate("AccountType", "Other");
 }
 
 // Columns as wide as their first rows, and never so narrow that amounts
@@ -292,7 +293,7 @@ void ReportsScreen::buildYearOverYearControls(ReportPage *page)
 
 QDateEdit *ReportsScreen::makeDateEdit()
 {
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
     auto *edit = new QDateEdit(this);
     edit->setLocale(locale);
     edit->setDisplayFormat(locale.dateFormat(QLocale::ShortFormat));

@@ -118,7 +118,7 @@ QString ReportTableModel::displayText(int row, int column) const
     case Kind::Count:
         return QString::number(cell.toLongLong());
     case Kind::Date:
-        return QLocale::system().toString(cell.toDate(), QLocale::ShortFormat);
+        return QLocale().toString(cell.toDate(), QLocale::ShortFormat);
     case Kind::Text:
         break;
     }
