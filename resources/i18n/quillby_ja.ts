@@ -244,6 +244,100 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>+ New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation type="unfinished">カテゴリを削除</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished">編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished">削除(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryFormDialog</name>
+    <message>
+        <source>New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Subcategory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Parent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished">名前(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation type="unfinished">支出</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished">収入</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished">種類(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Tax-relevant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark this category for inclusion in tax-time reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. charitable_contributions, mortgage_interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax &amp;Code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CategoryRemoval</name>
     <message>
         <source>Uncategorized</source>
@@ -488,6 +582,105 @@ Please check file permissions and try again.</source>
         <source>Other Income</source>
         <translation>その他の収入</translation>
     </message>
+    <message>
+        <source>Enter a name for the category.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The name is too long: at most %n characters.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The name cannot contain line breaks or other control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The tax code is too long: at most %n characters.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tax code cannot contain line breaks or other control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A category cannot be its own parent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The parent category no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A subcategory cannot have subcategories of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has subcategories, so it cannot become a subcategory itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a category named &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This category already has a subcategory named &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not create the category. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A category with this id already exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Subcategory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the category. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This category no longer exists.</source>
+        <translation type="unfinished">このカテゴリはもう存在しません。</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The change to the category could not be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in use now, so it cannot be taken away again. Delete the category instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished">カテゴリ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished">種類</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation type="unfinished">税区分</translation>
+    </message>
 </context>
 <context>
     <name>CategoryType</name>
@@ -540,6 +733,17 @@ Please check file permissions and try again.</source>
     <message>
         <source>Monthly</source>
         <translation>毎月</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFileOpener</name>
+    <message>
+        <source>Cannot Open File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a CSV, QIF or OFX file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -933,10 +1137,6 @@ Please check file permissions and try again.</source>
         <translation>環境設定(&amp;P)...</translation>
     </message>
     <message>
-        <source>Opens the preferences</source>
-        <translation>環境設定を開きます</translation>
-    </message>
-    <message>
         <source>&amp;Account</source>
         <translation>口座(&amp;A)</translation>
     </message>
@@ -979,10 +1179,6 @@ Please check file permissions and try again.</source>
     <message>
         <source>C&amp;ategories</source>
         <translation>カテゴリ(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Opens the categories</source>
-        <translation>カテゴリを開きます</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1239,6 +1435,14 @@ If you keep it on this computer, nothing of it is synced while you are signed in
     <message>
         <source>&lt;h3&gt;Orlindo Quillby&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A register for tracking your household finances.&lt;/p&gt;&lt;p&gt;Made by Orlindo &amp;mdash; &lt;a href=&apos;https://orlindo.com/quillby&apos;&gt;orlindo.com/quillby&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;This program uses the Qt framework under the GNU LGPL version 3 and Qt Charts under the GNU GPL version 3; the program itself is free software under the GNU GPL version 3 or later. See &lt;a href=&apos;https://www.qt.io&apos;&gt;qt.io&lt;/a&gt; and &lt;a href=&apos;https://code.qt.io&apos;&gt;code.qt.io&lt;/a&gt; for Qt and its source code, and &lt;a href=&apos;https://www.gnu.org/licenses/gpl-3.0.html&apos;&gt;gnu.org/licenses&lt;/a&gt; for the licence.&lt;/small&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Orlindo Quillby&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計を記録するための出納帳です。&lt;/p&gt;&lt;p&gt;製作: Orlindo &amp;mdash; &lt;a href=&apos;https://orlindo.com/quillby&apos;&gt;orlindo.com/quillby&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;このプログラムは GNU LGPL バージョン 3 の Qt フレームワークと GNU GPL バージョン 3 の Qt Charts を使用しています。プログラム自体は GNU GPL バージョン 3 以降のフリーソフトウェアです。Qt とそのソースコードについては &lt;a href=&apos;https://www.qt.io&apos;&gt;qt.io&lt;/a&gt; と &lt;a href=&apos;https://code.qt.io&apos;&gt;code.qt.io&lt;/a&gt; を、ライセンスについては &lt;a href=&apos;https://www.gnu.org/licenses/gpl-3.0.html&apos;&gt;gnu.org/licenses&lt;/a&gt; をご覧ください。&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1837,6 +2041,79 @@ Type DELETE to confirm:</source>
     <message>
         <source>Failed to remove access (HTTP %1)</source>
         <translation>アクセスを削除できませんでした (HTTP %1)</translation>
+    </message>
+</context>
+<context>
+    <name>OrlUpdate</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OrlUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OrlUpdate::WhatsNewDialog</name>
+    <message>
+        <source>You are running version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3644,6 +3921,76 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished">全般</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished">出納帳</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation type="unfinished">データと同期</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished">情報</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSyncSection</name>
+    <message>
+        <source>Sync Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Orlindo Account to enable sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sync is under way; a full sync can start once it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sync is under way. Start the full sync once it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ShareAccountLauncher</name>
     <message>
         <source>Sign In Required</source>
@@ -3781,6 +4128,57 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>StartupOptions</name>
+    <message>
+        <source>Quillby, a register for household finances.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open (or create) the database, build the main window without showing it, print the database&apos;s path and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A CSV, QIF or OFX file to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give at most one file to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--check-start takes no file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file name this program can open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
@@ -3804,6 +4202,57 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Sync failed: the server did not answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation type="unfinished">オフライン</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished">不明</translation>
+    </message>
+    <message>
+        <source>Sync failed: the local data could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync failed: the local data could not be updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pull failed: the server&apos;s answer has no position to continue from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pull failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SyncOwnership</name>
     <message>
         <source>No account is signed in.</source>
@@ -3812,6 +4261,25 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>The data could not be prepared for upload.</source>
         <translation>アップロード用のデータを準備できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>SyncPageApplier</name>
+    <message>
+        <source>a pulled row could not be stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database is busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sync position could not be stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the pulled rows refer to records that are missing</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
