@@ -247,94 +247,94 @@ Bitte überprüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</tra
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Neue Kategorie</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien durchsuchen...</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished">Kategorie löschen</translation>
+        <translation>Kategorie löschen</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen? Buchungen mit dieser Kategorie sind danach keiner Kategorie mehr zugeordnet.</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Kategorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterkategorie hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Löschen</translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Unterkategorie</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bergeordnete Kategorie:</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Kategorie</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">&amp;Name:</translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished">Ausgabe</translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished">&amp;Typ:</translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerrelevant</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kategorie für Steuerberichte vormerken.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer&amp;code:</translation>
     </message>
 </context>
 <context>
@@ -584,104 +584,104 @@ Bitte überprüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</tra
     </message>
     <message>
         <source>Enter a name for the category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Namen für die Kategorie ein.</translation>
     </message>
     <message numerus="yes">
         <source>The name is too long: at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Name ist zu lang: höchstens %n Zeichen.</numerusform>
+            <numerusform>Der Name ist zu lang: höchstens %n Zeichen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The name cannot contain line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf keine Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
     </message>
     <message numerus="yes">
         <source>The tax code is too long: at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Steuercode ist zu lang: höchstens %n Zeichen.</numerusform>
+            <numerusform>Der Steuercode ist zu lang: höchstens %n Zeichen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The tax code cannot contain line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Steuercode darf keine Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>A category cannot be its own parent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Kategorie kann sich nicht selbst übergeordnet sein.</translation>
     </message>
     <message>
         <source>The parent category no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die übergeordnete Kategorie existiert nicht mehr.</translation>
     </message>
     <message>
         <source>A subcategory cannot have subcategories of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Unterkategorie kann keine eigenen Unterkategorien haben.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has subcategories, so it cannot become a subcategory itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat Unterkategorien und kann daher selbst keine Unterkategorie werden.</translation>
     </message>
     <message>
         <source>There is already a category named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits eine Kategorie namens „%1“.</translation>
     </message>
     <message>
         <source>This category already has a subcategory named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kategorie hat bereits eine Unterkategorie namens „%1“.</translation>
     </message>
     <message>
         <source>Could not create the category. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie konnte nicht angelegt werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>A category with this id already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits eine Kategorie mit dieser ID.</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Unterkategorie</translation>
     </message>
     <message>
         <source>Could not save the category. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie konnte nicht gespeichert werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>This category no longer exists.</source>
-        <translation type="unfinished">Diese Kategorie existiert nicht mehr.</translation>
+        <translation>Diese Kategorie existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie bearbeiten</translation>
     </message>
     <message>
         <source>The change to the category could not be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung an der Kategorie konnte nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in use now, so it cannot be taken away again. Delete the category instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird inzwischen verwendet und kann daher nicht wieder entfernt werden. Löschen Sie stattdessen die Kategorie.</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Kategorie</translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Typ</translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished">Steuerschlüssel</translation>
+        <translation>Steuerschlüssel</translation>
     </message>
 </context>
 <context>
@@ -741,11 +741,11 @@ Bitte überprüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</tra
     <name>ImportFileOpener</name>
     <message>
         <source>Cannot Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a CSV, QIF or OFX file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine CSV-, QIF- oder OFX-Datei.</translation>
     </message>
 </context>
 <context>
@@ -1452,11 +1452,11 @@ Wenn Sie sie auf diesem Computer behalten, wird nichts davon synchronisiert, sol
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
 </context>
 <context>
@@ -2064,73 +2064,73 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <name>OrlUpdate</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
 </context>
 <context>
     <name>OrlUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Update verfügbar</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
     </message>
 </context>
 <context>
     <name>OrlUpdate::WhatsNewDialog</name>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden Version %1</translation>
     </message>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten in %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten in %1 %2</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herunterladen</translation>
     </message>
 </context>
 <context>
@@ -3956,70 +3956,74 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished">Allgemein</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished">Kassenbuch</translation>
+        <translation>Kassenbuch</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished">Daten &amp; Synchronisierung</translation>
+        <translation>Daten &amp; Synchronisierung</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">Über</translation>
+        <translation>Über</translation>
     </message>
 </context>
 <context>
     <name>SettingsSyncSection</name>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt synchronisieren</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Synchronisierung erzwingen</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nie synchronisiert</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt synchronisiert: %1</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Orlindo Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Orlindo-Konto an, um die Synchronisierung zu aktivieren.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Fehler: %1</translation>
     </message>
     <message>
         <source>A sync is under way; a full sync can start once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Synchronisierung läuft gerade; eine vollständige Synchronisierung kann beginnen, sobald sie abgeschlossen ist.</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird synchronisiert...</translation>
     </message>
     <message>
         <source>A sync is under way. Start the full sync once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Synchronisierung läuft gerade. Starten Sie die vollständige Synchronisierung, sobald sie abgeschlossen ist.</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dadurch werden alle lokalen Zeilen erneut auf den Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie diese Funktion, wenn die Daten zwischen Geräten nicht synchron zu sein scheinen.
+
+Fortfahren?</translation>
     </message>
 </context>
 <context>
@@ -4163,51 +4167,51 @@ Continue?</source>
     <name>StartupOptions</name>
     <message>
         <source>Quillby, a register for household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillby, ein Kassenbuch für die Haushaltsfinanzen.</translation>
     </message>
     <message>
         <source>Open (or create) the database, build the main window without showing it, print the database&apos;s path and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet (oder erstellt) die Datenbank, baut das Hauptfenster auf, ohne es anzuzeigen, gibt den Pfad der Datenbank aus und beendet sich.</translation>
     </message>
     <message>
         <source>A CSV, QIF or OFX file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zu importierende CSV-, QIF- oder OFX-Datei.</translation>
     </message>
     <message>
         <source>Give at most one file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie höchstens eine Datei zum Importieren an.</translation>
     </message>
     <message>
         <source>--check-start takes no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--check-start akzeptiert keine Datei.</translation>
     </message>
     <message>
         <source>The file name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname ist leer.</translation>
     </message>
     <message>
         <source>The file name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname ist zu lang.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file name this program can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Dateiname, den dieses Programm öffnen kann.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -4239,51 +4243,51 @@ Continue?</source>
     <name>SyncEngine</name>
     <message>
         <source>Sync failed: the server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung fehlgeschlagen: Der Server hat nicht rechtzeitig geantwortet</translation>
     </message>
     <message>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisiert</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird synchronisiert...</translation>
     </message>
     <message>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierungsfehler</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">Offline</translation>
+        <translation>Offline</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Unbekannt</translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Sync failed: the local data could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung fehlgeschlagen: Die lokalen Daten konnten nicht gelesen werden</translation>
     </message>
     <message>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
         <source>Sync failed: the local data could not be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung fehlgeschlagen: Die lokalen Daten konnten nicht aktualisiert werden</translation>
     </message>
     <message>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrufen fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
         <source>Pull failed: the server&apos;s answer has no position to continue from</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrufen fehlgeschlagen: Die Antwort des Servers enthält keine Position, an der fortgesetzt werden kann</translation>
     </message>
     <message>
         <source>Pull failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrufen fehlgeschlagen: %1</translation>
     </message>
 </context>
 <context>
@@ -4301,19 +4305,19 @@ Continue?</source>
     <name>SyncPageApplier</name>
     <message>
         <source>a pulled row could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>eine abgerufene Zeile konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>the database is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datenbank ist belegt</translation>
     </message>
     <message>
         <source>the sync position could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>die Synchronisierungsposition konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>the pulled rows refer to records that are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>die abgerufenen Zeilen verweisen auf fehlende Datensätze</translation>
     </message>
 </context>
 <context>

@@ -247,94 +247,94 @@ Please check file permissions and try again.</translation>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ New Category</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categories</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Search categories...</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished">Delete Category</translation>
+        <translation>Delete Category</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New Category</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Add &amp;Subcategory</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Edit</translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Delete</translation>
+        <translation>&amp;Delete</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>New Category</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>New Subcategory</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit Category</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parent:</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Category name</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">&amp;Name:</translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished">Expense</translation>
+        <translation>Expense</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished">&amp;Type:</translation>
+        <translation>&amp;Type:</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax-relevant</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark this category for inclusion in tax-time reports.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax &amp;Code:</translation>
     </message>
 </context>
 <context>
@@ -584,104 +584,104 @@ Please check file permissions and try again.</translation>
     </message>
     <message>
         <source>Enter a name for the category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a name for the category.</translation>
     </message>
     <message numerus="yes">
         <source>The name is too long: at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The name is too long: at most %n character.</numerusform>
+            <numerusform>The name is too long: at most %n characters.</numerusform>
         </translation>
     </message>
     <message>
         <source>The name cannot contain line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name cannot contain line breaks or other control characters.</translation>
     </message>
     <message numerus="yes">
         <source>The tax code is too long: at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The tax code is too long: at most %n character.</numerusform>
+            <numerusform>The tax code is too long: at most %n characters.</numerusform>
         </translation>
     </message>
     <message>
         <source>The tax code cannot contain line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>The tax code cannot contain line breaks or other control characters.</translation>
     </message>
     <message>
         <source>A category cannot be its own parent.</source>
-        <translation type="unfinished"></translation>
+        <translation>A category cannot be its own parent.</translation>
     </message>
     <message>
         <source>The parent category no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>The parent category no longer exists.</translation>
     </message>
     <message>
         <source>A subcategory cannot have subcategories of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>A subcategory cannot have subcategories of its own.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has subcategories, so it cannot become a subcategory itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; has subcategories, so it cannot become a subcategory itself.</translation>
     </message>
     <message>
         <source>There is already a category named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is already a category named &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>This category already has a subcategory named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>This category already has a subcategory named &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Could not create the category. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not create the category. Nothing was changed.</translation>
     </message>
     <message>
         <source>A category with this id already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>A category with this id already exists.</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>New Category</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>New Subcategory</translation>
     </message>
     <message>
         <source>Could not save the category. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the category. Nothing was changed.</translation>
     </message>
     <message>
         <source>This category no longer exists.</source>
-        <translation type="unfinished">This category no longer exists.</translation>
+        <translation>This category no longer exists.</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit Category</translation>
     </message>
     <message>
         <source>The change to the category could not be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>The change to the category could not be undone.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in use now, so it cannot be taken away again. Delete the category instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is in use now, so it cannot be taken away again. Delete the category instead.</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Category</translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished">Tax Code</translation>
+        <translation>Tax Code</translation>
     </message>
 </context>
 <context>
@@ -741,11 +741,11 @@ Please check file permissions and try again.</translation>
     <name>ImportFileOpener</name>
     <message>
         <source>Cannot Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot Open File</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a CSV, QIF or OFX file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a CSV, QIF or OFX file.</translation>
     </message>
 </context>
 <context>
@@ -1452,11 +1452,11 @@ If you keep it on this computer, nothing of it is synced while you are signed in
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferences</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categories</translation>
     </message>
 </context>
 <context>
@@ -2064,73 +2064,73 @@ Type DELETE to confirm:</translation>
     <name>OrlUpdate</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No release notes available for %1 %2</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Checking for updates…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is up to date (version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Update check failed: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading release notes…</translation>
     </message>
 </context>
 <context>
     <name>OrlUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Update available</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>A new version of %1 is available.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>You have version %1. The latest version is %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading release notes…</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Later</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Release notes are not available for this version.*</translation>
     </message>
 </context>
 <context>
     <name>OrlUpdate::WhatsNewDialog</name>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>You are running version %1</translation>
     </message>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>What&apos;s New in %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>What&apos;s new in %1 %2</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Download %1</translation>
     </message>
 </context>
 <context>
@@ -3956,70 +3956,74 @@ Both sides of the transfer will be deleted.</translation>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished">Register</translation>
+        <translation>Register</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished">Data &amp; Sync</translation>
+        <translation>Data &amp; Sync</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">About</translation>
+        <translation>About</translation>
     </message>
 </context>
 <context>
     <name>SettingsSyncSection</name>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sync Now</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Force Full Sync</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Never synced</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Last synced: %1</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Orlindo Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Not signed in.
+Sign in via File › Orlindo Account to enable sync.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Error: %1</translation>
     </message>
     <message>
         <source>A sync is under way; a full sync can start once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>A sync is under way; a full sync can start once it has finished.</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Syncing...</translation>
     </message>
     <message>
         <source>A sync is under way. Start the full sync once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>A sync is under way. Start the full sync once it has finished.</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</translation>
     </message>
 </context>
 <context>
@@ -4163,51 +4167,51 @@ Continue?</source>
     <name>StartupOptions</name>
     <message>
         <source>Quillby, a register for household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillby, a register for household finances.</translation>
     </message>
     <message>
         <source>Open (or create) the database, build the main window without showing it, print the database&apos;s path and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Open (or create) the database, build the main window without showing it, print the database&apos;s path and exit.</translation>
     </message>
     <message>
         <source>A CSV, QIF or OFX file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>A CSV, QIF or OFX file to import.</translation>
     </message>
     <message>
         <source>Give at most one file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Give at most one file to import.</translation>
     </message>
     <message>
         <source>--check-start takes no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--check-start takes no file.</translation>
     </message>
     <message>
         <source>The file name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file name is empty.</translation>
     </message>
     <message>
         <source>The file name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file name is too long.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file name this program can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a file name this program can open.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; does not exist.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is a folder, not a file.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a regular file.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -4239,51 +4243,51 @@ Continue?</source>
     <name>SyncEngine</name>
     <message>
         <source>Sync failed: the server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sync failed: the server did not answer in time</translation>
     </message>
     <message>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Synced</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Syncing...</translation>
     </message>
     <message>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Sync error</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">Offline</translation>
+        <translation>Offline</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Unknown</translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <source>Sync failed: the local data could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Sync failed: the local data could not be read</translation>
     </message>
     <message>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Push failed (HTTP %1)</translation>
     </message>
     <message>
         <source>Sync failed: the local data could not be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Sync failed: the local data could not be updated</translation>
     </message>
     <message>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pull failed (HTTP %1)</translation>
     </message>
     <message>
         <source>Pull failed: the server&apos;s answer has no position to continue from</source>
-        <translation type="unfinished"></translation>
+        <translation>Pull failed: the server&apos;s answer has no position to continue from</translation>
     </message>
     <message>
         <source>Pull failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pull failed: %1</translation>
     </message>
 </context>
 <context>
@@ -4301,19 +4305,19 @@ Continue?</source>
     <name>SyncPageApplier</name>
     <message>
         <source>a pulled row could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>a pulled row could not be stored</translation>
     </message>
     <message>
         <source>the database is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>the database is busy</translation>
     </message>
     <message>
         <source>the sync position could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>the sync position could not be stored</translation>
     </message>
     <message>
         <source>the pulled rows refer to records that are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>the pulled rows refer to records that are missing</translation>
     </message>
 </context>
 <context>

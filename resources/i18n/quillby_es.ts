@@ -247,94 +247,94 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Nueva categoría</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar categorías...</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished">Eliminar categoría</translation>
+        <translation>Eliminar categoría</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar «%1»? Los movimientos que usan esta categoría quedarán sin categoría.</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva categoría</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;subcategoría</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Editar</translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Eliminar</translation>
+        <translation>&amp;Eliminar</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva categoría</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva subcategoría</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar categoría</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría &amp;superior:</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la categoría</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">&amp;Nombre:</translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished">Gasto</translation>
+        <translation>Gasto</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingreso</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished">&amp;Tipo:</translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevante para impuestos</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar esta categoría para incluirla en los informes fiscales.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej., charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Código fiscal:</translation>
     </message>
 </context>
 <context>
@@ -584,104 +584,104 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Enter a name for the category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un nombre para la categoría.</translation>
     </message>
     <message numerus="yes">
         <source>The name is too long: at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El nombre es demasiado largo: como máximo %n carácter.</numerusform>
+            <numerusform>El nombre es demasiado largo: como máximo %n caracteres.</numerusform>
         </translation>
     </message>
     <message>
         <source>The name cannot contain line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre no puede contener saltos de línea ni otros caracteres de control.</translation>
     </message>
     <message numerus="yes">
         <source>The tax code is too long: at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El código fiscal es demasiado largo: como máximo %n carácter.</numerusform>
+            <numerusform>El código fiscal es demasiado largo: como máximo %n caracteres.</numerusform>
         </translation>
     </message>
     <message>
         <source>The tax code cannot contain line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código fiscal no puede contener saltos de línea ni otros caracteres de control.</translation>
     </message>
     <message>
         <source>A category cannot be its own parent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una categoría no puede ser su propia categoría superior.</translation>
     </message>
     <message>
         <source>The parent category no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La categoría superior ya no existe.</translation>
     </message>
     <message>
         <source>A subcategory cannot have subcategories of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una subcategoría no puede tener subcategorías propias.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has subcategories, so it cannot become a subcategory itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» tiene subcategorías, por lo que no puede convertirse en subcategoría.</translation>
     </message>
     <message>
         <source>There is already a category named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una categoría llamada «%1».</translation>
     </message>
     <message>
         <source>This category already has a subcategory named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta categoría ya tiene una subcategoría llamada «%1».</translation>
     </message>
     <message>
         <source>Could not create the category. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la categoría. No se ha modificado nada.</translation>
     </message>
     <message>
         <source>A category with this id already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una categoría con este identificador.</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva categoría</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva subcategoría</translation>
     </message>
     <message>
         <source>Could not save the category. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la categoría. No se ha modificado nada.</translation>
     </message>
     <message>
         <source>This category no longer exists.</source>
-        <translation type="unfinished">Esta categoría ya no existe.</translation>
+        <translation>Esta categoría ya no existe.</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar categoría</translation>
     </message>
     <message>
         <source>The change to the category could not be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo deshacer el cambio en la categoría.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in use now, so it cannot be taken away again. Delete the category instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya está en uso, por lo que no se puede volver a quitar. Elimine la categoría en su lugar.</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Categoría</translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished">Código fiscal</translation>
+        <translation>Código fiscal</translation>
     </message>
 </context>
 <context>
@@ -741,11 +741,11 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <name>ImportFileOpener</name>
     <message>
         <source>Cannot Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a CSV, QIF or OFX file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un archivo CSV, QIF ni OFX.</translation>
     </message>
 </context>
 <context>
@@ -1452,11 +1452,11 @@ Si lo mantiene en este equipo, no se sincronizará nada de él mientras tenga la
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
 </context>
 <context>
@@ -2064,73 +2064,73 @@ Escriba DELETE para confirmar:</translation>
     <name>OrlUpdate</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay notas de la versión disponibles para %1 %2</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando actualizaciones…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está actualizado (versión %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al buscar actualizaciones: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando notas de la versión…</translation>
     </message>
 </context>
 <context>
     <name>OrlUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión de %1 disponible.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene la versión %1. La versión más reciente es la %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando notas de la versión…</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*No hay notas de la versión disponibles para esta versión.*</translation>
     </message>
 </context>
 <context>
     <name>OrlUpdate::WhatsNewDialog</name>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Está usando la versión %1</translation>
     </message>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar %1</translation>
     </message>
 </context>
 <context>
@@ -3956,70 +3956,74 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished">Registro</translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished">Datos y sincronización</translation>
+        <translation>Datos y sincronización</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">Acerca de</translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
     <name>SettingsSyncSection</name>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar ahora</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Forzar sincronización completa</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca sincronizado</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última sincronización: %1</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Orlindo Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha iniciado sesión.
+Inicie sesión en Archivo › Cuenta de Orlindo para activar la sincronización.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Error: %1</translation>
     </message>
     <message>
         <source>A sync is under way; a full sync can start once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una sincronización en curso; podrá iniciarse una sincronización completa cuando haya terminado.</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando...</translation>
     </message>
     <message>
         <source>A sync is under way. Start the full sync once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una sincronización en curso. Inicie la sincronización completa cuando haya terminado.</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se volverán a subir al servidor todas las filas locales y se volverán a descargar todos los datos del servidor. Use esta opción si los datos parecen no estar sincronizados entre dispositivos.
+
+¿Desea continuar?</translation>
     </message>
 </context>
 <context>
@@ -4163,51 +4167,51 @@ Continue?</source>
     <name>StartupOptions</name>
     <message>
         <source>Quillby, a register for household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillby, un registro para las finanzas domésticas.</translation>
     </message>
     <message>
         <source>Open (or create) the database, build the main window without showing it, print the database&apos;s path and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre (o crea) la base de datos, construye la ventana principal sin mostrarla, imprime la ruta de la base de datos y sale.</translation>
     </message>
     <message>
         <source>A CSV, QIF or OFX file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo CSV, QIF u OFX para importar.</translation>
     </message>
     <message>
         <source>Give at most one file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique como máximo un archivo para importar.</translation>
     </message>
     <message>
         <source>--check-start takes no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--check-start no admite ningún archivo.</translation>
     </message>
     <message>
         <source>The file name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de archivo está vacío.</translation>
     </message>
     <message>
         <source>The file name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de archivo es demasiado largo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file name this program can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un nombre de archivo que este programa pueda abrir.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo «%1» no existe.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un archivo normal.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo «%1».</translation>
     </message>
 </context>
 <context>
@@ -4239,51 +4243,51 @@ Continue?</source>
     <name>SyncEngine</name>
     <message>
         <source>Sync failed: the server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sincronización: el servidor no respondió a tiempo</translation>
     </message>
     <message>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando...</translation>
     </message>
     <message>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sincronización</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">Sin conexión</translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Desconocido</translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <source>Sync failed: the local data could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sincronización: no se pudieron leer los datos locales</translation>
     </message>
     <message>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al subir (HTTP %1)</translation>
     </message>
     <message>
         <source>Sync failed: the local data could not be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sincronización: no se pudieron actualizar los datos locales</translation>
     </message>
     <message>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al descargar (HTTP %1)</translation>
     </message>
     <message>
         <source>Pull failed: the server&apos;s answer has no position to continue from</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al descargar: la respuesta del servidor no indica una posición desde la que continuar</translation>
     </message>
     <message>
         <source>Pull failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al descargar: %1</translation>
     </message>
 </context>
 <context>
@@ -4301,19 +4305,19 @@ Continue?</source>
     <name>SyncPageApplier</name>
     <message>
         <source>a pulled row could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar una fila descargada</translation>
     </message>
     <message>
         <source>the database is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de datos está ocupada</translation>
     </message>
     <message>
         <source>the sync position could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar la posición de sincronización</translation>
     </message>
     <message>
         <source>the pulled rows refer to records that are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>las filas descargadas hacen referencia a registros que faltan</translation>
     </message>
 </context>
 <context>

@@ -247,94 +247,94 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Nouvelle catégorie</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des catégories...</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished">Supprimer la catégorie</translation>
+        <translation>Supprimer la catégorie</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » ? Les opérations utilisant cette catégorie n&apos;auront plus de catégorie.</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle catégorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une &amp;sous-catégorie</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Supprimer</translation>
+        <translation>&amp;Supprimer</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle sous-catégorie</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la catégorie</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie &amp;parente :</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la catégorie</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">&amp;Nom :</translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished">Dépense</translation>
+        <translation>Dépense</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenu</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished">&amp;Type :</translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertinent fiscalement</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer cette catégorie pour l&apos;inclure dans les rapports fiscaux.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code fiscal :</translation>
     </message>
 </context>
 <context>
@@ -584,104 +584,104 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Enter a name for the category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nom pour la catégorie.</translation>
     </message>
     <message numerus="yes">
         <source>The name is too long: at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le nom est trop long : %n caractère au maximum.</numerusform>
+            <numerusform>Le nom est trop long : %n caractères au maximum.</numerusform>
         </translation>
     </message>
     <message>
         <source>The name cannot contain line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom ne peut pas contenir de sauts de ligne ni d&apos;autres caractères de contrôle.</translation>
     </message>
     <message numerus="yes">
         <source>The tax code is too long: at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le code fiscal est trop long : %n caractère au maximum.</numerusform>
+            <numerusform>Le code fiscal est trop long : %n caractères au maximum.</numerusform>
         </translation>
     </message>
     <message>
         <source>The tax code cannot contain line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code fiscal ne peut pas contenir de sauts de ligne ni d&apos;autres caractères de contrôle.</translation>
     </message>
     <message>
         <source>A category cannot be its own parent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une catégorie ne peut pas être sa propre catégorie parente.</translation>
     </message>
     <message>
         <source>The parent category no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie parente n&apos;existe plus.</translation>
     </message>
     <message>
         <source>A subcategory cannot have subcategories of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une sous-catégorie ne peut pas avoir ses propres sous-catégories.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has subcategories, so it cannot become a subcategory itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a des sous-catégories et ne peut donc pas devenir elle-même une sous-catégorie.</translation>
     </message>
     <message>
         <source>There is already a category named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il existe déjà une catégorie nommée « %1 ».</translation>
     </message>
     <message>
         <source>This category already has a subcategory named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette catégorie a déjà une sous-catégorie nommée « %1 ».</translation>
     </message>
     <message>
         <source>Could not create the category. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer la catégorie. Aucune modification n&apos;a été effectuée.</translation>
     </message>
     <message>
         <source>A category with this id already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une catégorie avec cet identifiant existe déjà.</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle sous-catégorie</translation>
     </message>
     <message>
         <source>Could not save the category. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la catégorie. Aucune modification n&apos;a été effectuée.</translation>
     </message>
     <message>
         <source>This category no longer exists.</source>
-        <translation type="unfinished">Cette catégorie n&apos;existe plus.</translation>
+        <translation>Cette catégorie n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la catégorie</translation>
     </message>
     <message>
         <source>The change to the category could not be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;annuler la modification de la catégorie.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in use now, so it cannot be taken away again. Delete the category instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est désormais utilisée et ne peut donc plus être retirée. Supprimez plutôt la catégorie.</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Catégorie</translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished">Code fiscal</translation>
+        <translation>Code fiscal</translation>
     </message>
 </context>
 <context>
@@ -741,11 +741,11 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <name>ImportFileOpener</name>
     <message>
         <source>Cannot Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a CSV, QIF or OFX file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un fichier CSV, QIF ou OFX.</translation>
     </message>
 </context>
 <context>
@@ -1452,11 +1452,11 @@ Si vous le gardez sur cet ordinateur, rien n&apos;en sera synchronisé tant que 
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
 </context>
 <context>
@@ -2064,73 +2064,73 @@ Tapez DELETE pour confirmer :</translation>
     <name>OrlUpdate</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune note de version disponible pour %1 %2</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est à jour (version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la recherche de mises à jour : %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
 </context>
 <context>
     <name>OrlUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de %1 est disponible.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez la version %1. La dernière version est la %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Les notes de version ne sont pas disponibles pour cette version.*</translation>
     </message>
 </context>
 <context>
     <name>OrlUpdate::WhatsNewDialog</name>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous utilisez la version %1</translation>
     </message>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger %1</translation>
     </message>
 </context>
 <context>
@@ -3956,70 +3956,74 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished">Général</translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished">Registre</translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished">Données et synchronisation</translation>
+        <translation>Données et synchronisation</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">À propos</translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>SettingsSyncSection</name>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser maintenant</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Forcer une synchronisation complète</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais synchronisé</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation : %1</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Orlindo Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté.
+Connectez-vous via Fichier › Compte Orlindo pour activer la synchronisation.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Erreur : %1</translation>
     </message>
     <message>
         <source>A sync is under way; a full sync can start once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une synchronisation est en cours ; une synchronisation complète pourra démarrer une fois celle-ci terminée.</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation...</translation>
     </message>
     <message>
         <source>A sync is under way. Start the full sync once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une synchronisation est en cours. Lancez la synchronisation complète une fois celle-ci terminée.</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les lignes locales seront de nouveau envoyées au serveur et toutes les données du serveur seront de nouveau téléchargées. Utilisez cette option si les données semblent désynchronisées entre les appareils.
+
+Continuer ?</translation>
     </message>
 </context>
 <context>
@@ -4163,51 +4167,51 @@ Continue?</source>
     <name>StartupOptions</name>
     <message>
         <source>Quillby, a register for household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillby, un registre pour les finances du foyer.</translation>
     </message>
     <message>
         <source>Open (or create) the database, build the main window without showing it, print the database&apos;s path and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre (ou crée) la base de données, construit la fenêtre principale sans l&apos;afficher, affiche le chemin de la base de données et quitte.</translation>
     </message>
     <message>
         <source>A CSV, QIF or OFX file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier CSV, QIF ou OFX à importer.</translation>
     </message>
     <message>
         <source>Give at most one file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez au plus un fichier à importer.</translation>
     </message>
     <message>
         <source>--check-start takes no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--check-start n&apos;accepte aucun fichier.</translation>
     </message>
     <message>
         <source>The file name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de fichier est vide.</translation>
     </message>
     <message>
         <source>The file name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de fichier est trop long.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file name this program can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nom de fichier que ce programme peut ouvrir.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n&apos;existe pas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » ne peut pas être lu.</translation>
     </message>
 </context>
 <context>
@@ -4239,51 +4243,51 @@ Continue?</source>
     <name>SyncEngine</name>
     <message>
         <source>Sync failed: the server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la synchronisation : le serveur n&apos;a pas répondu à temps</translation>
     </message>
     <message>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisé</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation...</translation>
     </message>
     <message>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de synchronisation</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">Hors ligne</translation>
+        <translation>Hors ligne</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Inconnu</translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>Sync failed: the local data could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la synchronisation : impossible de lire les données locales</translation>
     </message>
     <message>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi (HTTP %1)</translation>
     </message>
     <message>
         <source>Sync failed: the local data could not be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la synchronisation : impossible de mettre à jour les données locales</translation>
     </message>
     <message>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la réception (HTTP %1)</translation>
     </message>
     <message>
         <source>Pull failed: the server&apos;s answer has no position to continue from</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la réception : la réponse du serveur n&apos;indique aucune position à partir de laquelle continuer</translation>
     </message>
     <message>
         <source>Pull failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la réception : %1</translation>
     </message>
 </context>
 <context>
@@ -4301,19 +4305,19 @@ Continue?</source>
     <name>SyncPageApplier</name>
     <message>
         <source>a pulled row could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne reçue n&apos;a pas pu être enregistrée</translation>
     </message>
     <message>
         <source>the database is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données est occupée</translation>
     </message>
     <message>
         <source>the sync position could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>la position de synchronisation n&apos;a pas pu être enregistrée</translation>
     </message>
     <message>
         <source>the pulled rows refer to records that are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>les lignes reçues font référence à des enregistrements manquants</translation>
     </message>
 </context>
 <context>

@@ -247,94 +247,94 @@ Please check file permissions and try again.</source>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ 新規カテゴリ</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを検索...</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished">カテゴリを削除</translation>
+        <translation>カテゴリを削除</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除しますか？このカテゴリを使用している取引は未分類になります。</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新規カテゴリ(&amp;N)</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>サブカテゴリを追加(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">編集(&amp;E)</translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">削除(&amp;D)</translation>
+        <translation>削除(&amp;D)</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新規カテゴリ</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>新規サブカテゴリ</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの編集</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>親カテゴリ(&amp;P):</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ名</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">名前(&amp;N):</translation>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished">支出</translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">収入</translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished">種類(&amp;T):</translation>
+        <translation>種類(&amp;T):</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>税務関連</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>このカテゴリを税務レポートに含めます。</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>例: charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>税コード(&amp;C):</translation>
     </message>
 </context>
 <context>
@@ -584,102 +584,102 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Enter a name for the category.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの名前を入力してください。</translation>
     </message>
     <message numerus="yes">
         <source>The name is too long: at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>名前が長すぎます。最大 %n 文字までです。</numerusform>
         </translation>
     </message>
     <message>
         <source>The name cannot contain line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に改行などの制御文字を含めることはできません。</translation>
     </message>
     <message numerus="yes">
         <source>The tax code is too long: at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>税コードが長すぎます。最大 %n 文字までです。</numerusform>
         </translation>
     </message>
     <message>
         <source>The tax code cannot contain line breaks or other control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>税コードに改行などの制御文字を含めることはできません。</translation>
     </message>
     <message>
         <source>A category cannot be its own parent.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを自身の親にすることはできません。</translation>
     </message>
     <message>
         <source>The parent category no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>親カテゴリはもう存在しません。</translation>
     </message>
     <message>
         <source>A subcategory cannot have subcategories of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>サブカテゴリの下にさらにサブカテゴリを作成することはできません。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has subcategories, so it cannot become a subcategory itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」にはサブカテゴリがあるため、それ自体をサブカテゴリにすることはできません。</translation>
     </message>
     <message>
         <source>There is already a category named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のカテゴリは既に存在します。</translation>
     </message>
     <message>
         <source>This category already has a subcategory named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>このカテゴリには「%1」という名前のサブカテゴリが既にあります。</translation>
     </message>
     <message>
         <source>Could not create the category. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを作成できませんでした。変更は行われていません。</translation>
     </message>
     <message>
         <source>A category with this id already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>この ID のカテゴリは既に存在します。</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新規カテゴリ</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>新規サブカテゴリ</translation>
     </message>
     <message>
         <source>Could not save the category. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを保存できませんでした。変更は行われていません。</translation>
     </message>
     <message>
         <source>This category no longer exists.</source>
-        <translation type="unfinished">このカテゴリはもう存在しません。</translation>
+        <translation>このカテゴリはもう存在しません。</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの編集</translation>
     </message>
     <message>
         <source>The change to the category could not be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリへの変更を元に戻せませんでした。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is in use now, so it cannot be taken away again. Delete the category instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は現在使用中のため、元に戻して取り除くことはできません。代わりにカテゴリを削除してください。</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished">カテゴリ</translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">種類</translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished">税区分</translation>
+        <translation>税区分</translation>
     </message>
 </context>
 <context>
@@ -739,11 +739,11 @@ Please check file permissions and try again.</source>
     <name>ImportFileOpener</name>
     <message>
         <source>Cannot Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けません</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a CSV, QIF or OFX file.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は CSV、QIF、OFX のいずれのファイルでもありません。</translation>
     </message>
 </context>
 <context>
@@ -1438,11 +1438,11 @@ If you keep it on this computer, nothing of it is synced while you are signed in
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
 </context>
 <context>
@@ -2047,73 +2047,73 @@ Type DELETE to confirm:</source>
     <name>OrlUpdate</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 のリリースノートはありません</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認しています…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は最新です (バージョン %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートの確認に失敗しました: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
 </context>
 <context>
     <name>OrlUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートがあります</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の新しいバージョンが利用可能です。</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョンは %1 です。最新バージョンは %2 です。</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>後で</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*このバージョンのリリースノートはありません。*</translation>
     </message>
 </context>
 <context>
     <name>OrlUpdate::WhatsNewDialog</name>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョン: %1</translation>
     </message>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をダウンロード</translation>
     </message>
 </context>
 <context>
@@ -3924,70 +3924,74 @@ Both sides of the transfer will be deleted.</source>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished">全般</translation>
+        <translation>全般</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished">出納帳</translation>
+        <translation>出納帳</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished">データと同期</translation>
+        <translation>データと同期</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">情報</translation>
+        <translation>情報</translation>
     </message>
 </context>
 <context>
     <name>SettingsSyncSection</name>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ同期</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>完全同期を強制実行</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>未同期</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最終同期: %1</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Orlindo Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしていません。
+同期を有効にするには、[ファイル] › [Orlindo アカウント] からサインインしてください。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+エラー: %1</translation>
     </message>
     <message>
         <source>A sync is under way; a full sync can start once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>同期を実行中です。完了後に完全同期を開始できます。</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>同期中...</translation>
     </message>
     <message>
         <source>A sync is under way. Start the full sync once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>同期を実行中です。完了してから完全同期を開始してください。</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのローカル行をサーバーに再アップロードし、サーバーのすべてのデータを再ダウンロードします。デバイス間でデータが同期されていないように見える場合に使用してください。
+
+続行しますか？</translation>
     </message>
 </context>
 <context>
@@ -4131,51 +4135,51 @@ Continue?</source>
     <name>StartupOptions</name>
     <message>
         <source>Quillby, a register for household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillby – 家計のための出納帳。</translation>
     </message>
     <message>
         <source>Open (or create) the database, build the main window without showing it, print the database&apos;s path and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースを開き (または作成し)、メインウィンドウを表示せずに構築して、データベースのパスを出力してから終了します。</translation>
     </message>
     <message>
         <source>A CSV, QIF or OFX file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートする CSV、QIF、または OFX ファイル。</translation>
     </message>
     <message>
         <source>Give at most one file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートするファイルは 1 つだけ指定してください。</translation>
     </message>
     <message>
         <source>--check-start takes no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--check-start にはファイルを指定できません。</translation>
     </message>
     <message>
         <source>The file name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名が空です。</translation>
     </message>
     <message>
         <source>The file name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名が長すぎます。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file name this program can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はこのプログラムで開けるファイル名ではありません。</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」は存在しません。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はファイルではなくフォルダーです。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は通常のファイルではありません。</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」を読み取れません。</translation>
     </message>
 </context>
 <context>
@@ -4205,51 +4209,51 @@ Continue?</source>
     <name>SyncEngine</name>
     <message>
         <source>Sync failed: the server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>同期に失敗しました: サーバーが時間内に応答しませんでした</translation>
     </message>
     <message>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>同期済み</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>同期中...</translation>
     </message>
     <message>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>同期エラー</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">オフライン</translation>
+        <translation>オフライン</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">不明</translation>
+        <translation>不明</translation>
     </message>
     <message>
         <source>Sync failed: the local data could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>同期に失敗しました: ローカルデータを読み取れませんでした</translation>
     </message>
     <message>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>送信に失敗しました (HTTP %1)</translation>
     </message>
     <message>
         <source>Sync failed: the local data could not be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>同期に失敗しました: ローカルデータを更新できませんでした</translation>
     </message>
     <message>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>取得に失敗しました (HTTP %1)</translation>
     </message>
     <message>
         <source>Pull failed: the server&apos;s answer has no position to continue from</source>
-        <translation type="unfinished"></translation>
+        <translation>取得に失敗しました: サーバーの応答に再開位置が含まれていません</translation>
     </message>
     <message>
         <source>Pull failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>取得に失敗しました: %1</translation>
     </message>
 </context>
 <context>
@@ -4267,19 +4271,19 @@ Continue?</source>
     <name>SyncPageApplier</name>
     <message>
         <source>a pulled row could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>取得した行を保存できませんでした</translation>
     </message>
     <message>
         <source>the database is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースがビジー状態です</translation>
     </message>
     <message>
         <source>the sync position could not be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>同期位置を保存できませんでした</translation>
     </message>
     <message>
         <source>the pulled rows refer to records that are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>取得した行が存在しないレコードを参照しています</translation>
     </message>
 </context>
 <context>
