@@ -1,5 +1,7 @@
 #include "httpjson.h"
 
+#include "responsecompression.h"
+
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -63,7 +65,9 @@ void send(httplib::Response &response, int status, const QJsonObject &body)
 {
     response.status = status;
     const QByteArray text = QJsonDocument(body).toJson(QJsonDocument::Compact);
-    response.set_content(text.constData(), size_t(text.size()), "application/json");
+    // Not the bare type: the HTTP library would brotli-compress it at its
+    // slowest setting (see ResponseCompression).
+    response.set_content(text.constData(), size_t(text.size()), ResponseCompression::JsonType);
 }
 
 void sendError(httplib::Response &response, int status, const QString &message)

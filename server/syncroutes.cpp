@@ -3,6 +3,7 @@
 #include "httpjson.h"
 #include "pullcursor.h"
 #include "pullpagebuilder.h"
+#include "responsecompression.h"
 #include "serverlog.h"
 #include "sharestore.h"
 #include "syncpush.h"
@@ -105,5 +106,5 @@ void SyncRoutes::pull(const httplib::Request &request, httplib::Response &respon
         return;
     }
     response.status = 200;
-    response.set_content(page->constData(), size_t(page->size()), "application/json");
+    ResponseCompression::setJson(request, response, *page);
 }
