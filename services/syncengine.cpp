@@ -27,7 +27,7 @@ constexpr int MaxPagesPerSync = 50;
 constexpr int DefaultRequestTimeoutMs = 30000;
 // The engine's own limit on an answer, a little beyond the client's, in
 // case a request never calls back at all.
-constexpr int WatchdogSlackMs = 5000;
+constexpr int MaxWatchdogSlackMs = 5000;
 
 const QString CursorKey = QStringLiteral("syncCursor");
 const QString LastSyncKey = QStringLiteral("lastSyncTimestamp");
@@ -230,6 +230,8 @@ void SyncEngine::pushNextBatch()
 
 void SyncEngine::onPushAnswered(bool ok, int status, const QJsonObject &body)
 {
+    // The answer is in; waiting for an import to finish is not a stall.
+    d->watchdog.stop();
     if (!ok) {
         fail(tr("Push failed (HTTP %1)").arg(status));
         return;
@@ -265,6 +267,7 @@ void SyncEngine::pull(const QString &cursor)
 
 void SyncEngine::onPullAnswered(bool ok, int status, const QJsonObject &body)
 {
+    d->watchdog.stop();
     if (!ok) {
         fail(tr("Pull failed (HTTP %1)").arg(status));
         return;
@@ -371,7 +374,7 @@ void SyncEngine::fail(const QString &message)
 
 quint64 SyncEngine::startRequest()
 {
-    d->watchdog.start(d->requestTimeoutMs + WatchdogSlackMs);
+    d->watchdog.start(d->requestTimeoutMs + qMin(d->requestTimeoutMs, MaxWatchdogSlackMs));
     return ++d->request;
 }
 

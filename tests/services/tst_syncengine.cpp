@@ -5,6 +5,7 @@
 #include "common/servicefixture.h"
 #include "common/testdatabase.h"
 #include "data/accountrepository.h"
+#include "data/sqltransaction.h"
 #include "data/transactionrepository.h"
 #include "serverprocess.h"
 #include "services/accountservice.h"
@@ -209,6 +210,7 @@ private Q_SLOTS:
     void brokenAnswers();
     void stalledServerEndsInError();
     void resultsForRowsNotSentAreIgnored();
+    void waitingForAnotherWriteIsNotAStall();
 
 private:
     std::unique_ptr<Installation> install(const QString &name, const QString &email);
@@ -561,6 +563,41 @@ void tst_SyncEngine::resultsForRowsNotSentAreIgnored()
              QStringLiteral("synced"));
     QCOMPARE(installation->scalar(QStringLiteral("SELECT sync_status FROM accounts WHERE id = ?"), {sample}).toString(),
              QStringLiteral("pending"));
+}
+
+void tst_SyncEngine::waitingForAnotherWriteIsNotAStall()
+{
+    ScriptedServer server;
+    QVERIFY(server.listen());
+    auto installation = installFor(QStringLiteral("busy"), server.url());
+    const QString account = installation->fixture.addAccount(QStringLiteral("Checking"));
+    server.answer = [&](const QString &path, const QByteArray &) -> std::optional<std::pair<int, QByteArray>> {
+        if (path.endsWith(QLatin1String("/sync/pull")))
+            return std::make_pair(200, QByteArray("{\"cursor\":\"c1\",\"has_more\":false}"));
+        return std::make_pair(200, json({{QStringLiteral("results"),
+                                          QJsonArray{QJsonObject{{QStringLiteral("entity_type"), QStringLiteral("account")},
+                                                                 {QStringLiteral("entity_id"), account},
+                                                                 {QStringLiteral("server_id"), QStringLiteral("s1")},
+                                                                 {QStringLiteral("status"), QStringLiteral("ok")}}}}}));
+    };
+    installation->engine->setRequestTimeout(300);
+    QSignalSpy finished(installation->engine.get(), &SyncEngine::syncFinished);
+
+    // The push goes out, then an import opens its transaction before the
+    // answer is taken in: the engine waits for it, however long it takes.
+    installation->engine->sync();
+    auto import = std::make_unique<SqlTransaction>(installation->fixture.db().database()->connection());
+    QVERIFY(import->isActive());
+    QTest::qWait(1500);
+    QCOMPARE(finished.size(), 0);
+    QCOMPARE(installation->engine->state(), SyncEngine::Syncing);
+    import->rollback();
+    import.reset();
+
+    QVERIFY(finished.wait(5000));
+    QVERIFY(finished.first().first().toBool());
+    QCOMPARE(installation->scalar(QStringLiteral("SELECT sync_status FROM accounts WHERE id = ?"), {account}).toString(),
+             QStringLiteral("synced"));
 }
 
 QTEST_GUILESS_MAIN(tst_SyncEngine)
