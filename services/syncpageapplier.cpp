@@ -171,26 +171,9 @@ private:
         }
 
         values << version << textOrNull(serverId) << *createdAt << *updatedAt << deletedAt;
-        if (local) {
-            QStringList assignments;
-            for (const SyncEntity::Field &field : entity.fields)
-                assignments << QLatin1String(field.key) + QLatin1String(" = ?");
-            const QString sql = QStringLiteral("UPDATE %1 SET %2, version = ?, server_id = ?, created_at = ?, "
-                                               "updated_at = ?, deleted_at = ?, sync_status = 'synced' WHERE id = ?")
-                                    .arg(QLatin1String(entity.table), assignments.join(QLatin1String(", ")));
-            values << id;
-            if (!write(sql, values))
-                return false;
-        } else {
-            QStringList marks;
-            marks.fill(QStringLiteral("?"), entity.fields.size() + 6);
-            const QString sql = QStringLiteral("INSERT INTO %1 (%2, version, server_id, created_at, updated_at, deleted_at, "
-                                               "id, sync_status) VALUES (%3, 'synced')")
-                                    .arg(QLatin1String(entity.table), entity.columnList(), marks.join(QLatin1Char(',')));
-            values << id;
-            if (!write(sql, values))
-                return false;
-        }
+        values << id;
+        if (!write(local ? updateSql(entity) : insertSql(entity), values))
+            return false;
 
         if (isTransaction) {
             if (local && !write(QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"), {id}))
@@ -210,6 +193,34 @@ private:
         }
         ++m_outcome.written;
         return true;
+    }
+
+    // The statements of a table, made once per page rather than per row.
+    const QString &updateSql(const SyncEntity &entity)
+    {
+        QString &sql = m_updateSql[entity.table];
+        if (sql.isEmpty()) {
+            QStringList assignments;
+            for (const SyncEntity::Field &field : entity.fields)
+                assignments << QLatin1String(field.key) + QLatin1String(" = ?");
+            sql = QStringLiteral("UPDATE %1 SET %2, version = ?, server_id = ?, created_at = ?, updated_at = ?, "
+                                 "deleted_at = ?, sync_status = 'synced' WHERE id = ?")
+                      .arg(QLatin1String(entity.table), assignments.join(QLatin1String(", ")));
+        }
+        return sql;
+    }
+
+    const QString &insertSql(const SyncEntity &entity)
+    {
+        QString &sql = m_insertSql[entity.table];
+        if (sql.isEmpty()) {
+            QStringList marks;
+            marks.fill(QStringLiteral("?"), entity.fields.size() + 6);
+            sql = QStringLiteral("INSERT INTO %1 (%2, version, server_id, created_at, updated_at, deleted_at, id, "
+                                 "sync_status) VALUES (%3, 'synced')")
+                      .arg(QLatin1String(entity.table), entity.columnList(), marks.join(QLatin1Char(',')));
+        }
+        return sql;
     }
 
     bool write(const QString &sql, const QVariantList &values)
@@ -243,6 +254,8 @@ public:
 
 private:
     QHash<QString, QSqlQuery> m_lookups;
+    QHash<const char *, QString> m_updateSql;
+    QHash<const char *, QString> m_insertSql;
 
     QSqlDatabase m_db;
     ChangeJournal *m_journal;
