@@ -19,8 +19,8 @@
 
 #include "account/apiclient.h"
 #include "account/tokenmanager.h"
-#include "account/tokenstore.h"
 #include "apitestclient.h"
+#include "common/memorytokenstore.h"
 #include "data/database.h"
 #include "serverprocess.h"
 #include "services/syncengine.h"
@@ -38,7 +38,6 @@
 #include <sqlite3.h>
 
 #include <cstdio>
-#include <map>
 #include <memory>
 
 namespace {
@@ -47,38 +46,13 @@ constexpr qint64 kTransactions = 100000; // QUILLBY_BENCH_ROWS picks another siz
 constexpr double kGoal = 4.0;
 const QString kPassword = QStringLiteral("correct horse battery");
 
-class MemoryStore : public OrlAccount::TokenStore
-{
-public:
-    std::optional<QString> load(const QString &key) override
-    {
-        const auto it = m_values.find(key);
-        return it == m_values.end() ? std::nullopt : std::optional<QString>(it->second);
-    }
-    bool save(const QString &key, const QString &value) override
-    {
-        m_values[key] = value;
-        return true;
-    }
-    bool remove(const QString &key) override
-    {
-        m_values.erase(key);
-        return true;
-    }
-
-private:
-    std::map<QString, QString> m_values;
-};
-
 struct Installation
 {
     Installation(const QString &connection, const QString &path, const QString &syncUrl, const BrowserSignIn &signIn)
         : database(connection)
     {
-        auto store = std::make_unique<MemoryStore>();
-        store->save(QString::fromLatin1(OrlAccount::TokenStore::AccessTokenKey), signIn.accessToken);
-        store->save(QString::fromLatin1(OrlAccount::TokenStore::RefreshTokenKey), signIn.refreshToken);
-        tokens = std::make_unique<OrlAccount::TokenManager>(std::move(store));
+        tokens = std::make_unique<OrlAccount::TokenManager>(
+            std::make_unique<MemoryTokenStore>(signIn.accessToken, signIn.refreshToken));
         tokens->loadTokens();
         api = std::make_unique<OrlAccount::ApiClient>(tokens.get());
         api->setBaseUrl(QUrl(syncUrl));

@@ -103,6 +103,15 @@ const SyncEntity *SyncEntity::byEntityType(const QString &entityType)
     return nullptr;
 }
 
+int SyncEntity::fieldIndex(const char *key) const
+{
+    for (int i = 0; i < fields.size(); ++i) {
+        if (qstrcmp(fields.at(i).key, key) == 0)
+            return i;
+    }
+    return -1;
+}
+
 QString SyncEntity::columnList() const
 {
     QStringList columns;

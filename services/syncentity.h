@@ -50,6 +50,9 @@ struct SyncEntity
     static const QList<SyncEntity> &all();
     static const SyncEntity *byEntityType(const QString &entityType);
 
+    // The position of the field with this key in `fields`, -1 when none.
+    int fieldIndex(const char *key) const;
+
     // The comma-separated column list of the fields, for SELECT and INSERT.
     QString columnList() const;
 

@@ -138,6 +138,13 @@ private:
             }
             values << *converted;
         }
+        if (entity.checkedDate) {
+            const int index = entity.fieldIndex(entity.checkedDate);
+            if (isBrokenDate(dateFromText(values.at(index).toString()))) {
+                skipBroken(entity, id, entity.checkedDate);
+                return true;
+            }
+        }
         const std::optional<QVariant> createdAt = SyncEntity::fromJson(Kind::Timestamp, object, "created_at");
         const std::optional<QVariant> updatedAt = SyncEntity::fromJson(Kind::Timestamp, object, "updated_at");
         if (!createdAt || !updatedAt) {
@@ -153,7 +160,7 @@ private:
 
         QList<QVariantList> splitLines;
         const bool isTransaction = entity.type == SyncEntity::Type::Transaction;
-        if (isTransaction && object.value(QLatin1String("is_split")).toBool(object.value(QLatin1String("is_split")).toInt() != 0)) {
+        if (isTransaction && values.at(entity.fieldIndex("is_split")).toInt() != 0) {
             const QJsonArray lines = object.value(QLatin1String("split_lines")).toArray();
             for (qsizetype i = 0; i < lines.size(); ++i) {
                 const QJsonObject line = lines.at(i).toObject();

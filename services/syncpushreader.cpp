@@ -24,18 +24,6 @@ QString SyncPushReader::key(const QString &entityType, const QString &entityId)
     return entityType + QLatin1Char('/') + entityId;
 }
 
-bool SyncPushReader::hasPending() const
-{
-    for (const SyncEntity &entity : SyncEntity::all()) {
-        QSqlQuery query(m_db);
-        query.setForwardOnly(true);
-        if (query.exec(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(QLatin1String(entity.table), PendingRows))
-            && query.next())
-            return true;
-    }
-    return false;
-}
-
 QJsonArray SyncPushReader::nextBatch(QHash<QString, qint64> &versions)
 {
     const QList<SyncEntity> &entities = SyncEntity::all();

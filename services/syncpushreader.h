@@ -19,9 +19,6 @@ public:
 
     explicit SyncPushReader(const QSqlDatabase &db);
 
-    // Whether any row is waiting, without reading them.
-    bool hasPending() const;
-
     // Up to BatchSize change items of one table; empty when every table has
     // been read (or a read failed, see failed()). `versions` receives
     // "entity_type/entity_id" → the version sent, for acknowledging.

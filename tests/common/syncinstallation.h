@@ -30,11 +30,10 @@ class TokenManager;
 // the repositories and domain services on it, a sync API client signed in
 // with a given token, and a SyncEngine.
 //
-// The program has one database connection, Qt's default one, and the
-// services open their transactions on it; so in one test process only one
-// installation is open at a time. open() closes whichever other one is
-// open, as quitting the program on one machine and starting it on another
-// would; everything the engine keeps between syncs is in the file.
+// Only one installation is open at a time, on Qt's default connection as in
+// the program: open() closes whichever other one is open, as quitting the
+// program on one machine and starting it on another would, so the tests
+// also show that everything the engine keeps between syncs is in the file.
 class SyncInstallation
 {
 public:

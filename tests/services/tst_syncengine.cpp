@@ -211,6 +211,7 @@ private Q_SLOTS:
     void stalledServerEndsInError();
     void resultsForRowsNotSentAreIgnored();
     void waitingForAnotherWriteIsNotAStall();
+    void rowsWithBrokenDatesAreSkipped();
 
 private:
     std::unique_ptr<Installation> install(const QString &name, const QString &email);
@@ -598,6 +599,30 @@ void tst_SyncEngine::waitingForAnotherWriteIsNotAStall()
     QVERIFY(finished.first().first().toBool());
     QCOMPARE(installation->scalar(QStringLiteral("SELECT sync_status FROM accounts WHERE id = ?"), {account}).toString(),
              QStringLiteral("synced"));
+}
+
+void tst_SyncEngine::rowsWithBrokenDatesAreSkipped()
+{
+    ScriptedServer server;
+    QVERIFY(server.listen());
+    const QByteArray page =
+        json({{QStringLiteral("accounts"), QJsonArray{pulledAccount(QStringLiteral("acc-1"), 1)}},
+              {QStringLiteral("transactions"),
+               QJsonArray{pulledTransaction(QStringLiteral("tx-old"), QStringLiteral("acc-1"), QStringLiteral("1999-12-31")),
+                          pulledTransaction(QStringLiteral("tx-bad"), QStringLiteral("acc-1"), QStringLiteral("31.12.2026")),
+                          pulledTransaction(QStringLiteral("tx-ok"), QStringLiteral("acc-1"), QStringLiteral("2026-03-01T10:00:00Z"))}},
+              {QStringLiteral("cursor"), QStringLiteral("c2")}, {QStringLiteral("has_more"), false}});
+    server.answer = [&](const QString &path, const QByteArray &) -> std::optional<std::pair<int, QByteArray>> {
+        if (path.endsWith(QLatin1String("/sync/pull")))
+            return std::make_pair(200, page);
+        return std::make_pair(200, QByteArray("{\"results\":[]}"));
+    };
+    auto installation = installFor(QStringLiteral("dates"), server.url());
+    QVERIFY(installation->sync());
+    QCOMPARE(installation->scalar(QStringLiteral("SELECT group_concat(id || '=' || date) FROM transactions")).toString(),
+             QStringLiteral("tx-ok=2026-03-01"));
+    QCOMPARE(installation->scalar(QStringLiteral("SELECT value FROM preferences WHERE key = 'syncCursor'")).toString(),
+             QStringLiteral("c2"));
 }
 
 QTEST_GUILESS_MAIN(tst_SyncEngine)
